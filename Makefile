@@ -1,0 +1,30 @@
+# The two commands a newcomer needs: `make run` and `make test`.
+PRESET ?= dev
+BUILD  := build/$(PRESET)
+
+.PHONY: deps configure build run test bench clean format
+
+deps:
+	./scripts/install-deps
+
+configure: deps
+	cmake --preset $(PRESET)
+
+build: configure
+	cmake --build $(BUILD) -j2
+
+run: build
+	$(BUILD)/pacelog $(ARGS)
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j2
+
+bench: PRESET = release
+bench: build
+	cd $(BUILD) && ctest -L bench --output-on-failure
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

@@ -1,0 +1,62 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Pacelog
+
+// The main menu. At the start it fills the screen; while another screen is open it is docked
+// below it as a compact bar of the same buttons.
+ScreenPage {
+    id: page
+    objectName: "MainMenuViewController"
+    title: "Pacelog"
+    unwinds: ["unwindToMenu"]
+    segues: ({
+        "showAddSession": "../log/EnterTreadmillDataPage.qml",
+        "showSettings": "../model/DefaultSettingsPage.qml"
+    })
+    property bool docked: false
+    readonly property real implicitDockedHeight: entries.implicitHeight + 12
+    readonly property alias controller: controller
+
+    MainMenuViewController { id: controller }
+    Component.onCompleted: { controller.viewDidLoad(); controller.viewWillAppear() }
+    onAppearing: controller.viewWillAppear()
+
+    background: Rectangle {
+        color: "white"
+        Rectangle { visible: page.docked; width: parent.width; height: 1; color: "#cccccc" }
+    }
+
+    // Buttons share one size: a full-width row each, or a quarter of the bar when docked.
+    component MenuButton: PaceButton {
+        width: page.docked ? (entries.width - 3 * entries.spacing) / 4
+                           : entries.width
+        implicitHeight: page.docked ? 34 : 52
+        font.pixelSize: page.docked ? 11 : 17
+    }
+
+    Flickable {
+        anchors.fill: parent
+        contentHeight: entries.implicitHeight + 2 * entries.y
+        interactive: !page.docked
+        clip: true
+        Flow {
+            id: entries
+            x: page.docked ? 6 : Look.margin
+            y: page.docked ? 6 : Look.margin
+            width: page.width - 2 * x
+            spacing: page.docked ? 4 : 12
+
+            MenuButton {
+                objectName: "AddSessionButton"
+                outlet: controller.AddSessionButton
+                onClicked: Navigator.performSegue("showAddSession")
+            }
+            MenuButton {
+                objectName: "DefaultSettingsButton"
+                outlet: controller.DefaultSettingsButton
+                onClicked: Navigator.performSegue("showSettings")
+            }
+        }
+    }
+}

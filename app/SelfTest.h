@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+class QQmlApplicationEngine;
+
+// `pacelog --self-test`: opens every screen of the module once on the running app and
+// reports whether each was built without a QML error.
+class SelfTest : public QObject {
+    Q_OBJECT
+public:
+    explicit SelfTest(QQmlApplicationEngine *engine, QObject *parent = nullptr);
+    // Starts on the next turn of the event loop; quits the application with the result.
+    void start();
+    static QStringList pageUrls();
+
+private:
+    void run();
+    QQmlApplicationEngine *m_engine;
+};

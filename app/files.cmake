@@ -1,0 +1,9 @@
+list(APPEND PACELOG_SOURCES
+    app/MainMenuViewController.cpp app/MainMenuViewController.h
+    app/SelfTest.cpp app/SelfTest.h
+)
+list(APPEND PACELOG_QML
+    app/AppRoot.qml
+    app/Main.qml
+    app/MainMenuPage.qml
+)

@@ -1,0 +1,1 @@
+# Files of exchange/ (added as its screens are built).

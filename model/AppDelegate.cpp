@@ -1,0 +1,102 @@
+#include "model/AppDelegate.h"
+
+#include "model/AppState.h"
+#include "model/Settings.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
+
+namespace {
+
+QString &configuredDirectory()
+{
+    static QString directory;
+    return directory;
+}
+
+AppDelegate::FatalHandler &fatalHandler()
+{
+    static AppDelegate::FatalHandler handler;
+    return handler;
+}
+
+} // namespace
+
+AppDelegate *AppDelegate::shared()
+{
+    static AppDelegate *instance = new AppDelegate;
+    return instance;
+}
+
+void AppDelegate::setDataDirectory(const QString &directory)
+{
+    configuredDirectory() = directory;
+    shared()->m_container.reset();
+    Settings::standard().reload();
+    AppState::instance()->reset();
+}
+
+QString AppDelegate::dataDirectory()
+{
+    QString dir = configuredDirectory();
+    if (dir.isEmpty())
+        dir = qEnvironmentVariable("PACELOG_DATA_DIR");
+    if (dir.isEmpty())
+        dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return dir;
+}
+
+QString AppDelegate::storePath()
+{
+    return QDir(dataDirectory()).filePath(QStringLiteral("Pacelog.sqlite"));
+}
+
+void AppDelegate::setFatalHandler(FatalHandler handler) { fatalHandler() = std::move(handler); }
+
+void AppDelegate::unresolvedError(const QString &error, const QString &details)
+{
+    const QString message = QStringLiteral("Unresolved error ") + error + QStringLiteral(", ") +
+                            details;
+    if (fatalHandler()) {
+        fatalHandler()(message);
+        // A handler that returns must not let the caller carry on with a broken store.
+        throw std::runtime_error(message.toStdString());
+    }
+    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+std::unique_ptr<Context> AppDelegate::openContext()
+{
+    QDir().mkpath(dataDirectory());
+    auto context = std::make_unique<Context>(storePath());
+    QString error;
+    if (!context->open(&error)) {
+        unresolvedError(error, QStringLiteral("{NSFilePath = \"%1\"; reason = \"store could not be loaded\"}")
+                                   .arg(storePath()));
+    }
+    return context;
+}
+
+Context &AppDelegate::persistentContainer()
+{
+    if (!m_container)
+        m_container = openContext();
+    return *m_container;
+}
+
+std::unique_ptr<Context> AppDelegate::newContainer() { return openContext(); }
+
+void AppDelegate::saveChanges()
+{
+    if (!m_container || !m_container->hasChanges())
+        return;
+    QString error;
+    if (!m_container->save(&error))
+        unresolvedError(error, QStringLiteral("{NSFilePath = \"%1\"}").arg(storePath()));
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "model/Context.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+
+// The application object: owns the data directory and the shared store context.
+class AppDelegate : public QObject {
+    Q_OBJECT
+public:
+    static AppDelegate *shared();
+
+    // The shared context, created and loaded on first use. A store that cannot be loaded
+    // stops the program.
+    Context &persistentContainer();
+    bool hasPersistentContainer() const { return m_container != nullptr; }
+    // A separate connection on the same store for bulk work; it stops the program the same way.
+    std::unique_ptr<Context> newContainer();
+    // Saves the shared context when it holds changes; a failure stops the program.
+    void saveChanges();
+
+    // Where the store and settings live: --data-dir, else $PACELOG_DATA_DIR, else the
+    // platform's application data location. Changing it drops the shared context.
+    static void setDataDirectory(const QString &directory);
+    static QString dataDirectory();
+    static QString storePath();
+
+    // "Unresolved error <error>, <details>" and a non-zero exit. Tests may catch it instead.
+    [[noreturn]] static void unresolvedError(const QString &error, const QString &details);
+    using FatalHandler = std::function<void(const QString &message)>;
+    static void setFatalHandler(FatalHandler handler);
+
+private:
+    AppDelegate() = default;
+    std::unique_ptr<Context> openContext();
+    std::unique_ptr<Context> m_container;
+};

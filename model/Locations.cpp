@@ -1,0 +1,5 @@
+#include "model/Locations.h"
+
+#include "model/Entity.h"
+
+Locations::Locations() : Record(Entity::named(QStringLiteral("Locations"))) {}

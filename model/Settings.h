@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDateTime>
+#include <QSettings>
+#include <QString>
+#include <QVariant>
+#include <memory>
+
+// The key-value settings store: settings.ini in the data directory. Text, booleans and dates
+// keep their kinds; a value of the wrong kind reads as absent.
+class Settings {
+public:
+    static Settings &standard();
+
+    // Present when the key has any value.
+    bool contains(const QString &key) const;
+    QVariant object(const QString &key) const;
+    // The text under the key; a null string when absent or not text.
+    QString string(const QString &key) const;
+    // True for a stored true and for the texts "true"/"yes"/"1"; false otherwise and when absent.
+    bool boolForKey(const QString &key) const;
+    // The moment under the key; invalid when absent or not a date.
+    QDateTime dateForKey(const QString &key) const;
+
+    void setString(const QString &key, const QString &value);
+    void setBool(const QString &key, bool value);
+    void setDate(const QString &key, const QDateTime &value);
+    void remove(const QString &key);
+    void synchronize();
+
+    // Points at the current data directory's file again.
+    void reload();
+    QString filePath() const;
+
+private:
+    Settings();
+    std::unique_ptr<QSettings> m_settings;
+};

@@ -1,0 +1,5 @@
+#include "model/YearlyData.h"
+
+#include "model/Entity.h"
+
+YearlyData::YearlyData() : Record(Entity::named(QStringLiteral("YearlyData"))) {}

@@ -1,0 +1,19 @@
+list(APPEND PACELOG_SOURCES
+    model/AppDelegate.cpp model/AppDelegate.h
+    model/AppState.cpp model/AppState.h
+    model/Context.cpp model/Context.h
+    model/DefaultSettingsViewController.cpp model/DefaultSettingsViewController.h
+    model/Entity.cpp model/Entity.h
+    model/FetchRequest.cpp model/FetchRequest.h
+    model/Locations.cpp model/Locations.h
+    model/MainLocations.cpp model/MainLocations.h
+    model/MonthlyData.cpp model/MonthlyData.h
+    model/Record.cpp model/Record.h
+    model/Settings.cpp model/Settings.h
+    model/SortDescriptor.h
+    model/UserData.cpp model/UserData.h
+    model/YearlyData.cpp model/YearlyData.h
+)
+list(APPEND PACELOG_QML
+    model/DefaultSettingsPage.qml
+)

@@ -1,0 +1,101 @@
+#include "platform/NumberReading.h"
+
+#include <cerrno>
+#include <clocale>
+#include <cstdlib>
+#include <locale.h>
+
+namespace {
+
+// strtof under the C locale whatever the process locale is.
+float cLocaleStrtof(const char *text, char **end)
+{
+    static locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
+    return strtof_l(text, end, cLocale);
+}
+
+} // namespace
+
+std::optional<float> NumberReading::wholeFloat(const QString &text)
+{
+    if (text.isEmpty())
+        return std::nullopt;
+    const QChar first = text.front();
+    if (first.isSpace() || first.unicode() < 0x20)
+        return std::nullopt;
+    const QByteArray bytes = text.toUtf8();
+    char *end = nullptr;
+    const float value = cLocaleStrtof(bytes.constData(), &end);
+    if (end == bytes.constData() || *end != '\0')
+        return std::nullopt;
+    return value;
+}
+
+double NumberReading::leadingNumber(const QString &text)
+{
+    int i = 0;
+    const int n = int(text.size());
+    while (i < n && text.at(i).isSpace())
+        ++i;
+    const int start = i;
+    if (i < n && (text.at(i) == QLatin1Char('+') || text.at(i) == QLatin1Char('-')))
+        ++i;
+    int digits = 0;
+    while (i < n && text.at(i).isDigit() && text.at(i).unicode() < 128) {
+        ++i;
+        ++digits;
+    }
+    if (i < n && text.at(i) == QLatin1Char('.')) {
+        ++i;
+        while (i < n && text.at(i).isDigit() && text.at(i).unicode() < 128) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0)
+        return 0.0;
+    int end = i;
+    if (i < n && (text.at(i) == QLatin1Char('e') || text.at(i) == QLatin1Char('E'))) {
+        int j = i + 1;
+        if (j < n && (text.at(j) == QLatin1Char('+') || text.at(j) == QLatin1Char('-')))
+            ++j;
+        int expDigits = 0;
+        while (j < n && text.at(j).isDigit() && text.at(j).unicode() < 128) {
+            ++j;
+            ++expDigits;
+        }
+        if (expDigits > 0)
+            end = j;
+    }
+    const QByteArray bytes = text.mid(start, end - start).toLatin1();
+    char *stop = nullptr;
+    static locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
+    return strtod_l(bytes.constData(), &stop, cLocale);
+}
+
+std::optional<qint16> NumberReading::int16(const QString &text)
+{
+    int i = 0;
+    const int n = int(text.size());
+    bool negative = false;
+    if (i < n && (text.at(i) == QLatin1Char('+') || text.at(i) == QLatin1Char('-'))) {
+        negative = text.at(i) == QLatin1Char('-');
+        ++i;
+    }
+    if (i == n)
+        return std::nullopt;
+    qint64 value = 0;
+    for (; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c.unicode() < '0' || c.unicode() > '9')
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - '0');
+        if (value > 32768)
+            return std::nullopt;
+    }
+    if (negative)
+        value = -value;
+    if (value < -32768 || value > 32767)
+        return std::nullopt;
+    return qint16(value);
+}

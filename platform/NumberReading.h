@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// The three ways the system reads a number typed or stored as text.
+class NumberReading {
+public:
+    // The whole text as a 32-bit float (strtof in the C locale). Empty text, a leading blank,
+    // trailing characters or a decimal comma give no value.
+    static std::optional<float> wholeFloat(const QString &text);
+
+    // The leading decimal number of the text, after optional leading blanks; 0 when there is
+    // none ("12abc" is 12, "--5" is 0).
+    static double leadingNumber(const QString &text);
+    static float leadingFloat(const QString &text) { return float(leadingNumber(text)); }
+
+    // Optional sign and digits only, within -32768..32767; anything else has no value.
+    static std::optional<qint16> int16(const QString &text);
+};

@@ -1,0 +1,62 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+
+// A month calendar. Tapping a day calls `picked` with that day at the time of `date`.
+ColumnLayout {
+    id: calendar
+    property date date: new Date()
+    property int shownYear: date.getFullYear()
+    property int shownMonth: date.getMonth()
+    signal picked(date date)
+
+    onDateChanged: { shownYear = date.getFullYear(); shownMonth = date.getMonth() }
+
+    function step(months) {
+        const first = new Date(shownYear, shownMonth + months, 1)
+        shownYear = first.getFullYear()
+        shownMonth = first.getMonth()
+    }
+
+    RowLayout {
+        Layout.fillWidth: true
+        ToolButton { objectName: "previousMonth"; text: "\u2039"; onClicked: calendar.step(-1) }
+        Label {
+            objectName: "shownMonth"
+            Layout.fillWidth: true
+            horizontalAlignment: Text.AlignHCenter
+            font.bold: true
+            text: Qt.locale().standaloneMonthName(calendar.shownMonth) + " " + calendar.shownYear
+        }
+        ToolButton { objectName: "nextMonth"; text: "\u203a"; onClicked: calendar.step(1) }
+    }
+    DayOfWeekRow {
+        Layout.fillWidth: true
+        locale: grid.locale
+    }
+    MonthGrid {
+        id: grid
+        objectName: "monthGrid"
+        Layout.fillWidth: true
+        month: calendar.shownMonth
+        year: calendar.shownYear
+        locale: Qt.locale()
+        delegate: Label {
+            required property var model
+            objectName: model.month === grid.month ? "day" + model.day : ""
+            text: model.day
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+            opacity: model.month === grid.month ? 1 : 0.3
+            font.bold: model.month === grid.month && model.day === calendar.date.getDate()
+                       && model.month === calendar.date.getMonth()
+                       && model.year === calendar.date.getFullYear()
+            color: font.bold ? "#1565c0" : palette.text
+        }
+        onClicked: (day) => {
+            const moment = new Date(calendar.date.getTime())
+            moment.setFullYear(day.getFullYear(), day.getMonth(), day.getDate())
+            calendar.picked(moment)
+        }
+    }
+}

@@ -1,0 +1,84 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Pacelog
+
+// The date input shown while a date field is edited: a "Today" / "Done" toolbar above a
+// picker in the style the settings chose (wheel, inline calendar, compact, or automatic).
+Rectangle {
+    id: panel
+    property Outlet outlet: null
+    signal todayClicked()
+    signal doneClicked()
+    signal picked(date date)
+
+    objectName: "datePicker"
+    readonly property date date: outlet && outlet.date ? outlet.date : new Date()
+    readonly property string style: outlet ? outlet.style : "automatic"
+    property bool compactOpen: false
+    // The chosen date as the screen shows it (the compact style's button).
+    property string dateText: ""
+
+    visible: outlet ? !outlet.hidden : false
+    color: "white"
+    border.color: "#cccccc"
+    implicitHeight: column.implicitHeight
+    onVisibleChanged: compactOpen = false
+
+    // Picking from code (tests, accessibility) behaves like turning the wheel.
+    function pick(moment) { picked(moment) }
+
+    MouseArea { anchors.fill: parent } // keeps taps on the panel from reaching the screen
+
+    ColumnLayout {
+        id: column
+        anchors.left: parent.left
+        anchors.right: parent.right
+        spacing: 0
+        ToolBar {
+            Layout.fillWidth: true
+            background: Rectangle { color: "#f7f7f7"; border.color: "#dddddd" }
+            RowLayout {
+                anchors.fill: parent
+                ToolButton {
+                    objectName: "todayClick"
+                    text: "Today"
+                    palette.buttonText: Look.toolbarTint
+                    contentItem: Label { text: "Today"; color: Look.toolbarTint; font.bold: true }
+                    onClicked: panel.todayClicked()
+                }
+                Item { Layout.fillWidth: true }
+                ToolButton {
+                    objectName: "doneClick"
+                    text: "Done"
+                    contentItem: Label { text: "Done"; color: Look.toolbarTint; font.bold: true }
+                    onClicked: panel.doneClicked()
+                }
+            }
+        }
+        WheelDatePicker {
+            objectName: "wheelPicker"
+            visible: panel.style === "wheel" || panel.style === "automatic"
+            Layout.fillWidth: true
+            Layout.preferredHeight: visible ? 216 : 0
+            date: panel.date
+            onPicked: (moment) => panel.picked(moment)
+        }
+        Button {
+            objectName: "compactDate"
+            visible: panel.style === "compact"
+            Layout.alignment: Qt.AlignHCenter
+            Layout.margins: 8
+            text: panel.dateText
+            onClicked: panel.compactOpen = !panel.compactOpen
+        }
+        CalendarDatePicker {
+            objectName: "calendarPicker"
+            visible: panel.style === "inline" || (panel.style === "compact" && panel.compactOpen)
+            Layout.fillWidth: true
+            Layout.margins: 8
+            date: panel.date
+            onPicked: (moment) => panel.picked(moment)
+        }
+    }
+}

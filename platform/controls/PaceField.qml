@@ -1,0 +1,45 @@
+import QtQuick
+import QtQuick.Controls
+import Pacelog
+
+// A bordered text field bound both ways to an outlet. Edits the outlet refuses are undone, so
+// the text stays as it was; `edited` is emitted for each accepted edit.
+TextField {
+    id: field
+    property Outlet outlet: null
+    property bool required: false
+    signal edited()
+
+    inputMethodHints: Qt.ImhFormattedNumbersOnly
+    color: outlet && outlet.color.valid ? outlet.color : palette.text
+    background: Rectangle {
+        implicitHeight: 40
+        radius: Look.fieldRadius
+        border.width: field.activeFocus ? 2 : Look.fieldBorder
+        border.color: field.required && field.text.length === 0 ? Look.required : Look.border
+        color: field.outlet && field.outlet.backgroundColor.valid ? field.outlet.backgroundColor : "white"
+    }
+
+    function syncFromOutlet() {
+        if (outlet && text !== outlet.text)
+            text = outlet.text
+    }
+    Component.onCompleted: syncFromOutlet()
+    onOutletChanged: syncFromOutlet()
+    Connections {
+        target: field.outlet
+        function onTextChanged() { field.syncFromOutlet() }
+    }
+    onTextEdited: {
+        if (!outlet)
+            return
+        const cursor = cursorPosition
+        if (outlet.userEdit(text)) {
+            edited()
+        } else {
+            const refusedLength = text.length
+            text = outlet.text
+            cursorPosition = Math.max(0, Math.min(text.length, cursor - (refusedLength - text.length)))
+        }
+    }
+}

@@ -1,0 +1,76 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+
+// Month, day and year wheels. `date` shows the outlet's date; turning a wheel calls `picked`.
+Item {
+    id: wheel
+    property date date: new Date()
+    signal picked(date date)
+
+    implicitHeight: 216
+    property bool syncing: false
+    readonly property int firstYear: 1970
+    readonly property int lastYear: 2100
+    readonly property var monthNames: Array.from({ length: 12 },
+        (_, m) => Qt.locale().standaloneMonthName(m, Locale.ShortFormat))
+
+    function daysIn(year, month) { return new Date(year, month + 1, 0).getDate() }
+    function syncFromDate() {
+        syncing = true
+        monthWheel.currentIndex = date.getMonth()
+        yearWheel.currentIndex = Math.max(0, Math.min(lastYear - firstYear, date.getFullYear() - firstYear))
+        dayWheel.model = daysIn(date.getFullYear(), date.getMonth())
+        dayWheel.currentIndex = date.getDate() - 1
+        syncing = false
+    }
+    function wheelsMoved() {
+        if (syncing)
+            return
+        const year = firstYear + yearWheel.currentIndex
+        const month = monthWheel.currentIndex
+        const day = Math.min(dayWheel.currentIndex + 1, daysIn(year, month))
+        const moment = new Date(date.getTime())
+        moment.setFullYear(year, month, day)
+        picked(moment)
+    }
+    onDateChanged: syncFromDate()
+    Component.onCompleted: syncFromDate()
+
+    RowLayout {
+        anchors.fill: parent
+        Tumbler {
+            id: monthWheel
+            objectName: "monthWheel"
+            Layout.fillWidth: true
+            model: wheel.monthNames
+            onCurrentIndexChanged: wheel.wheelsMoved()
+        }
+        Tumbler {
+            id: dayWheel
+            objectName: "dayWheel"
+            Layout.fillWidth: true
+            model: 31
+            delegate: Label {
+                text: index + 1
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+                opacity: 1.0 - Math.abs(Tumbler.displacement) / (Tumbler.tumbler.visibleItemCount / 2)
+            }
+            onCurrentIndexChanged: wheel.wheelsMoved()
+        }
+        Tumbler {
+            id: yearWheel
+            objectName: "yearWheel"
+            Layout.fillWidth: true
+            model: wheel.lastYear - wheel.firstYear + 1
+            delegate: Label {
+                text: wheel.firstYear + index
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+                opacity: 1.0 - Math.abs(Tumbler.displacement) / (Tumbler.tumbler.visibleItemCount / 2)
+            }
+            onCurrentIndexChanged: wheel.wheelsMoved()
+        }
+    }
+}

@@ -1,0 +1,1 @@
+# Files of route/ (added as its screens are built).

@@ -1,0 +1,1 @@
+# Files of summary/ (added as its screens are built).

@@ -1,0 +1,44 @@
+#include "model/AppDelegate.h"
+#include "platform/AlertPresenter.h"
+
+#include <QApplication>
+#include <QQmlEngine>
+#include <QQuickStyle>
+#include <QTemporaryDir>
+#include <QtQml/qqmlextensionplugin.h>
+#include <QtQuickTest/quicktest.h>
+#include <memory>
+#include <vector>
+
+Q_IMPORT_QML_PLUGIN(PacelogPlugin)
+
+// Each test file gets the module on its import path and, unless PACELOG_DATA_DIR says
+// otherwise, a fresh empty data directory.
+class Setup : public QObject {
+    Q_OBJECT
+public slots:
+    void qmlEngineAvailable(QQmlEngine *engine)
+    {
+        engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
+        if (qEnvironmentVariableIsEmpty("PACELOG_DATA_DIR")) {
+            m_dirs.push_back(std::make_unique<QTemporaryDir>());
+            AppDelegate::setDataDirectory(m_dirs.back()->path());
+        } else {
+            AppDelegate::setDataDirectory(QString());
+        }
+        AlertPresenter::instance()->clear();
+    }
+
+private:
+    std::vector<std::unique_ptr<QTemporaryDir>> m_dirs;
+};
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QQuickStyle::setStyle(QStringLiteral("Material"));
+    Setup setup;
+    return quick_test_main_with_setup(argc, argv, "pacelog_qmltests", nullptr, &setup);
+}
+
+#include "main.moc"
