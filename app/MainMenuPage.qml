@@ -11,7 +11,9 @@ ScreenPage {
     title: "Pacelog"
     unwinds: ["unwindToMenu"]
     segues: ({
+        "showList": "../log/MasterPage.qml",
         "showAddSession": "../log/EnterTreadmillDataPage.qml",
+        "showTotals": "../summary/TotalsPage.qml",
         "showSettings": "../model/DefaultSettingsPage.qml"
     })
     property bool docked: false
@@ -48,9 +50,19 @@ ScreenPage {
             spacing: page.docked ? 4 : 12
 
             MenuButton {
+                objectName: "ListButton"
+                outlet: controller.ListButton
+                onClicked: Navigator.performSegue("showList")
+            }
+            MenuButton {
                 objectName: "AddSessionButton"
                 outlet: controller.AddSessionButton
                 onClicked: Navigator.performSegue("showAddSession")
+            }
+            MenuButton {
+                objectName: "TotalsButton"
+                outlet: controller.TotalsButton
+                onClicked: Navigator.performSegue("showTotals")
             }
             MenuButton {
                 objectName: "DefaultSettingsButton"

@@ -5,8 +5,14 @@
 
 MainMenuViewController::MainMenuViewController(QObject *parent)
     : QObject(parent),
-      m_addSession(new Outlet(this, QStringLiteral("Add Session"))),
-      m_defaultSettings(new Outlet(this, QStringLiteral("Settings")))
+      m_listButton(new Outlet(this, QStringLiteral("Sessions"))),
+      m_addSessionButton(new Outlet(this, QStringLiteral("Add Session"))),
+      m_totalsButton(new Outlet(this, QStringLiteral("Totals"))),
+      m_milesSummaryButton(new Outlet(this, QStringLiteral("Distance Summary"))),
+      m_mapButton(new Outlet(this, QStringLiteral("Route Map"))),
+      m_importExportButton(new Outlet(this, QStringLiteral("Import / Export"))),
+      m_defaultSettingsButton(new Outlet(this, QStringLiteral("Settings"))),
+      m_rateShareButton(new Outlet(this, QStringLiteral("Rate & Share")))
 {
 }
 
