@@ -1,3 +1,4 @@
+#include "TestStore.h"
 #include "model/AppDelegate.h"
 #include "platform/AlertPresenter.h"
 
@@ -27,6 +28,10 @@ public slots:
             AppDelegate::setDataDirectory(QString());
         }
         AlertPresenter::instance()->clear();
+        qmlRegisterSingletonType<TestStore>("PacelogTest", 1, 0, "TestStore",
+                                            [](QQmlEngine *, QJSEngine *) -> QObject * {
+                                                return new TestStore;
+                                            });
     }
 
 private:

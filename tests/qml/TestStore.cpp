@@ -1,0 +1,101 @@
+#include "TestStore.h"
+
+#include "model/AppDelegate.h"
+#include "model/Entity.h"
+#include "model/Settings.h"
+#include "model/UserData.h"
+#include "platform/Formatting.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+
+QVariantList TestStore::records(const QString &entity) const
+{
+    QVariantList out;
+    Context &context = AppDelegate::shared()->persistentContainer();
+    for (const Record &r : context.fetch(FetchRequest(entity))) {
+        QVariantMap map;
+        for (const QString &key : r.entity()->attributeNames())
+            map.insert(key, r.value(key));
+        map.insert(QStringLiteral("rowid"), r.id());
+        out << map;
+    }
+    return out;
+}
+
+int TestStore::count(const QString &entity) const
+{
+    return AppDelegate::shared()->persistentContainer().count(FetchRequest(entity));
+}
+
+qint64 TestStore::insert(const QString &entity, const QVariantMap &values) const
+{
+    Context &context = AppDelegate::shared()->persistentContainer();
+    Record record(Entity::named(entity));
+    for (auto it = values.begin(); it != values.end(); ++it)
+        record.setValue(it.key(), it.value());
+    if (!context.insert(record) || !context.save())
+        return -1;
+    return record.id();
+}
+
+qint64 TestStore::addSession(int year, int month, int day, const QString &calories,
+                             const QString &distance, const QString &fatCalories,
+                             const QString &laps) const
+{
+    Context &context = AppDelegate::shared()->persistentContainer();
+    UserData session;
+    const QDateTime moment = QDate(year, month, day).startOfDay().addSecs(8 * 3600);
+    session.setTreadDate(moment);
+    session.setDate(Formatting::mediumDate(moment));
+    session.setCalories(calories);
+    session.setDistance(distance);
+    session.setFatCalories(fatCalories);
+    session.setLaps(laps);
+    if (!context.insert(session) || !context.save())
+        return -1;
+    return session.id();
+}
+
+QVariantMap TestStore::settingsFile() const
+{
+    Settings::standard().synchronize();
+    QSettings file(Settings::standard().filePath(), QSettings::IniFormat);
+    QVariantMap out;
+    for (const QString &key : file.allKeys())
+        out.insert(key, file.value(key));
+    return out;
+}
+
+void TestStore::setSetting(const QString &key, const QVariant &value) const
+{
+    if (value.typeId() == QMetaType::Bool)
+        Settings::standard().setBool(key, value.toBool());
+    else if (value.typeId() == QMetaType::QDateTime)
+        Settings::standard().setDate(key, value.toDateTime());
+    else if (!value.isValid() || value.isNull())
+        Settings::standard().remove(key);
+    else
+        Settings::standard().setString(key, value.toString());
+}
+
+QString TestStore::dataDirectory() const { return AppDelegate::dataDirectory(); }
+
+QString TestStore::mediumDate(int year, int month, int day) const
+{
+    return Formatting::mediumDate(QDate(year, month, day).startOfDay().addSecs(8 * 3600));
+}
+
+void TestStore::setEnvironment(const QString &name, const QString &value) const
+{
+    qputenv(name.toUtf8().constData(), value.toUtf8());
+}
+
+QString TestStore::readFile(const QString &path) const
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(file.readAll());
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+#include <QVariantList>
+#include <QVariantMap>
+
+// What the QML tests need beyond the screens themselves: a look at the store and settings
+// files, and a way to put fixtures there.
+class TestStore : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    // Every record of an entity as a map of attribute name to value, in row order.
+    Q_INVOKABLE QVariantList records(const QString &entity) const;
+    Q_INVOKABLE int count(const QString &entity) const;
+    // Inserts one record with the given values and saves; returns its row id.
+    Q_INVOKABLE qint64 insert(const QString &entity, const QVariantMap &values) const;
+    // A session entered as the entry screen would store it, on the given local day.
+    Q_INVOKABLE qint64 addSession(int year, int month, int day, const QString &calories,
+                                  const QString &distance, const QString &fatCalories = {},
+                                  const QString &laps = {}) const;
+    // The settings file as a person would read it: key -> text, as stored on disk.
+    Q_INVOKABLE QVariantMap settingsFile() const;
+    Q_INVOKABLE void setSetting(const QString &key, const QVariant &value) const;
+    Q_INVOKABLE QString dataDirectory() const;
+    Q_INVOKABLE QString mediumDate(int year, int month, int day) const;
+    Q_INVOKABLE void setEnvironment(const QString &name, const QString &value) const;
+    Q_INVOKABLE QString readFile(const QString &path) const;
+};
