@@ -28,10 +28,6 @@ public slots:
             AppDelegate::setDataDirectory(QString());
         }
         AlertPresenter::instance()->clear();
-        qmlRegisterSingletonType<TestStore>("PacelogTest", 1, 0, "TestStore",
-                                            [](QQmlEngine *, QJSEngine *) -> QObject * {
-                                                return new TestStore;
-                                            });
     }
 
 private:
@@ -42,6 +38,10 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QQuickStyle::setStyle(QStringLiteral("Material"));
+    qmlRegisterSingletonType<TestStore>("PacelogTest", 1, 0, "TestStore",
+                                        [](QQmlEngine *, QJSEngine *) -> QObject * {
+                                            return new TestStore;
+                                        });
     Setup setup;
     return quick_test_main_with_setup(argc, argv, "pacelog_qmltests", nullptr, &setup);
 }
