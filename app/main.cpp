@@ -30,6 +30,9 @@ int main(int argc, char *argv[])
     if (parser.isSet(dataDir))
         AppDelegate::setDataDirectory(parser.value(dataDir));
 
+    // The store loads before any screen, so one that cannot be opened stops the program here.
+    AppDelegate::shared()->persistentContainer();
+
     QQuickStyle::setStyle(QStringLiteral("Material"));
     QQmlApplicationEngine engine;
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));

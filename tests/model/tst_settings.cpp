@@ -1,0 +1,164 @@
+#include "model/AppDelegate.h"
+#include "model/AppState.h"
+#include "model/DefaultSettingsViewController.h"
+#include "model/Settings.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class SettingsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+
+    // The file as another program would read it.
+    QVariant onDisk(const QString &key)
+    {
+        QSettings file(m_dir->filePath("settings.ini"), QSettings::IniFormat);
+        return file.value(key);
+    }
+    void writeFile(const QByteArray &text)
+    {
+        QFile f(m_dir->filePath("settings.ini"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(text);
+        f.close();
+        Settings::standard().reload();
+    }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        AppDelegate::setDataDirectory(m_dir->path());
+    }
+
+    void kindsSurviveTheFile()
+    {
+        Settings &s = Settings::standard();
+        QVERIFY(!s.contains("Distance"));
+        QVERIFY(s.string("Distance").isNull());
+        QVERIFY(!s.boolForKey("UseDateWheel"));
+        QVERIFY(!s.dateForKey("ReviewService.lastRequest").isValid());
+
+        s.setString("FirstTime", "true");
+        s.setBool("UseDateWheel", true);
+        const QDateTime moment(QDate(2026, 3, 5), QTime(14, 30, 15, 250));
+        s.setDate("ReviewService.lastRequest", moment);
+        Settings::standard().reload();
+        QCOMPARE(s.string("FirstTime"), QString("true"));
+        QVERIFY(s.boolForKey("FirstTime")); // text "true" reads as a true boolean
+        QVERIFY(s.boolForKey("UseDateWheel"));
+        QCOMPARE(s.dateForKey("ReviewService.lastRequest"), moment);
+        QCOMPARE(onDisk("UseDateWheel").toString(), QString("true"));
+        QCOMPARE(onDisk("FirstTime").toString(), QString("true"));
+    }
+
+    void valuesOfTheWrongKindReadAsAbsent()
+    {
+        writeFile("[General]\nUseDateWheel=banana\nExpanded=false\n"
+                  "ReviewService.lastRequest=yesterday\nDistance=@Date(2026-01-01T00:00:00.000Z)\n");
+        Settings &s = Settings::standard();
+        QVERIFY(!s.boolForKey("UseDateWheel"));
+        QVERIFY(!s.boolForKey("Expanded"));
+        QVERIFY(!s.dateForKey("ReviewService.lastRequest").isValid());
+        QVERIFY(s.string("Distance").isNull());
+        QVERIFY(s.string("ReviewService.lastRequest") == "yesterday");
+    }
+
+    void openingTheScreen_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("expandedFlag");
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QList<bool>>("switches"); // miles, km, wheel, inline, compact, menu
+
+        QTest::newRow("fresh install") << QByteArray() << false << "Miles"
+                                       << QList<bool>{true, false, false, false, false, false};
+        QTest::newRow("kilometres, inline, expanded")
+            << QByteArray("Distance=Kilometers\nUseDateInline=true\n") << true << "Kilometers"
+            << QList<bool>{false, true, false, true, false, true};
+        QTest::newRow("an unknown unit counts as kilometres")
+            << QByteArray("Distance=Furlongs\nUseDateWheel=true\n") << false << "Furlongs"
+            << QList<bool>{false, true, true, false, false, false};
+    }
+    void openingTheScreen()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, expandedFlag);
+        QFETCH(QString, unit);
+        QFETCH(QList<bool>, switches);
+        writeFile("[General]\n" + file);
+        AppState::instance()->setMenuExpanded(expandedFlag);
+        DefaultSettingsViewController screen;
+        screen.viewDidLoad();
+        QCOMPARE(AppState::instance()->distanceUnit(), unit);
+        const QList<bool> shown{screen.MilesSwitch()->checked(), screen.KilometersSwitch()->checked(),
+                                screen.DateWheelSwitch()->checked(), screen.DateInlineSwitch()->checked(),
+                                screen.DateCompactSwitch()->checked(), screen.MainMenuSwitch()->checked()};
+        QCOMPARE(shown, switches);
+        QVERIFY(!onDisk("Distance").isValid() || !file.isEmpty()); // opening writes nothing
+    }
+
+    void unitSwitchesStayOppositeAndStoreTheUnit()
+    {
+        DefaultSettingsViewController screen;
+        screen.viewDidLoad();
+        screen.MilesSwitch()->setChecked(false);
+        screen.MilesSwitchFlipped();
+        QVERIFY(screen.KilometersSwitch()->checked());
+        QCOMPARE(onDisk("Distance").toString(), QString("Kilometers"));
+        QCOMPARE(AppState::instance()->distanceUnit(), QString("Kilometers"));
+
+        screen.KilometersSwitch()->setChecked(false);
+        screen.KilometersSwitchFilpped();
+        QVERIFY(screen.MilesSwitch()->checked());
+        QCOMPARE(onDisk("Distance").toString(), QString("Miles"));
+        QVERIFY(AppState::instance()->isMiles());
+    }
+
+    void dateStyleSwitchesAreExclusiveAndOffStoresNothing()
+    {
+        DefaultSettingsViewController screen;
+        screen.viewDidLoad();
+        screen.DateWheelSwitch()->setChecked(true);
+        screen.DateWheelSwitchFlipped();
+        screen.DateInlineSwitch()->setChecked(true);
+        screen.DateInlineSwitchFlipped();
+        QVERIFY(!screen.DateWheelSwitch()->checked());
+        QCOMPARE(onDisk("UseDateWheel").toString(), QString("false"));
+        QCOMPARE(onDisk("UseDateInline").toString(), QString("true"));
+        QCOMPARE(onDisk("UseDateCompact").toString(), QString("false"));
+
+        screen.DateInlineSwitch()->setChecked(false);
+        screen.DateInlineSwitchFlipped();
+        QCOMPARE(onDisk("UseDateInline").toString(), QString("true"));
+        DefaultSettingsViewController reopened;
+        reopened.viewDidLoad();
+        QVERIFY(reopened.DateInlineSwitch()->checked());
+    }
+
+    void locationAndMenuSwitchesWriteText()
+    {
+        DefaultSettingsViewController screen;
+        screen.viewDidLoad();
+        screen.LocationSwitch()->setChecked(true);
+        screen.LocationSwitchFlipped();
+        QCOMPARE(Settings::standard().string("FirstTime"), QString("true"));
+        screen.LocationSwitch()->setChecked(false);
+        screen.LocationSwitchFlipped();
+        QCOMPARE(Settings::standard().string("FirstTime"), QString("false"));
+
+        screen.MainMenuSwitch()->setChecked(true);
+        screen.MainMenuSwitchFlipped();
+        QCOMPARE(Settings::standard().string("Expanded"), QString("true"));
+        QVERIFY(Settings::standard().boolForKey("Expanded"));
+        // The flag itself changes only when the menu is shown again.
+        QVERIFY(!AppState::instance()->menuExpanded());
+    }
+};
+
+QTEST_GUILESS_MAIN(SettingsTest)
+#include "tst_settings.moc"

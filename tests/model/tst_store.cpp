@@ -1,0 +1,282 @@
+#include "model/AppDelegate.h"
+#include "model/Context.h"
+#include "model/Locations.h"
+#include "model/UserData.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class StoreTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<Context> m_context;
+
+    UserData addSession(const QString &date, const QString &calories, const QString &distance,
+                        const QDateTime &when = {})
+    {
+        UserData s;
+        if (when.isValid())
+            s.setTreadDate(when);
+        s.setDate(date);
+        s.setCalories(calories);
+        s.setDistance(distance);
+        m_context->insert(s);
+        return s;
+    }
+
+    QStringList dates(const QList<Record> &records)
+    {
+        QStringList out;
+        for (const Record &r : records)
+            out << UserData(r).date();
+        return out;
+    }
+
+private slots:
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        QFile::remove(m_dir.filePath("Pacelog.sqlite"));
+        m_context = std::make_unique<Context>(m_dir.filePath("Pacelog.sqlite"));
+        QVERIFY(m_context->open());
+    }
+    void cleanup() { m_context.reset(); }
+
+    void freshStoreHasTheModelAsTables()
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "inspect");
+        db.setDatabaseName(m_dir.filePath("Pacelog.sqlite"));
+        QVERIFY(db.open());
+        {
+            QSqlQuery q(db);
+            QVERIFY(q.exec("PRAGMA user_version") && q.next());
+            QCOMPARE(q.value(0).toInt(), Context::SchemaVersion);
+            QVERIFY(q.exec("PRAGMA journal_mode") && q.next());
+            QCOMPARE(q.value(0).toString(), QString("wal"));
+            QVERIFY(q.exec("SELECT name, type, \"notnull\", dflt_value FROM pragma_table_info('UserData')"));
+            QMap<QString, QString> columns;
+            while (q.next())
+                columns[q.value(0).toString()] = q.value(1).toString() + "/" + q.value(2).toString();
+            QCOMPARE(columns.value("calories"), QString("TEXT/0"));
+            QCOMPARE(columns.value("iyear"), QString("INTEGER/1"));
+            QCOMPARE(columns.value("imonth"), QString("INTEGER/0"));
+            QCOMPARE(columns.value("treadDate"), QString("REAL/0"));
+            QCOMPARE(columns.size(), 10);
+            QVERIFY(q.exec("SELECT name FROM sqlite_master WHERE type='table' ORDER BY name"));
+            QStringList tables;
+            while (q.next())
+                tables << q.value(0).toString();
+            QCOMPARE(tables, QStringList({"Locations", "MainLocations", "MonthlyData",
+                                          "UserData", "YearlyData"}));
+            // The identity lookup is answered from an index, not a scan.
+            QVERIFY(q.exec("EXPLAIN QUERY PLAN SELECT rowid FROM UserData WHERE date = 'a' "
+                           "AND calories = 'b' AND distance = 'c'") && q.next());
+            QVERIFY2(q.value(3).toString().contains("INDEX"), qPrintable(q.value(3).toString()));
+        }
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase("inspect");
+    }
+
+    void treadDateWritesTheDerivedFieldsInLocalTime()
+    {
+        // 23:30 on 31 December in New York is already 1 January in UTC.
+        const QDateTime lateEvening(QDate(2025, 12, 31), QTime(23, 30));
+        UserData s = addSession("Dec 31, 2025", "100", "3", lateEvening);
+        QVERIFY(m_context->save());
+        const UserData stored(m_context->refetch(s));
+        QCOMPARE(stored.year(), QString("2025"));
+        QCOMPARE(stored.iyear(), qint16(2025));
+        QCOMPARE(stored.imonth(), std::optional<qint64>(12));
+        QCOMPARE(stored.iday(), std::optional<qint64>(31));
+        QCOMPARE(stored.treadDate(), lateEvening);
+    }
+
+    void unsetScalarsReadAsZeroAndUnsetTextsAsAbsent()
+    {
+        Locations place;
+        place.setFromCity("Miami");
+        QVERIFY(m_context->insert(place));
+        QVERIFY(m_context->save());
+        const Locations stored(m_context->refetch(place));
+        QCOMPARE(stored.milesFromSLC(), 0.0f);
+        QVERIFY(stored.value("name").isNull());
+        UserData s = addSession("x", "1", "2");
+        const UserData session(m_context->refetch(s));
+        QVERIFY(!session.imonth().has_value());
+        QVERIFY(!session.treadDate().isValid());
+        QCOMPARE(session.iyear(), qint16(0));
+    }
+
+    void predicates_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QVariant>("argument");
+        QTest::addColumn<int>("expected"); // -1: the request is refused
+
+        // Places: Miami 25.761681/-80.191788 at 120 miles, SLC at 40.5/-111.9 at 300 miles.
+        QTest::newRow("text equality") << "fromCity == %@" << QVariant("Miami") << 1;
+        QTest::newRow("single = and no blanks") << "fromCity=%@" << QVariant("SLC") << 1;
+        QTest::newRow("case matters") << "fromCity == %@" << QVariant("miami") << 0;
+        QTest::newRow("text read as float") << "latitude == %@" << QVariant("25.761681") << 1;
+        QTest::newRow("text of another float") << "latitude == %@" << QVariant("25.7617") << 0;
+        QTest::newRow("text that is no number") << "latitude == %@" << QVariant("north") << 0;
+        QTest::newRow("double with %lf") << "milesFromMiami > %lf" << QVariant(100.0) << 1;
+        QTest::newRow("strictly greater") << "milesFromMiami > %lf" << QVariant(120.0) << 0;
+        QTest::newRow("absent equals nothing") << "name == %@" << QVariant() << 0;
+        QTest::newRow("quotes are data") << "fromCity == %@" << QVariant("x' OR '1'='1") << 0;
+        QTest::newRow("unknown attribute") << "colour == %@" << QVariant("red") << -1;
+        QTest::newRow("not a comparison") << "fromCity LIKE %@" << QVariant("M*") << -1;
+        QTest::newRow("spliced value") << "fromCity == 'Miami'" << QVariant() << -1;
+    }
+    void predicates()
+    {
+        QFETCH(QString, format);
+        QFETCH(QVariant, argument);
+        QFETCH(int, expected);
+        Locations a;
+        a.setFromCity("Miami");
+        a.setLatitude(25.761681f);
+        a.setLongitude(-80.191788f);
+        a.setValue("milesFromMiami", 120);
+        Locations b;
+        b.setName("Provo, UT");
+        b.setFromCity("SLC");
+        b.setLatitude(40.5f);
+        b.setLongitude(-111.9f);
+        QVERIFY(m_context->insert(a) && m_context->insert(b) && m_context->save());
+
+        FetchRequest request = Locations::fetchRequest();
+        request.where(format, argument);
+        QString error;
+        const QList<Record> found = m_context->fetch(request, &error);
+        const int counted = m_context->count(request);
+        if (expected < 0) {
+            QVERIFY(!error.isEmpty());
+            QCOMPARE(counted, -1);
+        } else {
+            QVERIFY2(error.isEmpty(), qPrintable(error));
+            QCOMPARE(found.size(), expected);
+            QCOMPARE(counted, expected);
+        }
+    }
+
+    void numberAttributesCompareWithTextArguments()
+    {
+        for (int month : {1, 2, 3, 4}) {
+            UserData s = addSession(QString("d%1").arg(month), "1", "1",
+                                    QDateTime(QDate(2026, month, 10), QTime(9, 0)));
+        }
+        QVERIFY(m_context->save());
+        FetchRequest ytd = UserData::fetchRequest();
+        ytd.where("year = %@", "2026").where("imonth <=%@", "3");
+        QCOMPARE(m_context->count(ytd), 3);
+        FetchRequest mtd = UserData::fetchRequest();
+        mtd.where("year = %@", 2026).where("imonth =%@", 4);
+        QCOMPARE(m_context->count(mtd), 1);
+    }
+
+    void sortsFollowTheAttributeKind()
+    {
+        UserData a = addSession("a", "1", "1");
+        a.setYear("999");
+        UserData b = addSession("b", "1", "1");
+        b.setYear("2026");
+        UserData c = addSession("c", "1", "1");
+        c.setYear("2025");
+        QVERIFY(m_context->change(a) && m_context->change(b) && m_context->change(c));
+        QVERIFY(m_context->save());
+        FetchRequest byText = UserData::fetchRequest();
+        byText.sortBy("year", true);
+        // Years are text: "999" sorts after "2026".
+        QCOMPARE(dates(m_context->fetch(byText)), QStringList({"c", "b", "a"}));
+
+        FetchRequest byDay = UserData::fetchRequest();
+        byDay.setSortDescriptors({{"iyear", false}, {"imonth", false}, {"iday", false}});
+        UserData d = addSession("d", "1", "1", QDateTime(QDate(2024, 2, 3), QTime(8, 0)));
+        UserData e = addSession("e", "1", "1", QDateTime(QDate(2024, 11, 1), QTime(8, 0)));
+        QCOMPARE(dates(m_context->fetch(byDay)).mid(0, 2), QStringList({"e", "d"}));
+    }
+
+    void onlySavedChangesReachOtherContexts()
+    {
+        Context other(m_dir.filePath("Pacelog.sqlite"));
+        QVERIFY(other.open());
+        addSession("Mar 5, 2026", "100", "3");
+        QVERIFY(m_context->hasChanges());
+        QCOMPARE(m_context->count(UserData::fetchRequest()), 1);
+        QCOMPARE(other.count(UserData::fetchRequest()), 0);
+        QVERIFY(m_context->save());
+        QVERIFY(!m_context->hasChanges());
+        QCOMPARE(other.count(UserData::fetchRequest()), 1);
+
+        // And the other way round: a second connection's saved deletions show on next fetch.
+        const QList<Record> all = other.fetch(UserData::fetchRequest());
+        QVERIFY(other.remove(all.first()) && other.save());
+        QCOMPARE(m_context->count(UserData::fetchRequest()), 0);
+    }
+
+    void aFailedWriteFailsTheSaveAndRollsBack()
+    {
+        addSession("kept", "1", "1");
+        QVERIFY(m_context->save());
+
+        QSqlDatabase blocker = QSqlDatabase::addDatabase("QSQLITE", "blocker");
+        blocker.setDatabaseName(m_dir.filePath("Pacelog.sqlite"));
+        QVERIFY(blocker.open());
+        {
+            QSqlQuery lock(blocker);
+            QVERIFY(lock.exec("BEGIN IMMEDIATE"));
+            m_context->setBusyTimeout(0);
+            UserData lost = addSession("lost", "2", "2");
+            QVERIFY(!lost.isInserted());
+            QString error;
+            QVERIFY(!m_context->save(&error));
+            QVERIFY(!error.isEmpty());
+            QVERIFY(lock.exec("ROLLBACK"));
+        }
+        blocker.close();
+        blocker = QSqlDatabase();
+        QSqlDatabase::removeDatabase("blocker");
+
+        QVERIFY(!m_context->hasChanges());
+        QCOMPARE(dates(m_context->fetch(UserData::fetchRequest())), QStringList({"kept"}));
+    }
+
+    void changesWriteOnlyWhatWasSet()
+    {
+        UserData s = addSession("Mar 5, 2026", "100", "3");
+        QVERIFY(m_context->save());
+        UserData fetched(m_context->fetch(UserData::fetchRequest()).first());
+        fetched.setCalories("250");
+        QVERIFY(m_context->change(fetched) && m_context->save());
+        const UserData stored(m_context->refetch(s));
+        QCOMPARE(stored.calories(), QString("250"));
+        QCOMPARE(stored.distance(), QString("3"));
+    }
+
+    void floatsAreStoredRoundedThroughFloat()
+    {
+        Locations place;
+        place.setLatitude(0.1f);
+        QVERIFY(m_context->insert(place) && m_context->save());
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "raw");
+        db.setDatabaseName(m_dir.filePath("Pacelog.sqlite"));
+        QVERIFY(db.open());
+        {
+            QSqlQuery q(db);
+            QVERIFY(q.exec("SELECT latitude FROM Locations") && q.next());
+            QCOMPARE(q.value(0).toDouble(), double(0.1f));
+        }
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase("raw");
+    }
+};
+
+QTEST_GUILESS_MAIN(StoreTest)
+#include "tst_store.moc"
