@@ -4,7 +4,6 @@
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
 #include "model/UserData.h"
-#include "platform/AlertPresenter.h"
 #include "platform/DatePickerStyle.h"
 #include "platform/Formatting.h"
 #include "platform/Navigator.h"
@@ -105,11 +104,9 @@ void EnterTreadmillDataViewController::dismissKeyboard() { m_datePicker->setHidd
 
 void EnterTreadmillDataViewController::btnSavedPressed()
 {
-    if (m_textDate->text().isEmpty() || m_textCalories->text().isEmpty() ||
-        m_textDistance->text().isEmpty()) {
-        AlertPresenter::instance()->presentLater(
-            0, this, QStringLiteral("New Session"),
-            QStringLiteral("Session Not Saved - Required Fields in Red not Entered"));
+    if (!SessionRules::hasRequiredFields(m_textDate->text(), m_textCalories->text(),
+                                         m_textDistance->text())) {
+        SessionRules::alertRequiredFields(this);
         return;
     }
     Context &context = AppDelegate::shared()->persistentContainer();

@@ -1,5 +1,6 @@
 #include "log/SessionRules.h"
 
+#include "platform/AlertPresenter.h"
 #include "platform/Formatting.h"
 #include "platform/NumberReading.h"
 
@@ -40,6 +41,24 @@ std::optional<QString> laps(const QString &distance, bool miles)
     const float value = NumberReading::leadingFloat(distance);
     const float product = value * (miles ? LapsPerMile : LapsPerKilometre);
     return Formatting::fixed2(product);
+}
+
+QString fatCaloriesShown(const QString &stored)
+{
+    const auto value = NumberReading::wholeFloat(stored);
+    return value ? Formatting::fixed2(*value) : stored;
+}
+
+bool hasRequiredFields(const QString &date, const QString &calories, const QString &distance)
+{
+    return !date.isEmpty() && !calories.isEmpty() && !distance.isEmpty();
+}
+
+void alertRequiredFields(QObject *owner)
+{
+    AlertPresenter::instance()->presentLater(
+        0, owner, QStringLiteral("New Session"),
+        QStringLiteral("Session Not Saved - Required Fields in Red not Entered"));
 }
 
 } // namespace SessionRules

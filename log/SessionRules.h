@@ -3,6 +3,8 @@
 #include <QString>
 #include <optional>
 
+class QObject;
+
 // The rules for typing a session's figures, shared by session entry and session edit.
 namespace SessionRules {
 
@@ -22,5 +24,14 @@ std::optional<QString> fatCalories(const QString &calories);
 
 // Laps for a distance text read leniently; none for empty text. "%.2f".
 std::optional<QString> laps(const QString &distance, bool miles);
+
+// A stored fat-calories text as the list and the edit screen show it: two decimals ("%.2f")
+// when it is a number, otherwise the text as stored, so nothing invents a figure.
+QString fatCaloriesShown(const QString &stored);
+
+// Date, calories and distance must be filled before a session is stored.
+bool hasRequiredFields(const QString &date, const QString &calories, const QString &distance);
+// The alert for a missing required field, on a later turn of the main loop.
+void alertRequiredFields(QObject *owner);
 
 } // namespace SessionRules

@@ -1,0 +1,179 @@
+#include "log/DetailViewController.h"
+
+#include "log/SessionRules.h"
+#include "model/AppDelegate.h"
+#include "model/AppState.h"
+#include "platform/DatePickerStyle.h"
+#include "platform/Formatting.h"
+#include "platform/Navigator.h"
+
+#include <QDebug>
+
+DetailViewController::DetailViewController(QObject *parent)
+    : QObject(parent),
+      m_datePickerView(new Outlet(this)),
+      m_dateTextField(new Outlet(this)),
+      m_caloriesTextField(new Outlet(this)),
+      m_fatCaloriesTextField(new Outlet(this)),
+      m_distanceTextField(new Outlet(this)),
+      m_lapsTextField(new Outlet(this)),
+      m_distanceLabel(new Outlet(this)),
+      m_saveButton(new Outlet(this, QStringLiteral("Save")))
+{
+    m_datePickerView->setHidden(true);
+    m_datePickerView->setDate(QDateTime::currentDateTime());
+    m_caloriesTextField->setEditFilter(SessionRules::acceptsEdit);
+    m_distanceTextField->setEditFilter(SessionRules::acceptsEdit);
+}
+
+QVariant DetailViewController::detailItem() const
+{
+    return m_detailItem.isValid() ? QVariant::fromValue<Record>(m_detailItem) : QVariant();
+}
+
+void DetailViewController::setDetailItem(const QVariant &item)
+{
+    const Record record = item.canConvert<Record>() ? item.value<Record>() : Record();
+    const bool session = record.isValid() && record.entityName() == QLatin1String("UserData");
+    m_detailItem = UserData(session ? record : Record());
+    emit detailItemChanged();
+}
+
+void DetailViewController::setDarkMode(bool dark)
+{
+    if (dark == m_darkMode)
+        return;
+    m_darkMode = dark;
+    emit darkModeChanged();
+}
+
+void DetailViewController::viewDidLoad()
+{
+    configureView();
+    m_datePickerView->setHidden(true);
+    m_distanceLabel->setText(AppState::instance()->isMiles() ? QStringLiteral("Distance (Miles)")
+                                                             : QStringLiteral("Distance (km)"));
+    if (m_darkMode) {
+        for (Outlet *field : {m_dateTextField, m_caloriesTextField, m_fatCaloriesTextField,
+                              m_distanceTextField, m_lapsTextField}) {
+            field->setBackgroundColor(Qt::white);
+            field->setColor(Qt::black);
+        }
+    }
+}
+
+void DetailViewController::configureView()
+{
+    if (!m_detailItem.isValid())
+        return;
+    m_key.date = m_detailItem.date();
+    m_key.calories = m_detailItem.calories();
+    m_key.distance = m_detailItem.distance();
+    m_dateTextField->setText(m_key.date);
+    m_treadDate = m_detailItem.treadDate();
+    m_datePicked = false;
+    m_caloriesTextField->setText(m_key.calories);
+    m_fatCaloriesTextField->setText(SessionRules::fatCaloriesShown(m_detailItem.fatCalories()));
+    m_distanceTextField->setText(m_key.distance);
+    m_lapsTextField->setText(m_detailItem.laps());
+}
+
+void DetailViewController::DateEntered()
+{
+    // The field keeps the session's date until the person picks another; the picker opens on
+    // the session's day.
+    m_datePickerView->setStyle(DatePickerStyle::fromSettings());
+    if (m_treadDate.isValid())
+        m_datePickerView->setDate(m_treadDate);
+    m_datePickerView->setHidden(false);
+}
+
+void DetailViewController::takeDate(const QDateTime &moment, const QString &shown)
+{
+    m_dateTextField->setText(shown);
+    m_treadDate = moment;
+    m_datePicked = true;
+}
+
+void DetailViewController::doneClick()
+{
+    const QDateTime picked = m_datePickerView->date();
+    takeDate(picked, Formatting::mediumDate(picked));
+    dismissKeyboard();
+}
+
+void DetailViewController::todayClick()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    takeDate(now, Formatting::monthDayYear(now));
+    dismissKeyboard();
+}
+
+void DetailViewController::dateValueChanged(const QDateTime &date)
+{
+    m_datePickerView->setDate(date);
+    takeDate(date, Formatting::mediumDate(date));
+}
+
+void DetailViewController::CalculateFatCals()
+{
+    if (auto fat = SessionRules::fatCalories(m_caloriesTextField->text()))
+        m_fatCaloriesTextField->setText(*fat);
+}
+
+void DetailViewController::calculateLaps()
+{
+    if (auto laps = SessionRules::laps(m_distanceTextField->text(), AppState::instance()->isMiles()))
+        m_lapsTextField->setText(*laps);
+}
+
+void DetailViewController::dismissKeyboard() { m_datePickerView->setHidden(true); }
+
+void DetailViewController::writeTexts(UserData &session) const
+{
+    // Only what differs is written, so a field left empty never turns an absent text into an
+    // empty one.
+    if (m_caloriesTextField->text() != session.calories())
+        session.setCalories(m_caloriesTextField->text());
+    if (m_fatCaloriesTextField->text() != session.fatCalories())
+        session.setFatCalories(m_fatCaloriesTextField->text());
+    if (m_distanceTextField->text() != session.distance())
+        session.setDistance(m_distanceTextField->text());
+    if (m_lapsTextField->text() != session.laps())
+        session.setLaps(m_lapsTextField->text());
+}
+
+void DetailViewController::saveRecord()
+{
+    if (!SessionRules::hasRequiredFields(m_dateTextField->text(), m_caloriesTextField->text(),
+                                         m_distanceTextField->text())) {
+        SessionRules::alertRequiredFields(this);
+        return;
+    }
+    Context &context = AppDelegate::shared()->persistentContainer();
+    FetchRequest request = UserData::fetchRequest();
+    request.where(QStringLiteral("date == %@"), m_key.date)
+        .where(QStringLiteral("calories == %@"), m_key.calories)
+        .where(QStringLiteral("distance == %@"), m_key.distance);
+    const QList<UserData> results = context.fetchAs<UserData>(request);
+    // Sessions have no key of their own: twins with the same three texts are left alone.
+    if (results.size() == 1) {
+        UserData session = results.first();
+        if (m_datePicked) {
+            // The stored date text follows the picked day, so the list, the export file and
+            // the summaries agree on it.
+            session.setTreadDate(m_treadDate);
+            session.setDate(Formatting::mediumDate(m_treadDate));
+        } else if (m_treadDate.isValid()) {
+            session.setTreadDate(m_treadDate);
+        }
+        writeTexts(session);
+        // A failed write or save is not reported: the person is taken back either way.
+        if (!context.change(session))
+            context.rollback();
+        else
+            context.save();
+    }
+    qInfo().noquote() << "Back button Clicked";
+    Navigator::instance()->performSegue(QStringLiteral("unwindToMenu"));
+}
