@@ -1,0 +1,312 @@
+#include "log/MasterTableViewCell.h"
+#include "log/MasterViewController.h"
+#include "model/AppDelegate.h"
+#include "model/AppState.h"
+#include "model/UserData.h"
+#include "platform/Formatting.h"
+#include "platform/Navigator.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class SessionListTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+
+    static QDateTime day(int y, int m, int d, int hour = 8)
+    {
+        return QDateTime(QDate(y, m, d), QTime(hour, 0));
+    }
+
+    // A session as the entry screen stores it.
+    static qint64 addSession(const QDateTime &when, const QString &calories,
+                             const QString &distance, const QString &fat = {},
+                             const QString &laps = {})
+    {
+        UserData s;
+        s.setTreadDate(when);
+        s.setDate(Formatting::mediumDate(when));
+        s.setCalories(calories);
+        s.setDistance(distance);
+        s.setFatCalories(fat);
+        s.setLaps(laps);
+        Context &context = AppDelegate::shared()->persistentContainer();
+        if (!context.insert(s) || !context.save())
+            return -1;
+        return s.id();
+    }
+
+    // A session as the file import stores it: year, month and day but no treadDate or iyear.
+    static qint64 addImported(const QString &date, const QString &year, std::optional<qint64> month,
+                              std::optional<qint64> dayOfMonth, const QString &calories = "300",
+                              const QString &distance = "3")
+    {
+        UserData s;
+        s.setDate(date);
+        s.setYear(year);
+        s.setImonth(month);
+        s.setIday(dayOfMonth);
+        s.setCalories(calories);
+        s.setDistance(distance);
+        Context &context = AppDelegate::shared()->persistentContainer();
+        if (!context.insert(s) || !context.save())
+            return -1;
+        return s.id();
+    }
+
+    static QStringList column(const QAbstractItemModel *model, int role)
+    {
+        QStringList out;
+        for (int row = 0; row < model->rowCount(); ++row)
+            out << model->index(row, 0).data(role).toString();
+        return out;
+    }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        AppDelegate::setDataDirectory(m_dir->path());
+    }
+
+    void emptyStore()
+    {
+        MasterViewController screen;
+        QAbstractItemModelTester tester(screen.DailyList());
+        screen.viewDidLoad();
+        QCOMPARE(screen.DailyList()->rowCount(), 0);
+        QCOMPARE(screen.titleForHeader(), QString("Total # of Treadmill Days: 0"));
+        QVERIFY(!screen.SortAsc());
+    }
+
+    void orderByDayBothWays()
+    {
+        addSession(day(2025, 12, 31), "100", "1");
+        addSession(day(2026, 3, 5, 7), "200", "2"); // two on one day
+        addSession(day(2024, 6, 1), "300", "3");
+        addSession(day(2026, 3, 5, 19), "250", "2.5");
+        addSession(day(2026, 1, 20), "400", "4");
+        addImported("Feb 2, 2019", "2019", 2, 2);
+        addImported("Jan 1, 2018", "2018", 1, 1);
+
+        MasterViewController screen;
+        QAbstractItemModelTester tester(screen.DailyList(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        screen.viewDidLoad();
+        const int first = SessionListModel::FirstLabelRole;
+        QStringList newest = column(screen.DailyList(), first);
+        QCOMPARE(newest.size(), 7);
+        QCOMPARE(screen.titleForHeader(), QString("Total # of Treadmill Days: 7"));
+        // Sessions of one day have no further order: compare them as a pair.
+        QCOMPARE(newest.mid(0, 2), QStringList({"Mar 5, 2026", "Mar 5, 2026"}));
+        QCOMPARE(newest.mid(2, 3), QStringList({"Jan 20, 2026", "Dec 31, 2025", "Jun 1, 2024"}));
+        // An imported session has no iyear yet (0), so it sorts as the oldest year; among
+        // those, month and day still order.
+        QCOMPARE(newest.mid(5), QStringList({"Feb 2, 2019 : 2019 : 2 : 2",
+                                             "Jan 1, 2018 : 2018 : 1 : 1"}));
+
+        screen.SortButtonTapped();
+        QVERIFY(screen.SortAsc());
+        QStringList oldest = column(screen.DailyList(), first);
+        std::reverse(oldest.begin(), oldest.end());
+        QCOMPARE(oldest, newest);
+        QCOMPARE(screen.titleForHeader(), QString("Total # of Treadmill Days: 7"));
+
+        screen.SortButtonTapped();
+        QVERIFY(!screen.SortAsc());
+        QCOMPARE(column(screen.DailyList(), first), newest);
+    }
+
+    void rowTexts_data()
+    {
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QString>("fat");
+        QTest::addColumn<QString>("laps");
+        QTest::addColumn<QString>("second");
+
+        QTest::newRow("miles") << "Miles" << "93.5159" << "14.00"
+                               << "Cals: 300  Fat Cals:  93.52  Miles: 3.5  Laps: 14.00";
+        QTest::newRow("kilometres") << "Kilometers" << "93.5159" << "9.57"
+                                    << "Cals: 300  Fat Cals: 93.52  km: 3.5  Laps: 9.57";
+        QTest::newRow("any other unit is kilometres") << "Furlongs" << "31.171967" << ""
+                                                      << "Cals: 300  Fat Cals: 31.17  km: 3.5  Laps: ";
+        QTest::newRow("half-way rounds as printf") << "Miles" << "0.125" << "1"
+                                                   << "Cals: 300  Fat Cals:  0.12  Miles: 3.5  Laps: 1";
+        // Not a number: shown as stored rather than as an invented figure.
+        QTest::newRow("empty fat calories") << "Miles" << "" << "2"
+                                            << "Cals: 300  Fat Cals:    Miles: 3.5  Laps: 2";
+        QTest::newRow("fat calories not a number") << "Kilometers" << "5-" << "2"
+                                                   << "Cals: 300  Fat Cals: 5-  km: 3.5  Laps: 2";
+    }
+    void rowTexts()
+    {
+        QFETCH(QString, unit);
+        QFETCH(QString, fat);
+        QFETCH(QString, laps);
+        QFETCH(QString, second);
+        AppState::instance()->setDistanceUnit(unit);
+        addSession(day(2026, 3, 5), "300", "3.5", fat, laps);
+        MasterViewController screen;
+        screen.viewDidLoad();
+        const QModelIndex row = screen.DailyList()->index(0, 0);
+        QCOMPARE(row.data(SessionListModel::FirstLabelRole).toString(), QString("Mar 5, 2026"));
+        QCOMPARE(row.data(SessionListModel::SecondLabelRole).toString(), second);
+        AppState::instance()->setDistanceUnit("Miles");
+    }
+
+    void firstLineWithoutTreadDate_data()
+    {
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<std::optional<qint64>>("month");
+        QTest::addColumn<std::optional<qint64>>("day");
+        QTest::addColumn<QString>("first");
+        QTest::newRow("imported") << "2019" << std::optional<qint64>(3)
+                                  << std::optional<qint64>(5) << "3/5/19 : 2019 : 3 : 5";
+        QTest::newRow("no month or day") << "2019" << std::optional<qint64>()
+                                         << std::optional<qint64>() << "3/5/19 : 2019 : 0 : 0";
+        QTest::newRow("nothing but the text") << "" << std::optional<qint64>()
+                                              << std::optional<qint64>() << "3/5/19 :  : 0 : 0";
+    }
+    void firstLineWithoutTreadDate()
+    {
+        QFETCH(QString, year);
+        QFETCH(std::optional<qint64>, month);
+        QFETCH(std::optional<qint64>, day);
+        QFETCH(QString, first);
+        UserData s;
+        s.setDate("3/5/19");
+        s.setYear(year);
+        s.setImonth(month);
+        s.setIday(day);
+        QCOMPARE(MasterTableViewCell::firstLine(s), first);
+        // Absent figures show as nothing.
+        QCOMPARE(MasterTableViewCell::secondLine(s, true),
+                 QString("Cals:   Fat Cals:    Miles:   Laps: "));
+    }
+
+    void unitChangeRewritesTheRows()
+    {
+        addSession(day(2026, 3, 5), "300", "3.5", "93.5", "14.00");
+        MasterViewController screen;
+        QAbstractItemModelTester tester(screen.DailyList());
+        screen.viewDidLoad();
+        const QModelIndex row = screen.DailyList()->index(0, 0);
+        QVERIFY(row.data(SessionListModel::SecondLabelRole).toString().contains("Miles: 3.5"));
+        QSignalSpy changed(screen.DailyList(), &QAbstractItemModel::dataChanged);
+        AppState::instance()->setDistanceUnit("Kilometers");
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(row.data(SessionListModel::SecondLabelRole).toString().contains("km: 3.5"));
+        AppState::instance()->setDistanceUnit("Miles");
+    }
+
+    void deletionPersists()
+    {
+        addSession(day(2026, 3, 1), "100", "1");
+        const qint64 middle = addSession(day(2026, 3, 2), "200", "2");
+        addSession(day(2026, 3, 3), "300", "3");
+        MasterViewController screen;
+        QAbstractItemModelTester tester(screen.DailyList(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        screen.viewDidLoad();
+        // Read the rows first so the deletion also has cached rows to drop.
+        column(screen.DailyList(), SessionListModel::FirstLabelRole);
+        QSignalSpy removed(screen.DailyList(), &QAbstractItemModel::rowsRemoved);
+        QSignalSpy header(&screen, &MasterViewController::titleForHeaderChanged);
+
+        screen.deleteRow(1);
+        QCOMPARE(removed.count(), 1);
+        QCOMPARE(removed.first().at(1).toInt(), 1);
+        QVERIFY(header.count() >= 1);
+        QCOMPARE(screen.titleForHeader(), QString("Total # of Treadmill Days: 2"));
+        QCOMPARE(column(screen.DailyList(), SessionListModel::FirstLabelRole),
+                 QStringList({"Mar 3, 2026", "Mar 1, 2026"}));
+
+        // Saved: another connection to the file no longer sees it.
+        auto other = AppDelegate::shared()->newContainer();
+        const QList<Record> left = other->fetch(UserData::fetchRequest());
+        QCOMPARE(left.size(), 2);
+        for (const Record &r : left)
+            QVERIFY(r.id() != middle);
+
+        screen.deleteRow(1);
+        screen.deleteRow(0);
+        QCOMPARE(screen.DailyList()->rowCount(), 0);
+        QCOMPARE(screen.titleForHeader(), QString("Total # of Treadmill Days: 0"));
+        QCOMPARE(other->count(UserData::fetchRequest()), 0);
+        screen.deleteRow(0); // nothing left: no harm
+    }
+
+    void reloadsWhenShownAgain()
+    {
+        addSession(day(2026, 3, 1), "100", "1");
+        MasterViewController screen;
+        QAbstractItemModelTester tester(screen.DailyList());
+        screen.viewDidLoad();
+        screen.SortButtonTapped();
+        QCOMPARE(screen.DailyList()->rowCount(), 1);
+
+        // Another screen covers the list and adds a session.
+        screen.viewDidDisappear();
+        addSession(day(2026, 3, 2), "200", "2");
+        screen.viewWillAppear();
+        QCOMPARE(screen.DailyList()->rowCount(), 2);
+        QCOMPARE(screen.titleForHeader(), QString("Total # of Treadmill Days: 2"));
+        QVERIFY(screen.SortAsc()); // the order chosen stays while the screen lives
+        QCOMPARE(screen.DailyList()->index(1, 0).data(SessionListModel::FirstLabelRole).toString(),
+                 QString("Mar 2, 2026"));
+    }
+
+    void selectingARowHandsItsSessionOver()
+    {
+        addSession(day(2026, 3, 1), "100", "1");
+        const qint64 newest = addSession(day(2026, 3, 2), "200", "2");
+        MasterViewController screen;
+        screen.viewDidLoad();
+        QSignalSpy segues(Navigator::instance(), &Navigator::segueRequested);
+        screen.selectRow(0);
+        QCOMPARE(segues.count(), 1);
+        QCOMPARE(segues.first().at(0).toString(), QString("showDetail"));
+        const UserData handed(segues.first().at(1).value<Record>());
+        QCOMPARE(handed.id(), newest);
+        QCOMPARE(handed.calories(), QString("200"));
+
+        // A session deleted elsewhere is not opened; the list shows the store again.
+        auto other = AppDelegate::shared()->newContainer();
+        other->remove(handed);
+        QVERIFY(other->save());
+        screen.selectRow(0);
+        QCOMPARE(segues.count(), 1);
+        QCOMPARE(screen.DailyList()->rowCount(), 1);
+    }
+
+    void manySessionsLoadOnlyWhatIsShown()
+    {
+        auto bulk = AppDelegate::shared()->newContainer();
+        QDate newest, oldest;
+        for (int i = 0; i < 3000; ++i) {
+            const QDate d(2000 + i % 25, 1 + i % 12, 1 + i % 28);
+            newest = newest.isValid() ? std::max(newest, d) : d;
+            oldest = oldest.isValid() ? std::min(oldest, d) : d;
+            UserData s;
+            s.setTreadDate(QDateTime(d, QTime(8, 0)));
+            s.setCalories(QString::number(i));
+            s.setDistance("1");
+            bulk->insert(s);
+        }
+        QVERIFY(bulk->save());
+        MasterViewController screen;
+        QAbstractItemModelTester tester(screen.DailyList());
+        screen.viewDidLoad();
+        QCOMPARE(screen.DailyList()->rowCount(), 3000);
+        // Rows read far apart still agree with the store's order.
+        const QStringList firsts = column(screen.DailyList(), SessionListModel::FirstLabelRole);
+        QCOMPARE(firsts.first(), Formatting::mediumDate(QDateTime(newest, QTime(8, 0))));
+        QCOMPARE(firsts.last(), Formatting::mediumDate(QDateTime(oldest, QTime(8, 0))));
+    }
+};
+
+QTEST_MAIN(SessionListTest)
+#include "tst_session_list.moc"
