@@ -37,6 +37,16 @@ ScreenPage {
         font.pixelSize: page.docked ? 11 : 17
     }
 
+    // A button of the controller's MainMenuButton set: when its outlet's hidden state flips it
+    // folds in or out over 0.3 s and the buttons below move up or down with it.
+    component CollapsibleMenuButton: MenuButton {
+        property real reveal: outlet && outlet.hidden ? 0 : 1
+        Behavior on reveal { NumberAnimation { duration: 300; easing.type: Easing.InOutQuad } }
+        visible: reveal > 0
+        opacity: reveal
+        implicitHeight: (page.docked ? 34 : 52) * reveal
+    }
+
     Flickable {
         anchors.fill: parent
         contentHeight: entries.implicitHeight + 2 * entries.y
@@ -68,6 +78,12 @@ ScreenPage {
                 objectName: "DefaultSettingsButton"
                 outlet: controller.DefaultSettingsButton
                 onClicked: Navigator.performSegue("showSettings")
+            }
+            MenuButton {
+                objectName: "HandleSelection"
+                visible: !page.docked
+                text: controller.toggleTitle
+                onClicked: controller.HandleSelection()
             }
         }
     }

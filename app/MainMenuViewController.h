@@ -1,7 +1,9 @@
 #pragma once
 
+#include "model/UserData.h"
 #include "platform/Outlet.h"
 
+#include <QList>
 #include <QObject>
 #include <QQmlEngine>
 
@@ -18,6 +20,7 @@ class MainMenuViewController : public QObject {
     Q_PROPERTY(Outlet *ImportExportButton READ ImportExportButton CONSTANT)
     Q_PROPERTY(Outlet *DefaultSettingsButton READ DefaultSettingsButton CONSTANT)
     Q_PROPERTY(Outlet *RateShareButton READ RateShareButton CONSTANT)
+    Q_PROPERTY(QString toggleTitle READ toggleTitle NOTIFY toggleTitleChanged)
 public:
     explicit MainMenuViewController(QObject *parent = nullptr);
 
@@ -30,13 +33,38 @@ public:
     Outlet *DefaultSettingsButton() const { return m_defaultSettingsButton; }
     Outlet *RateShareButton() const { return m_rateShareButton; }
 
+    // The buttons that "Expanded" and the expand/collapse control show and hide. The everyday
+    // entries stay on screen whatever the setting, so a fresh install can reach them.
+    QList<Outlet *> MainMenuButton() const { return {m_rateShareButton}; }
+    bool MenuExpanded() const { return m_menuExpanded; }
+    // The expand/collapse control's caption: "More" while a button is hidden, else "Less".
+    QString toggleTitle() const;
+
+    // Start-up work, once per run: unit default, built-in places, expansion, session repair.
     Q_INVOKABLE void viewDidLoad();
+    // Each time the menu is shown: the buttons follow "Expanded" again.
     Q_INVOKABLE void viewWillAppear();
+    // Flips every button of MainMenuButton on its own; the setting stays as it is.
+    Q_INVOKABLE void HandleSelection();
 
     // Start-up step: the current distance unit from "Distance", writing "Miles" when absent.
     static void applyDistanceDefault();
+    // Start-up step: reseeds the built-in places on the first two starts and after the settings
+    // screen asked for it ("FirstTime" absent or "true").
+    static void applyFirstTime();
+    // Start-up step: sessions stored by an import get treadDate and the fields derived from it,
+    // built from their year text, imonth and iday.
+    void repairSessions();
+
+signals:
+    void toggleTitleChanged();
 
 private:
+    bool m_menuExpanded = false;
+    QList<UserData> m_dailyList;
+    QList<UserData> m_userResults;
+    qsizetype m_userResultsCount = 0;
+
     Outlet *m_listButton;
     Outlet *m_addSessionButton;
     Outlet *m_totalsButton;

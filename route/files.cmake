@@ -1,1 +1,5 @@
-# Files of route/ (added as its screens are built).
+list(APPEND PACELOG_SOURCES
+    route/LocationSeeder.cpp route/LocationSeeder.h
+    route/RouteLegs.cpp route/RouteLegs.h
+)
+list(APPEND PACELOG_RESOURCES resources/TreadmillLocations.txt)

@@ -1,0 +1,299 @@
+#include "app/MainMenuViewController.h"
+#include "model/AppDelegate.h"
+#include "model/AppState.h"
+#include "model/Locations.h"
+#include "model/Settings.h"
+#include "model/UserData.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+#include <optional>
+
+using Day = std::optional<qint64>;
+
+class MainMenuTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+
+    // A new run of the app on the same data directory: a fresh store connection, settings read
+    // from the file again, the run's shared values back to their defaults.
+    void restart() { AppDelegate::setDataDirectory(m_dir->path()); }
+
+    Context &store() { return AppDelegate::shared()->persistentContainer(); }
+
+    // A session as an import stores it: texts, year text, month and day, no treadDate.
+    qint64 addImported(const QString &date, const QString &yearText, Day month, Day day,
+                       const QString &calories = "300", const QString &distance = "3.1")
+    {
+        UserData s;
+        s.setDate(date);
+        s.setCalories(calories);
+        s.setDistance(distance);
+        s.setYear(yearText);
+        s.setImonth(month);
+        s.setIday(day);
+        if (!store().insert(s) || !store().save())
+            return 0;
+        return s.id();
+    }
+
+    UserData session(qint64 id)
+    {
+        UserData probe;
+        probe.markStored(id);
+        return UserData(store().refetch(probe));
+    }
+
+    bool hasPlace(const QString &name)
+    {
+        FetchRequest request = Locations::fetchRequest();
+        request.where("name == %@", name);
+        return store().count(request) > 0;
+    }
+
+    void addUserPlace()
+    {
+        Locations mine;
+        mine.setName("My Gym");
+        mine.setFromCity("Miami");
+        QVERIFY(store().insert(mine) && store().save());
+    }
+
+    void start(MainMenuViewController &menu)
+    {
+        menu.viewDidLoad();
+        menu.viewWillAppear();
+    }
+
+    // Start-up without reseeding, for the tests that look at other steps.
+    void skipSeeding() { Settings::standard().setString("FirstTime", "false"); }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        restart();
+    }
+
+    void firstTimeRule_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<bool>("seeded");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("absent: first start") << QVariant() << true << "true";
+        QTest::newRow("true: second start, or asked for") << QVariant("true") << true << "false";
+        QTest::newRow("false") << QVariant("false") << false << "false";
+        QTest::newRow("other text") << QVariant("TRUE") << false << "TRUE";
+        QTest::newRow("a stored boolean is not the text") << QVariant(true) << false << QString();
+    }
+    void firstTimeRule()
+    {
+        QFETCH(QVariant, stored);
+        QFETCH(bool, seeded);
+        QFETCH(QString, after);
+        if (stored.typeId() == QMetaType::Bool)
+            Settings::standard().setBool("FirstTime", stored.toBool());
+        else if (stored.isValid())
+            Settings::standard().setString("FirstTime", stored.toString());
+        addUserPlace();
+
+        MainMenuViewController menu;
+        start(menu);
+        QCOMPARE(hasPlace("My Gym"), !seeded);
+        QCOMPARE(hasPlace("Denver, CO"), seeded);
+        QCOMPARE(Settings::standard().string("FirstTime"), after);
+    }
+
+    void threeStarts()
+    {
+        const int builtIn = [&] {
+            MainMenuViewController first;
+            start(first);
+            return store().count(Locations::fetchRequest());
+        }();
+        QVERIFY(builtIn > 60);
+        QCOMPARE(Settings::standard().string("Distance"), QString("Miles"));
+        QCOMPARE(AppState::instance()->distanceUnit(), QString("Miles"));
+        QCOMPARE(Settings::standard().string("FirstTime"), QString("true"));
+
+        addUserPlace();
+        restart();
+        {
+            MainMenuViewController second;
+            start(second);
+        }
+        QVERIFY(!hasPlace("My Gym"));
+        QCOMPARE(store().count(Locations::fetchRequest()), builtIn);
+        QCOMPARE(Settings::standard().string("FirstTime"), QString("false"));
+
+        addUserPlace();
+        Settings::standard().setString("Distance", "Kilometers");
+        restart();
+        {
+            MainMenuViewController third;
+            start(third);
+        }
+        QVERIFY(hasPlace("My Gym"));
+        QCOMPARE(store().count(Locations::fetchRequest()), builtIn + 1);
+        QCOMPARE(AppState::instance()->distanceUnit(), QString("Kilometers"));
+    }
+
+    void repair_data()
+    {
+        QTest::addColumn<QString>("yearText");
+        QTest::addColumn<Day>("month");
+        QTest::addColumn<Day>("day");
+        QTest::addColumn<QDate>("expected"); // invalid: left as it was
+
+        QTest::newRow("plain date") << "2021" << Day(3) << Day(2) << QDate(2021, 3, 2);
+        QTest::newRow("31 December") << "2020" << Day(12) << Day(31) << QDate(2020, 12, 31);
+        QTest::newRow("day 30 of February") << "2021" << Day(2) << Day(30) << QDate(2021, 3, 2);
+        QTest::newRow("day 30 of February, leap year") << "2024" << Day(2) << Day(30) << QDate(2024, 3, 1);
+        QTest::newRow("month 13") << "2020" << Day(13) << Day(1) << QDate(2021, 1, 1);
+        QTest::newRow("day 0") << "2021" << Day(3) << Day(0) << QDate(2021, 2, 28);
+        QTest::newRow("day of the spring clock change") << "2021" << Day(3) << Day(14) << QDate(2021, 3, 14);
+        QTest::newRow("signed year") << "+2021" << Day(3) << Day(2) << QDate(2021, 3, 2);
+        QTest::newRow("year with a fraction") << "2021.0" << Day(3) << Day(2) << QDate();
+        QTest::newRow("year beyond 16 bits") << "40000" << Day(3) << Day(2) << QDate();
+        QTest::newRow("year with a blank") << " 2021" << Day(3) << Day(2) << QDate();
+        QTest::newRow("no year") << QString() << Day(3) << Day(2) << QDate();
+        QTest::newRow("no month") << "2021" << Day() << Day(2) << QDate();
+        QTest::newRow("no day") << "2021" << Day(3) << Day() << QDate();
+        QTest::newRow("month beyond 16 bits") << "2021" << Day(70000) << Day(2) << QDate();
+    }
+    void repair()
+    {
+        QFETCH(QString, yearText);
+        QFETCH(Day, month);
+        QFETCH(Day, day);
+        QFETCH(QDate, expected);
+        skipSeeding();
+        const qint64 id = addImported("Mar 2, 2021", yearText, month, day);
+        QVERIFY(id > 0);
+
+        restart();
+        MainMenuViewController menu;
+        start(menu);
+
+        const UserData s = session(id);
+        if (!expected.isValid()) {
+            QVERIFY(!s.treadDate().isValid());
+            QCOMPARE(s.year(), yearText);
+            QCOMPARE(s.imonth(), month);
+            QCOMPARE(s.iday(), day);
+            QCOMPARE(s.iyear(), qint16(0));
+            return;
+        }
+        QCOMPARE(s.treadDate(), expected.startOfDay());
+        QCOMPARE(s.treadDate().toLocalTime().time(), QTime(0, 0));
+        QCOMPARE(s.year(), QString::number(expected.year()));
+        QCOMPARE(s.iyear(), qint16(expected.year()));
+        QCOMPARE(s.imonth(), Day(expected.month()));
+        QCOMPARE(s.iday(), Day(expected.day()));
+        QCOMPARE(s.date(), QString("Mar 2, 2021"));
+    }
+
+    void repairLeavesTwinsAndDatedSessions()
+    {
+        skipSeeding();
+        const qint64 twin1 = addImported("Jan 5, 2020", "2020", 1, 5);
+        const qint64 twin2 = addImported("Jan 5, 2020", "2020", 1, 5);
+        UserData dated;
+        dated.setTreadDate(QDate(2019, 7, 4).startOfDay().addSecs(3600 * 9));
+        dated.setDate("Jul 4, 2019");
+        dated.setCalories("300");
+        dated.setDistance("3.1");
+        // Fields that disagree with treadDate show whether the repair touched it.
+        dated.setYear("1999");
+        dated.setImonth(1);
+        dated.setIday(1);
+        QVERIFY(store().insert(dated) && store().save());
+        const qint64 single = addImported("Jan 6, 2020", "2020", 1, 6);
+
+        restart();
+        MainMenuViewController menu;
+        start(menu);
+
+        QVERIFY(!session(twin1).treadDate().isValid());
+        QVERIFY(!session(twin2).treadDate().isValid());
+        const UserData d = session(dated.id());
+        QCOMPARE(d.treadDate(), QDate(2019, 7, 4).startOfDay().addSecs(3600 * 9));
+        QCOMPARE(d.year(), QString("1999"));
+        QCOMPARE(d.imonth(), Day(1));
+        QCOMPARE(session(single).treadDate(), QDate(2020, 1, 6).startOfDay());
+    }
+
+    void expansion_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<bool>("expanded");
+        QTest::newRow("absent") << QVariant() << false;
+        QTest::newRow("text true") << QVariant("true") << true;
+        QTest::newRow("text false") << QVariant("false") << false;
+        QTest::newRow("boolean true") << QVariant(true) << true;
+    }
+    void expansion()
+    {
+        QFETCH(QVariant, stored);
+        QFETCH(bool, expanded);
+        skipSeeding();
+        Settings &settings = Settings::standard();
+        if (stored.typeId() == QMetaType::Bool)
+            settings.setBool("Expanded", stored.toBool());
+        else if (stored.isValid())
+            settings.setString("Expanded", stored.toString());
+        MainMenuViewController menu;
+        start(menu);
+        const QString fileBefore = [&] {
+            QFile f(settings.filePath());
+            return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+        }();
+        auto shown = [&] {
+            QList<bool> out;
+            for (const Outlet *b : menu.MainMenuButton())
+                out << !b->hidden();
+            return out;
+        };
+        const QList<bool> stateShown(menu.MainMenuButton().size(), expanded);
+        QCOMPARE(shown(), stateShown);
+        QCOMPARE(menu.MenuExpanded(), expanded);
+        QCOMPARE(AppState::instance()->menuExpanded(), expanded);
+        QCOMPARE(menu.toggleTitle(), expanded ? QString("Less") : QString("More"));
+        for (Outlet *everyday : {menu.ListButton(), menu.AddSessionButton(), menu.TotalsButton(),
+                                 menu.DefaultSettingsButton()})
+            QVERIFY(!everyday->hidden());
+
+        menu.HandleSelection();
+        QCOMPARE(shown(), QList<bool>(stateShown.size(), !expanded));
+        QCOMPARE(menu.toggleTitle(), expanded ? QString("More") : QString("Less"));
+        QCOMPARE(menu.MenuExpanded(), expanded);
+        QCOMPARE(AppState::instance()->menuExpanded(), expanded);
+        menu.HandleSelection();
+        QCOMPARE(shown(), stateShown);
+
+        menu.HandleSelection();
+        menu.viewWillAppear(); // shown again: the stored setting wins over the toggle
+        QCOMPARE(shown(), stateShown);
+
+        QFile f(settings.filePath());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(f.readAll()), fileBefore);
+    }
+
+    void expansionFollowsTheSettingWhenShownAgain()
+    {
+        skipSeeding();
+        MainMenuViewController menu;
+        start(menu);
+        QVERIFY(menu.RateShareButton()->hidden());
+        Settings::standard().setString("Expanded", "true"); // the settings screen's switch
+        menu.viewWillAppear();
+        QVERIFY(!menu.RateShareButton()->hidden());
+        QVERIFY(AppState::instance()->menuExpanded());
+    }
+};
+
+QTEST_GUILESS_MAIN(MainMenuTest)
+#include "tst_main_menu.moc"

@@ -1,0 +1,192 @@
+#include "model/AppDelegate.h"
+#include "model/Locations.h"
+#include "route/LocationSeeder.h"
+#include "route/RouteLegs.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+// A place as one caret line, fields in file order, so a whole store compares as a list.
+static QString line(const Locations &p)
+{
+    auto num = [&](const char *key) { return QString::number(double(p.value(key).toFloat())); };
+    const QVariant name = p.value("name");
+    return QStringList{p.fromCity(),           num("latitude"),       num("longitude"),
+                       num("milesFromBangor"), num("milesFromMiami"), num("milesFromSeattle"),
+                       num("milesFromSLC"),    name.isValid() ? name.toString() : "<none>"}
+        .join('^');
+}
+
+class LocationSeederTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+
+    QString writeFile(const QByteArray &bytes)
+    {
+        const QString path = m_dir->filePath("places.txt");
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return {};
+        file.write(bytes);
+        return path;
+    }
+
+    QList<Locations> places()
+    {
+        return AppDelegate::shared()->persistentContainer().fetchAs<Locations>(
+            Locations::fetchRequest());
+    }
+
+    QStringList placeLines()
+    {
+        QStringList out;
+        for (const Locations &p : places())
+            out << line(p);
+        return out;
+    }
+
+    void addUserPlace()
+    {
+        Context &context = AppDelegate::shared()->persistentContainer();
+        Locations mine;
+        mine.setName("My Gym");
+        mine.setFromCity("Miami");
+        mine.setLatitude(26.5f);
+        mine.setLongitude(-80.5f);
+        QVERIFY(context.insert(mine));
+        QVERIFY(context.save());
+    }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        AppDelegate::setDataDirectory(m_dir->path());
+    }
+
+    void linesBecomePlaces_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("expected");
+
+        QTest::newRow("full line")
+            << QByteArray("Miami^25.5^-80.25^0^120^0^0^Homestead, FL\n")
+            << QStringList{"Miami^25.5^-80.25^0^120^0^0^Homestead, FL"};
+        QTest::newRow("carriage returns are ignored")
+            << QByteArray("Miami^25.5^-80.25^0^120^0^0^A\r\nSLC^41^-112^0^0^0^36^B\r\n")
+            << QStringList{"Miami^25.5^-80.25^0^120^0^0^A", "SLC^41^-112^0^0^0^36^B"};
+        QTest::newRow("same leg and coordinates: first line wins")
+            << QByteArray("Miami^25.5^-80.25^0^1^0^0^A\nMiami^25.5^-80.25^9^2^9^9^B\n")
+            << QStringList{"Miami^25.5^-80.25^0^1^0^0^A"};
+        QTest::newRow("same coordinates written differently are the same place")
+            << QByteArray("Bangor^44.5^-69^5^0^0^0^A\nBangor^44.50^-69.0^6^0^0^0^B\n")
+            << QStringList{"Bangor^44.5^-69^5^0^0^0^A"};
+        QTest::newRow("same coordinates on another leg are kept")
+            << QByteArray("Miami^25.5^-80.25^0^1^0^0^A\nSLC^25.5^-80.25^0^0^0^2^B\n")
+            << QStringList{"Miami^25.5^-80.25^0^1^0^0^A", "SLC^25.5^-80.25^0^0^0^2^B"};
+        QTest::newRow("three fields: leg and coordinates only")
+            << QByteArray("Seattle^47.5^-122\n") << QStringList{"Seattle^47.5^-122^0^0^0^0^<none>"};
+        QTest::newRow("empty lines and lines of nine fields are skipped")
+            << QByteArray("\n\nMiami^1^2^0^0^0^0^A^extra\nBangor^44^-69^5^0^0^0^B\n\n")
+            << QStringList{"Bangor^44^-69^5^0^0^0^B"};
+        QTest::newRow("a field that is not a number skips its line")
+            << QByteArray("Miami^25,5^-80^0^0^0^0^comma\n"
+                          "Miami^ 25^-80^0^0^0^0^blank\n"
+                          "Miami^25^-80^0^0^0^x^letter\n"
+                          "Miami^25^-80^0^^0^0^empty\n"
+                          "Bangor^44^-69^5^0^0^0^B\n")
+            << QStringList{"Bangor^44^-69^5^0^0^0^B"};
+        QTest::newRow("no line feed after the last line")
+            << QByteArray("Bangor^44^-69^5^0^0^0^B") << QStringList{"Bangor^44^-69^5^0^0^0^B"};
+        QTest::newRow("leg key and name kept exactly as written")
+            << QByteArray("miami ^1^2^0^3^0^0^ Lower \n")
+            << QStringList{"miami ^1^2^0^3^0^0^ Lower "};
+        QTest::newRow("names in UTF-8")
+            << QByteArray("Seattle^47.75^-116.75^0^0^295^0^C\xc5\x93ur d'Al\xc3\xa8ne, ID\n")
+            << QStringList{QString::fromUtf8("Seattle^47.75^-116.75^0^0^295^0^C\xc5\x93ur d'Al\xc3\xa8ne, ID")};
+    }
+    void linesBecomePlaces()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, expected);
+        LocationSeeder::seed(writeFile(file));
+        QCOMPARE(placeLines(), expected);
+    }
+
+    void seedingReplacesEverything()
+    {
+        const QString path = writeFile("Miami^25.5^-80.25^0^120^0^0^A\nSLC^41^-112^0^0^0^36^B\n");
+        LocationSeeder::seed(path);
+        const QStringList once = placeLines();
+        addUserPlace();
+        QCOMPARE(places().size(), 3);
+
+        LocationSeeder::seed(path);
+        QCOMPARE(placeLines(), once);
+    }
+
+    void unreadableFileInsertsNothing_data()
+    {
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("missing") << false << QByteArray();
+        QTest::newRow("neither UTF-8 nor ASCII")
+            << true << QByteArray("Seattle^47.75^-116.75^0^0^295^0^Coeur d'Al\xe8ne\n");
+    }
+    void unreadableFileInsertsNothing()
+    {
+        QFETCH(bool, exists);
+        QFETCH(QByteArray, file);
+        addUserPlace();
+        const QString path = exists ? writeFile(file) : m_dir->filePath("absent.txt");
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(".*"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(".*"));
+        LocationSeeder::seed(path);
+        QVERIFY(places().isEmpty());
+    }
+
+    // The shipped file: every line a place, every leg well covered, distances in leg order.
+    void builtInPlaces()
+    {
+        QFile source(PACELOG_SOURCE_DIR "/resources/TreadmillLocations.txt");
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        const QByteArray text = source.readAll();
+        QVERIFY(text.endsWith('\n'));
+        QVERIFY(!text.contains('\r'));
+        QFile shipped(LocationSeeder::resourcePath());
+        QVERIFY(shipped.open(QIODevice::ReadOnly));
+        QCOMPARE(shipped.readAll(), text);
+
+        LocationSeeder::seed();
+        const QList<Locations> all = places();
+        QCOMPARE(all.size(), text.count('\n'));
+
+        const QHash<QString, float> legLength{
+            {"Miami", 2448}, {"SLC", 840}, {"Seattle", 3257}, {"Bangor", 1743}};
+        QHash<QString, int> perLeg;
+        QHash<QString, float> last;
+        for (const Locations &p : all) {
+            const RouteLeg *leg = RouteLegs::byKey(p.fromCity());
+            QVERIFY2(leg, qPrintable(line(p)));
+            QVERIFY2(!p.name().isEmpty(), qPrintable(line(p)));
+            ++perLeg[leg->key];
+            for (const RouteLeg &other : RouteLegs::all()) {
+                const float miles = p.value(other.distanceKey).toFloat();
+                if (other.key != leg->key) {
+                    QVERIFY2(miles == 0, qPrintable(line(p)));
+                    continue;
+                }
+                QVERIFY2(miles > last.value(leg->key, 0), qPrintable(line(p)));
+                QVERIFY2(miles < legLength.value(leg->key), qPrintable(line(p)));
+                last[leg->key] = miles;
+            }
+        }
+        for (const RouteLeg &leg : RouteLegs::all())
+            QVERIFY2(perLeg.value(leg.key) >= 15, qPrintable(leg.key));
+    }
+};
+
+QTEST_GUILESS_MAIN(LocationSeederTest)
+#include "tst_location_seeder.moc"
