@@ -20,4 +20,8 @@ public:
 signals:
     void segueRequested(const QString &identifier, const QVariant &detailItem);
     void backRequested();
+
+private:
+    // Private so that QML takes the one instance from create() instead of building its own.
+    Navigator() = default;
 };
