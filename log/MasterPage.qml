@@ -7,7 +7,8 @@ ScreenPage {
     id: page
     objectName: "MasterViewController"
     title: "Sessions"
-    segues: ({ "showDetail": "DetailPage.qml" })
+    // Resolved here, beside this page, not where the stack performs the segue.
+    segues: ({ "showDetail": Qt.resolvedUrl("DetailPage.qml") })
     unwinds: ["unwindToMenu"]
 
     MasterViewController { id: controller }

@@ -1,0 +1,160 @@
+import QtQuick
+import QtTest
+import Pacelog
+import PacelogTest
+
+Item {
+    id: window
+    width: 390
+    height: 844
+
+    AppRoot {
+        id: app
+        anchors.fill: parent
+    }
+
+    TestCase {
+        name: "SessionEdit"
+        when: windowShown
+
+        function initTestCase() {
+            TestStore.addSession(2025, 3, 3, "300", "3", "93.5159", "12.00")
+            TestStore.addSession(2025, 6, 1, "200", "2", "62.3", "8.00")
+            // Twins: the same date, calories and distance.
+            TestStore.addSession(2024, 1, 10, "150", "1.5")
+            TestStore.addSession(2024, 1, 10, "150", "1.5")
+        }
+
+        function openList() {
+            if (findChild(app, "MasterViewController") === null) {
+                mouseClick(findChild(app, "ListButton"))
+                tryVerify(() => findChild(app, "MasterViewController") !== null, 3000)
+            }
+            const table = findChild(findChild(app, "MasterViewController"), "tableView")
+            tryVerify(() => table.count === 0 || table.itemAtIndex(0) !== null)
+            return table
+        }
+
+        function row(table, index) {
+            table.positionViewAtIndex(index, ListView.Contain)
+            return table.itemAtIndex(index)
+        }
+
+        function openSession(index) {
+            const table = openList()
+            mouseClick(row(table, index))
+            tryVerify(() => findChild(app, "DetailViewController") !== null, 3000)
+            return findChild(app, "DetailViewController")
+        }
+
+        function clear(field) {
+            mouseClick(field)
+            tryVerify(() => field.activeFocus)
+            keyClick(Qt.Key_End)
+            while (field.text.length > 0)
+                keyClick(Qt.Key_Backspace)
+        }
+
+        function typeInto(field, text) {
+            clear(field)
+            for (const c of text)
+                keyClick(c)
+        }
+
+        function goBack() {
+            mouseClick(findChild(app, "back"))
+            tryVerify(() => findChild(app, "DetailViewController") === null)
+        }
+
+        function test_a_opening_a_row_shows_the_session() {
+            const page = openSession(1)
+            compare(findChild(page, "dateTextField").text, "Mar 3, 2025")
+            compare(findChild(page, "caloriesTextField").text, "300")
+            compare(findChild(page, "fatCaloriesTextField").text, "93.52")
+            compare(findChild(page, "distanceTextField").text, "3")
+            compare(findChild(page, "lapsTextField").text, "12.00")
+            compare(findChild(page, "DistanceLabel").text, "Distance (Miles)")
+            goBack()
+            verify(findChild(app, "MasterViewController") !== null, "back on the list")
+        }
+
+        function test_b_change_date_and_figures() {
+            const page = openSession(1)
+            const dateField = findChild(page, "dateTextField")
+            mouseClick(dateField)
+            const picker = findChild(page, "datePicker")
+            tryVerify(() => picker.visible)
+            compare(dateField.text, "Mar 3, 2025", "entering the field keeps the session's date")
+            compare(picker.date.getFullYear(), 2025, "the picker opens on the session's day")
+            compare(picker.date.getMonth(), 2)
+            compare(picker.date.getDate(), 3)
+            waitForRendering(picker)
+            picker.pick(new Date(2025, 11, 24, 12))
+            compare(dateField.text, "Dec 24, 2025")
+            mouseClick(findChild(page, "doneClick"))
+            tryVerify(() => !picker.visible)
+            compare(dateField.text, "Dec 24, 2025")
+
+            typeInto(findChild(page, "caloriesTextField"), "35x0")
+            compare(findChild(page, "caloriesTextField").text, "350", "the letter is refused")
+            const fat = findChild(page, "fatCaloriesTextField").text
+            verify(fat.startsWith("109.1"), "fat calories follow the calories: " + fat)
+            mouseClick(findChild(page, "saveButton"))
+
+            tryVerify(() => findChild(app, "DetailViewController") === null, 3000)
+            const table = openList()
+            compare(table.count, 4)
+            compare(findChild(row(table, 0), "FirstLabel").text, "Dec 24, 2025")
+            compare(findChild(row(table, 0), "SecondLabel").text,
+                    "Cals: 350  Fat Cals:  " + Number(fat).toFixed(2) + "  Miles: 3  Laps: 12.00")
+            const changed = TestStore.records("UserData").filter(s => s.calories === "350")
+            compare(changed.length, 1)
+            compare(changed[0].date, "Dec 24, 2025")
+            compare(changed[0].fatCalories, fat)
+            compare(changed[0].year, "2025")
+            compare(changed[0].iyear, 2025)
+            compare(changed[0].imonth, 12)
+            compare(changed[0].iday, 24)
+        }
+
+        function test_c_today_shows_month_day_year() {
+            const page = openSession(0)
+            const dateField = findChild(page, "dateTextField")
+            mouseClick(dateField)
+            tryVerify(() => findChild(page, "datePicker").visible)
+            mouseClick(findChild(page, "todayClick"))
+            compare(dateField.text, Qt.formatDate(new Date(), "MM/dd/yyyy"))
+            goBack()
+            compare(TestStore.records("UserData").filter(s => s.date === "Dec 24, 2025").length, 1,
+                    "leaving without saving changes nothing")
+        }
+
+        function test_d_required_field_alert() {
+            const page = openSession(0)
+            clear(findChild(page, "distanceTextField"))
+            mouseClick(findChild(page, "saveButton"))
+            const alert = findChild(app, "alert")
+            tryVerify(() => alert.visible, 3000)
+            compare(alert.title, "New Session")
+            compare(alert.text, "Session Not Saved - Required Fields in Red not Entered")
+            mouseClick(findChild(alert, "OK"))
+            tryVerify(() => !alert.visible)
+            verify(findChild(app, "DetailViewController") !== null, "the screen stays")
+            goBack()
+            compare(TestStore.records("UserData").filter(s => s.distance === "3").length, 1)
+        }
+
+        function test_e_twins_change_neither() {
+            const page = openSession(2)
+            compare(findChild(page, "caloriesTextField").text, "150")
+            typeInto(findChild(page, "caloriesTextField"), "999")
+            mouseClick(findChild(page, "saveButton"))
+            tryVerify(() => findChild(app, "DetailViewController") === null, 3000)
+            verify(findChild(app, "MasterViewController") !== null)
+            const twins = TestStore.records("UserData").filter(s => s.distance === "1.5")
+            compare(twins.length, 2)
+            compare(twins[0].calories, "150")
+            compare(twins[1].calories, "150")
+        }
+    }
+}
