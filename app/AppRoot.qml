@@ -117,6 +117,8 @@ Item {
         onDepthChanged: if (depth === 1) menu.appearing()
     }
 
+    RatingPromptPopup {}
+
     Dialog {
         id: alert
         objectName: "alert"

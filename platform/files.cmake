@@ -5,6 +5,9 @@ list(APPEND PACELOG_SOURCES
     platform/Navigator.cpp platform/Navigator.h
     platform/NumberReading.cpp platform/NumberReading.h
     platform/Outlet.cpp platform/Outlet.h
+    platform/PrintController.cpp platform/PrintController.h
+    platform/RatingPrompt.cpp platform/RatingPrompt.h
+    platform/UrlOpener.cpp platform/UrlOpener.h
 )
 set_source_files_properties(platform/controls/Look.qml PROPERTIES QT_QML_SINGLETON_TYPE TRUE)
 list(APPEND PACELOG_QML
@@ -14,6 +17,7 @@ list(APPEND PACELOG_QML
     platform/controls/PaceButton.qml
     platform/controls/PaceField.qml
     platform/controls/PaceSwitch.qml
+    platform/controls/RatingPromptPopup.qml
     platform/controls/ScreenPage.qml
     platform/controls/WheelDatePicker.qml
 )

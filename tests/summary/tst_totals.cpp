@@ -1,0 +1,297 @@
+#include "model/AppDelegate.h"
+#include "model/AppState.h"
+#include "model/UserData.h"
+#include "platform/Formatting.h"
+#include "summary/TotalsViewController.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+struct Session {
+    Session() = default;
+    Session(QDate d, QString c, QString dist, QString fat = {}, QString l = {})
+        : day(d), calories(std::move(c)), distance(std::move(dist)), fatCalories(std::move(fat)),
+          laps(std::move(l))
+    {
+    }
+    QDate day;
+    QString calories;
+    QString distance;
+    QString fatCalories;
+    QString laps;
+};
+using Sessions = QList<Session>;
+Q_DECLARE_METATYPE(Session)
+
+class TotalsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+
+    static void store(const Sessions &sessions)
+    {
+        Context &context = AppDelegate::shared()->persistentContainer();
+        for (const Session &s : sessions) {
+            UserData record;
+            const QDateTime when(s.day, QTime(8, 0));
+            record.setTreadDate(when);
+            record.setDate(Formatting::mediumDate(when));
+            record.setCalories(s.calories);
+            record.setDistance(s.distance);
+            record.setFatCalories(s.fatCalories);
+            record.setLaps(s.laps);
+            QVERIFY(context.insert(record));
+        }
+        QVERIFY(context.save());
+    }
+
+    static QStringList texts(const QList<Outlet *> &outlets)
+    {
+        QStringList out;
+        for (const Outlet *o : outlets)
+            out << o->text();
+        return out;
+    }
+
+    static QStringList ltd(const TotalsViewController &c)
+    {
+        return texts({c.textLtdCals(), c.textLtdFatCals(), c.textLtdMiles(), c.textLtdLaps()});
+    }
+    static QStringList ytd(const TotalsViewController &c)
+    {
+        return texts({c.textYtdCals(), c.textYtdFatCals(), c.textYtdMiles(), c.textYtdLaps()});
+    }
+    static QStringList mtd(const TotalsViewController &c)
+    {
+        return texts({c.textMtdCals(), c.textMtdFatCals(), c.textMtdMiles(), c.textMtdLaps()});
+    }
+    static QStringList legs(const TotalsViewController &c)
+    {
+        return texts({c.FirstCityTextField(), c.SecondCityTextField(), c.ThirdCityTextField(),
+                      c.FourthCityTextField()});
+    }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        AppDelegate::setDataDirectory(m_dir->path());
+        Formatting::setLocale(QStringLiteral("en_US"));
+    }
+
+    void emptyStore()
+    {
+        TotalsViewController c;
+        c.viewDidLoad();
+        const QStringList zeros(4, QStringLiteral("0.00"));
+        QCOMPARE(ltd(c), zeros);
+        QCOMPARE(ytd(c), zeros);
+        QCOMPARE(mtd(c), zeros);
+        QCOMPARE(c.LTDTotalsLabel()->text(), QStringLiteral("LTD Totals"));
+        QCOMPARE(c.YTDTotalsLabel()->text(), QStringLiteral("YTD Totals"));
+        QCOMPARE(c.MTDTotalsLabel()->text(), QStringLiteral("MTD Totals"));
+        QCOMPARE(c.recordCount(), 0);
+        QVERIFY(c.todaysDateLabel()->text().endsWith(
+            Formatting::mediumDate(QDateTime::currentDateTime())));
+    }
+
+    // Every figure counts with its leading number; anything else adds nothing.
+    void leadingNumbers_data()
+    {
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<QString>("sum");
+        QTest::newRow("plain") << QStringList{"500", "250.5"} << "750.50";
+        QTest::newRow("not numbers") << QStringList{"abc", "", "-", ".", "300"} << "300.00";
+        QTest::newRow("units after the number") << QStringList{"12.5kcal", "7 mi"} << "19.50";
+        QTest::newRow("leading blanks") << QStringList{"  40", "\t2"} << "42.00";
+        QTest::newRow("grouped text stops at the comma") << QStringList{"1,200", "10"} << "11.00";
+        QTest::newRow("sign and bare fraction") << QStringList{"-3", ".25", "+1"} << "-1.75";
+        QTest::newRow("three fraction digits, rounded half-even") << QStringList{"1.2345"} << "1.234";
+        QTest::newRow("grouping in thousands") << QStringList{"999999.5", "1"} << "1,000,000.50";
+    }
+
+    void leadingNumbers()
+    {
+        QFETCH(QStringList, values);
+        QFETCH(QString, sum);
+        Sessions sessions;
+        int day = 1;
+        for (const QString &v : values)
+            sessions << Session{QDate(2023, 5, day++), v, v, v, v};
+        store(sessions);
+        TotalsViewController c;
+        c.rangeDatePickerChanged(QDateTime(QDate(2023, 5, 20), QTime(9, 0)));
+        QCOMPARE(ltd(c), QStringList(4, sum));
+        QCOMPARE(ytd(c), QStringList(4, sum));
+        QCOMPARE(mtd(c), QStringList(4, sum));
+    }
+
+    // Calories are powers of ten, so each sum tells exactly which sessions it took.
+    void periods_data()
+    {
+        QTest::addColumn<Sessions>("sessions");
+        QTest::addColumn<QDate>("reference");
+        QTest::addColumn<QString>("ltdCalories");
+        QTest::addColumn<QString>("ytdCalories");
+        QTest::addColumn<QString>("mtdCalories");
+        QTest::addColumn<qint64>("mtdCount");
+
+        const Sessions spread{{QDate(2022, 12, 31), "1", "1"},  {QDate(2023, 1, 1), "10", "1"},
+                              {QDate(2023, 3, 5), "100", "1"},  {QDate(2023, 3, 28), "1000", "1"},
+                              {QDate(2023, 4, 1), "10000", "1"}, {QDate(2023, 12, 31), "100000", "1"},
+                              {QDate(2024, 1, 2), "1000000", "1"}};
+        QTest::newRow("December takes the whole year")
+            << spread << QDate(2023, 12, 1) << "1,111,111.00" << "111,110.00" << "100,000.00" << qint64(1);
+        QTest::newRow("January: year to date is month to date")
+            << spread << QDate(2024, 1, 31) << "1,111,111.00" << "1,000,000.00" << "1,000,000.00" << qint64(1);
+        QTest::newRow("a later month is left out, later days of the month are not")
+            << spread << QDate(2023, 3, 10) << "1,111,111.00" << "1,110.00" << "1,100.00" << qint64(2);
+        QTest::newRow("a year without sessions")
+            << spread << QDate(2021, 6, 15) << "1,111,111.00" << "0.00" << "0.00" << qint64(0);
+    }
+
+    void periods()
+    {
+        QFETCH(Sessions, sessions);
+        QFETCH(QDate, reference);
+        store(sessions);
+        TotalsViewController c;
+        c.viewDidLoad();
+        c.rangeDatePickerChanged(QDateTime(reference, QTime(23, 30)));
+        QTEST(c.textLtdCals()->text(), "ltdCalories");
+        QTEST(c.textYtdCals()->text(), "ytdCalories");
+        QTEST(c.textMtdCals()->text(), "mtdCalories");
+        // The block computed last is the month's.
+        QTEST(c.recordCount(), "mtdCount");
+    }
+
+    // The first entry is the oldest session by year, month and day, not by its date text.
+    void firstEntry()
+    {
+        store({{QDate(2023, 2, 1), "1", "1"}, {QDate(2021, 11, 30), "1", "1"},
+               {QDate(2021, 12, 1), "1", "1"}});
+        TotalsViewController c;
+        c.viewDidLoad();
+        QCOMPARE(c.LTDTotalsLabel()->text(),
+                 QStringLiteral("LTD Totals ( First Entry Nov 30, 2021 )"));
+        QCOMPARE(c.textLtdCals()->text(), QStringLiteral("3.00"));
+    }
+
+    void routePanel_data()
+    {
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QString>("distance");
+        QTest::addColumn<QStringList>("shown");
+
+        const QString done = QStringLiteral("Completed");
+        QTest::newRow("mi, nothing yet") << "Miles" << "0"
+            << QStringList{"2,448.00 To Go", "840.00 To Go", "3,257.00 To Go", "1,743.00 To Go"};
+        QTest::newRow("mi, exactly 2448 is not past SLC") << "Miles" << "2448"
+            << QStringList{"0.00 To Go", "840.00 To Go", "3,257.00 To Go", "1,743.00 To Go"};
+        QTest::newRow("mi, a hair past SLC") << "Miles" << "2448.001"
+            << QStringList{done, "879.999 To Go", "3,257.00 To Go", "1,743.00 To Go"};
+        QTest::newRow("mi, exactly 3328") << "Miles" << "3328"
+            << QStringList{done, "0.00 To Go", "3,257.00 To Go", "1,743.00 To Go"};
+        QTest::newRow("mi, past Seattle counts to 6585") << "Miles" << "3500"
+            << QStringList{done, done, "3,085.00 To Go", "1,743.00 To Go"};
+        QTest::newRow("mi, exactly 6585") << "Miles" << "6585"
+            << QStringList{done, done, "0.00 To Go", "1,743.00 To Go"};
+        QTest::newRow("mi, past Bangor") << "Miles" << "7000.25"
+            << QStringList{done, done, done, "1,287.75 To Go"};
+        QTest::newRow("mi, exactly 8288") << "Miles" << "8288"
+            << QStringList{done, done, done, "0.00 To Go"};
+        QTest::newRow("mi, above 8288") << "Miles" << "9000" << QStringList(4, done);
+        QTest::newRow("km, nothing yet") << "Kilometers" << "0"
+            << QStringList{"3,939.67 To Go", "5,355.89 To Go", "10,597.53 To Go",
+                           "13,338.24 To Go"};
+        QTest::newRow("km, every city counts down from here") << "Kilometers" << "4000"
+            << QStringList{done, "1,355.89 To Go", "6,597.53 To Go", "9,338.24 To Go"};
+        QTest::newRow("km, 13 000") << "Kilometers" << "13000"
+            << QStringList{done, done, done, "338.24 To Go"};
+        QTest::newRow("km, exactly 13338.24") << "Kilometers" << "13338.24"
+            << QStringList{done, done, done, "0.00 To Go"};
+        QTest::newRow("km, above 13338.24") << "Kilometers" << "13338.241" << QStringList(4, done);
+        QTest::newRow("another unit leaves the fields alone") << "Leagues" << "5000"
+            << QStringList(4, QString());
+    }
+
+    void routePanel()
+    {
+        QFETCH(QString, unit);
+        QFETCH(QString, distance);
+        QFETCH(QStringList, shown);
+        AppState::instance()->setDistanceUnit(unit);
+        // Split over two sessions: the panel works on the sum.
+        store({{QDate(2020, 1, 1), "1", "0"}, {QDate(2020, 1, 2), "1", distance}});
+        TotalsViewController c;
+        c.viewDidLoad();
+        QCOMPARE(legs(c), shown);
+        const QList<Outlet *> fields{c.FirstCityTextField(), c.SecondCityTextField(),
+                                     c.ThirdCityTextField(), c.FourthCityTextField()};
+        for (const Outlet *field : fields) {
+            if (field->text() == QLatin1String("Completed"))
+                QCOMPARE(field->color(), QColor(Qt::green));
+            else if (!field->text().isEmpty())
+                QCOMPARE(field->color(), QColor(Qt::red));
+            else
+                QVERIFY(!field->color().isValid());
+        }
+    }
+
+    void captions_data()
+    {
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QString>("distanceLabel");
+        QTest::addColumn<QStringList>("legCaptions");
+        QTest::addColumn<QString>("explanation");
+        QTest::newRow("miles") << "Miles" << "mi"
+            << QStringList{"Miles To SLC, UT = 2448", "Miles To Seattle, WA = 840",
+                           "Miles to Bangor ME = 3257", "Miles to Miami, FL = 1743"}
+            << "Starting City = Miami, FL Destination City = Miami, FL  (via: SLC, Seattle, "
+               "Bangor) Total Miles = 8,288";
+        const QStringList km{"km To SLC, UT = 3939.67", "km To Seattle, WA = 1351.85",
+                             "km to Bangor ME = 5241.63", "km to Miami, FL = 2805.08"};
+        const QString kmExplanation =
+            "Starting City = Miami, FL Destination City = Miami, FL  (via: SLC, Seattle, Bangor) "
+            "Total km = 13,338.24";
+        QTest::newRow("kilometres") << "Kilometers" << "km" << km << kmExplanation;
+        QTest::newRow("anything but miles reads as kilometres")
+            << "Leagues" << "km" << km << kmExplanation;
+    }
+
+    void captions()
+    {
+        QFETCH(QString, unit);
+        QFETCH(QString, distanceLabel);
+        QFETCH(QStringList, legCaptions);
+        AppState::instance()->setDistanceUnit(unit);
+        TotalsViewController c;
+        c.viewDidLoad();
+        QCOMPARE(texts({c.LTDDistanceLabel(), c.YTDDistanceLabel(), c.MTDDistanceLabel()}),
+                 QStringList(3, distanceLabel));
+        QCOMPARE(texts({c.MilesToSLCLabel(), c.MilesToSeattleLabel(), c.MilesToBangorLabel(),
+                        c.MilesToMiamiLabel()}),
+                 legCaptions);
+        QTEST(c.RouteExplanationLabel()->text(), "explanation");
+    }
+
+    // Picking a date moves the year and month blocks; the route stays with the whole log.
+    void pickingRecomputes()
+    {
+        store({{QDate(2023, 6, 10), "100", "2000"}, {QDate(2024, 6, 10), "200", "1000"}});
+        TotalsViewController c;
+        c.viewDidLoad();
+        c.rangeDatePickerChanged(QDateTime(QDate(2023, 6, 30), QTime(12, 0)));
+        QCOMPARE(c.textYtdMiles()->text(), QStringLiteral("2,000.00"));
+        QCOMPARE(c.textMtdCals()->text(), QStringLiteral("100.00"));
+        QCOMPARE(c.rangeDatePicker()->text(), QStringLiteral("Jun 30, 2023"));
+        QCOMPARE(c.FirstCityTextField()->text(), QStringLiteral("Completed"));
+        c.rangeDatePickerChanged(QDateTime(QDate(2024, 7, 1), QTime(12, 0)));
+        QCOMPARE(c.textYtdMiles()->text(), QStringLiteral("1,000.00"));
+        QCOMPARE(c.textMtdCals()->text(), QStringLiteral("0.00"));
+        QCOMPARE(c.textLtdMiles()->text(), QStringLiteral("3,000.00"));
+    }
+};
+
+QTEST_MAIN(TotalsTest)
+#include "tst_totals.moc"

@@ -1,0 +1,289 @@
+#include "model/AppDelegate.h"
+#include "model/AppState.h"
+#include "model/UserData.h"
+#include "platform/Formatting.h"
+#include "platform/PrintController.h"
+#include "summary/TotalsReport.h"
+#include "summary/TotalsViewController.h"
+
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QtTest>
+
+// Stands in for the print dialog: keeps what it was given and answers at once.
+class RecordingPrinter : public PrintController {
+public:
+    bool completes = true;
+    QStringList printed; // each document's description
+
+    void present(const QTextDocument &document, Completion completion) override
+    {
+        printed << document.toHtml();
+        completion(completes, QString());
+    }
+};
+
+class TotalsReportTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    RecordingPrinter m_printer;
+
+    static TotalsReport::Texts sample()
+    {
+        TotalsReport::Texts t;
+        t.todaysDate = QStringLiteral("Mar 5, 2026");
+        t.ltdHeader = QStringLiteral("LTD Totals ( First Entry Jan 2, 2020 )");
+        t.ltd = {"2,301.00", "690.50", "2,510.00", "8,249.345"};
+        t.ytd = {"1,201.00", "360.50", "500.00", "209.345"};
+        t.mtd = {"701.00", "210.50", "99.50", ""};
+        t.routeExplanation = QStringLiteral("Starting City = Miami, FL Destination City = Miami, "
+                                            "FL  (via: SLC, Seattle, Bangor) Total Miles = 8,288");
+        t.legCaptions = {"Miles To SLC, UT = 2448", "Miles To Seattle, WA = 840",
+                         "Miles to Bangor ME = 3257", "Miles to Miami, FL = 1743"};
+        t.legStatus = {"Completed", "818.00 To Go", "3,257.00 To Go", "1,743.00 To Go"};
+        return t;
+    }
+
+    // One line per paragraph: its alignment, then each run as text{colour font}.
+    static QStringList runs(const QTextDocument &document)
+    {
+        QStringList lines;
+        for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+            const QTextBlockFormat paragraph = block.blockFormat();
+            QString line;
+            if (!paragraph.hasProperty(QTextFormat::BlockAlignment))
+                line = QStringLiteral("natural:");
+            else if (paragraph.alignment() == Qt::AlignHCenter)
+                line = QStringLiteral("centre:");
+            else
+                line = QStringLiteral("other:");
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextCharFormat f = it.fragment().charFormat();
+                const QString font = f.hasProperty(QTextFormat::FontFamilies)
+                                         ? f.fontFamilies().toStringList().join(',') + ' ' +
+                                               QString::number(f.fontPointSize())
+                                         : QStringLiteral("default");
+                line += QStringLiteral(" [%1]{%2 %3}")
+                            .arg(it.fragment().text(),
+                                 f.foreground().color().name(QColor::HexArgb), font);
+            }
+            lines << line;
+        }
+        return lines;
+    }
+
+    static void addSession(const QDate &day, const QString &calories, const QString &distance)
+    {
+        UserData s;
+        s.setTreadDate(QDateTime(day, QTime(8, 0)));
+        s.setDate(Formatting::mediumDate(QDateTime(day, QTime(8, 0))));
+        s.setCalories(calories);
+        s.setDistance(distance);
+        s.setFatCalories(QStringLiteral("10"));
+        s.setLaps(QStringLiteral("4"));
+        Context &context = AppDelegate::shared()->persistentContainer();
+        QVERIFY(context.insert(s));
+        QVERIFY(context.save());
+    }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        AppDelegate::setDataDirectory(m_dir->path());
+        Formatting::setLocale(QStringLiteral("en_US"));
+        m_printer.printed.clear();
+        m_printer.completes = true;
+        PrintController::setShared(&m_printer);
+    }
+
+    void cleanup() { PrintController::setShared(nullptr); }
+
+    void plainTextLineByLine()
+    {
+        const StyledText report = TotalsReport::build(sample());
+        const QStringList expected{
+            "Todays Date is: Mar 5, 2026",
+            "",
+            "LTD Totals ( First Entry Jan 2, 2020 )",
+            "",
+            "LTD Cals:       2,301.00",
+            "LTD Fat Cals: 690.50",
+            "LTD Miles:      2,510.00",
+            "LTD Laps:       8,249.345",
+            "",
+            "YTD Totals",
+            "",
+            "YTD Cals:       1,201.00",
+            "YTD Fat Cals: 360.50",
+            "YTD Miles:      500.00",
+            "YTD Laps:       209.345",
+            "",
+            "MTD Totals",
+            "",
+            "MTD Cals:       701.00",
+            "MTD Fat Cals: 210.50",
+            "MTD Miles:      99.50",
+            "MTD Laps:       ",
+            "",
+            "____________________________________________________",
+            "",
+            "Starting City = Miami, FL Destination City = Miami, FL  (via: SLC, Seattle, Bangor) "
+            "Total Miles = 8,288",
+            "",
+            "Miles To SLC, UT = 2448  -  Completed",
+            "Miles To Seattle, WA = 840  -  818.00 To Go",
+            "Miles to Bangor ME = 3257  -  3,257.00 To Go",
+            "Miles to Miami, FL = 1743  -  1,743.00 To Go",
+        };
+        QCOMPARE(report.document().toPlainText().split('\n'), expected);
+        QCOMPARE(report.text(), report.document().toPlainText());
+    }
+
+    void styleRuns()
+    {
+        const StyledText report = TotalsReport::build(sample());
+        const QString title = QStringLiteral("{#ff000000 Arial 18}");
+        const QString plain = QStringLiteral("{#ff000000 default}");
+        const QString clear = QStringLiteral("{#00000000 default}");
+        const QStringList expected{
+            "centre: [Todays Date is: Mar 5, 2026]" + title,
+            "centre:",
+            "centre: [LTD Totals ( First Entry Jan 2, 2020 )]" + title,
+            "natural:",
+            "natural: [LTD Cals:       2,301.00]" + plain,
+            "natural: [LTD Fat Cals: 690.50]" + plain,
+            "natural: [LTD Miles:      2,510.00]" + plain,
+            "natural: [LTD Laps:       8,249.345]" + plain,
+            "natural:",
+            "centre: [YTD Totals]" + title,
+            "natural:",
+            "natural: [YTD Cals:       1,201.00]" + plain,
+            "natural: [YTD Fat Cals: 360.50]" + plain,
+            "natural: [YTD Miles:      500.00]" + plain,
+            "natural: [YTD Laps:       209.345]" + plain,
+            "natural:",
+            "centre: [MTD Totals]" + title,
+            "natural:",
+            "natural: [MTD Cals:       701.00]" + plain,
+            "natural: [MTD Fat Cals: 210.50]" + plain,
+            "natural: [MTD Miles:      99.50]" + plain,
+            "natural: [MTD Laps:       ]" + plain,
+            "natural:",
+            "centre: [____________________________________________________]" + title,
+            "natural:",
+            "centre: [Starting City = Miami, FL Destination City = Miami, FL  (via: SLC, Seattle, "
+            "Bangor) Total Miles = 8,288]{#ff0000ff Arial 14}",
+            "natural:",
+            "natural: [Miles To SLC, UT = 2448]" + plain + " [  -  ]" + clear + " [Completed]" +
+                plain,
+            "natural: [Miles To Seattle, WA = 840]" + plain + " [  -  ]" + clear +
+                " [818.00 To Go]" + plain,
+            "natural: [Miles to Bangor ME = 3257]" + plain + " [  -  ]" + clear +
+                " [3,257.00 To Go]" + plain,
+            "natural: [Miles to Miami, FL = 1743]" + plain + " [  -  ]" + clear +
+                " [1,743.00 To Go]" + plain,
+        };
+        const QStringList actual = runs(report.document());
+        QCOMPARE(actual.size(), expected.size());
+        for (qsizetype i = 0; i < expected.size(); ++i)
+            QCOMPARE(actual.at(i), expected.at(i));
+    }
+
+    // A header is styled where its text first occurs, as the report is written from the top.
+    void headerStyledAtFirstOccurrence()
+    {
+        TotalsReport::Texts t = sample();
+        t.todaysDate = QStringLiteral("YTD Totals");
+        const QStringList lines = runs(TotalsReport::build(t).document());
+        QCOMPARE(lines.at(0), QStringLiteral("centre: [Todays Date is: YTD Totals]{#ff000000 Arial 18}"));
+        QCOMPARE(lines.at(9), QStringLiteral("natural: [YTD Totals]{#ff000000 default}"));
+    }
+
+    void printingLogsCompletedJobs_data()
+    {
+        QTest::addColumn<bool>("completes");
+        QTest::newRow("printed") << true;
+        QTest::newRow("cancelled") << false;
+    }
+
+    void printingLogsCompletedJobs()
+    {
+        QFETCH(bool, completes);
+        m_printer.completes = completes;
+        addSession(QDate(2024, 2, 3), "450", "5.5");
+        TotalsViewController c;
+        c.viewDidLoad();
+        static QStringList infoLines;
+        infoLines.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext &, const QString &message) {
+                if (type == QtInfoMsg)
+                    infoLines << message;
+            });
+        c.PrintButtonClicked();
+        qInstallMessageHandler(previous);
+        QCOMPARE(infoLines, completes ? QStringList{"Image is Printed"} : QStringList{});
+        QCOMPARE(m_printer.printed.size(), 1);
+    }
+
+    void twoPressesGiveTheSameReport()
+    {
+        addSession(QDate(2024, 2, 3), "450", "5.5");
+        TotalsViewController c;
+        c.viewDidLoad();
+        QTest::ignoreMessage(QtInfoMsg, "Image is Printed");
+        c.PrintButtonClicked();
+        const QString first = c.TotalsString().text();
+        QTest::ignoreMessage(QtInfoMsg, "Image is Printed");
+        c.PrintButtonClicked();
+        QCOMPARE(m_printer.printed.size(), 2);
+        QCOMPARE(m_printer.printed.at(1), m_printer.printed.at(0));
+        QCOMPARE(c.TotalsString().text(), first);
+    }
+
+    // The report copies the screen: km captions on the legs, "Miles" still on the totals.
+    void reportFollowsTheScreen()
+    {
+        AppState::instance()->setDistanceUnit(QStringLiteral("Kilometers"));
+        addSession(QDate(2024, 2, 3), "450", "4000");
+        TotalsViewController c;
+        c.viewDidLoad();
+        c.rangeDatePickerChanged(QDateTime(QDate(2024, 2, 10), QTime(9, 0)));
+        QTest::ignoreMessage(QtInfoMsg, "Image is Printed");
+        c.PrintButtonClicked();
+        const QStringList lines = c.TotalsString().text().split('\n');
+        QCOMPARE(lines.at(0),
+                 "Todays Date is: " + Formatting::mediumDate(QDateTime::currentDateTime()));
+        QCOMPARE(lines.at(2), "LTD Totals ( First Entry Feb 3, 2024 )");
+        QCOMPARE(lines.at(6), "LTD Miles:      4,000.00");
+        QCOMPARE(lines.at(13), "YTD Miles:      4,000.00");
+        QVERIFY(lines.at(25).endsWith("Total km = 13,338.24"));
+        QCOMPARE(lines.mid(27),
+                 (QStringList{"km To SLC, UT = 3939.67  -  Completed",
+                              "km To Seattle, WA = 1351.85  -  1,355.89 To Go",
+                              "km to Bangor ME = 5241.63  -  6,597.53 To Go",
+                              "km to Miami, FL = 2805.08  -  9,338.24 To Go"}));
+    }
+
+    void printsToPdfFile()
+    {
+        PrintController::setShared(nullptr);
+        const QString pdf = m_dir->filePath(QStringLiteral("totals.pdf"));
+        qputenv("PACELOG_PRINT_TO", pdf.toLocal8Bit());
+        TotalsViewController c;
+        c.viewDidLoad();
+        QTest::ignoreMessage(QtInfoMsg, "Image is Printed");
+        c.PrintButtonClicked();
+        qunsetenv("PACELOG_PRINT_TO");
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.size() > 1000);
+        QCOMPARE(file.read(4), QByteArray("%PDF"));
+    }
+};
+
+QTEST_MAIN(TotalsReportTest)
+#include "tst_totals_report.moc"
