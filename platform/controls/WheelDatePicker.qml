@@ -20,12 +20,13 @@ Item {
         syncing = true
         monthWheel.currentIndex = date.getMonth()
         yearWheel.currentIndex = Math.max(0, Math.min(lastYear - firstYear, date.getFullYear() - firstYear))
-        dayWheel.model = daysIn(date.getFullYear(), date.getMonth())
         dayWheel.currentIndex = date.getDate() - 1
         syncing = false
     }
+    // Only a wheel that a person turned and that came to rest picks a date; index changes while
+    // the wheels are built or re-synced are not picks.
     function wheelsMoved() {
-        if (syncing)
+        if (syncing || !visible)
             return
         const year = firstYear + yearWheel.currentIndex
         const month = monthWheel.currentIndex
@@ -44,7 +45,7 @@ Item {
             objectName: "monthWheel"
             Layout.fillWidth: true
             model: wheel.monthNames
-            onCurrentIndexChanged: wheel.wheelsMoved()
+            onMovingChanged: if (!moving) wheel.wheelsMoved()
         }
         Tumbler {
             id: dayWheel
@@ -57,7 +58,7 @@ Item {
                 verticalAlignment: Text.AlignVCenter
                 opacity: 1.0 - Math.abs(Tumbler.displacement) / (Tumbler.tumbler.visibleItemCount / 2)
             }
-            onCurrentIndexChanged: wheel.wheelsMoved()
+            onMovingChanged: if (!moving) wheel.wheelsMoved()
         }
         Tumbler {
             id: yearWheel
@@ -70,7 +71,7 @@ Item {
                 verticalAlignment: Text.AlignVCenter
                 opacity: 1.0 - Math.abs(Tumbler.displacement) / (Tumbler.tumbler.visibleItemCount / 2)
             }
-            onCurrentIndexChanged: wheel.wheelsMoved()
+            onMovingChanged: if (!moving) wheel.wheelsMoved()
         }
     }
 }

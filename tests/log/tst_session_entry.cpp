@@ -1,0 +1,230 @@
+#include "log/EnterTreadmillDataViewController.h"
+#include "log/SessionRules.h"
+#include "model/AppDelegate.h"
+#include "model/AppState.h"
+#include "model/Settings.h"
+#include "model/UserData.h"
+#include "platform/AlertPresenter.h"
+#include "platform/Formatting.h"
+#include "platform/Navigator.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class SessionEntryTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+
+    QList<UserData> sessions()
+    {
+        return AppDelegate::shared()->persistentContainer().fetchAs<UserData>(
+            UserData::fetchRequest());
+    }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        AppDelegate::setDataDirectory(m_dir->path());
+        AlertPresenter::instance()->clear();
+    }
+
+    void numericFilter_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("location");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("replacement");
+        QTest::addColumn<bool>("accepted");
+
+        QTest::newRow("three decimals") << "12.34" << 5 << 0 << "5" << true;
+        QTest::newRow("a fourth decimal") << "12.345" << 6 << 0 << "6" << false;
+        QTest::newRow("second point") << "12.3" << 4 << 0 << "." << false;
+        QTest::newRow("letter") << "12" << 2 << 0 << "a" << false;
+        QTest::newRow("blank") << "12" << 2 << 0 << " " << false;
+        QTest::newRow("minus anywhere") << "-5" << 0 << 0 << "-" << true;
+        QTest::newRow("pasted number") << "" << 0 << 0 << "250.5" << true;
+        QTest::newRow("pasted with comma") << "" << 0 << 0 << "250,5" << false;
+        QTest::newRow("deleting") << "12.345" << 5 << 1 << "" << true;
+        QTest::newRow("digit before the point") << "1.234" << 0 << 0 << "9" << true;
+        QTest::newRow("range beyond the text") << "12" << 5 << 1 << "x" << true;
+        QTest::newRow("replacing the point keeps decimals") << "1.2345" << 1 << 1 << "" << true;
+    }
+    void numericFilter()
+    {
+        QFETCH(QString, before);
+        QFETCH(int, location);
+        QFETCH(int, length);
+        QFETCH(QString, replacement);
+        QFETCH(bool, accepted);
+        QCOMPARE(SessionRules::acceptsEdit(before, location, length, replacement), accepted);
+    }
+
+    void refusedTypingLeavesTheTextAsItWas()
+    {
+        EnterTreadmillDataViewController screen;
+        screen.viewDidLoad();
+        QVERIFY(screen.textDistance()->userEdit("12.345"));
+        QVERIFY(!screen.textDistance()->userEdit("12.3456"));
+        QVERIFY(!screen.textDistance()->userEdit("12.345x"));
+        QCOMPARE(screen.textDistance()->text(), QString("12.345"));
+        QVERIFY(screen.textCalories()->userEdit("--5"));
+    }
+
+    void derivedFields_data()
+    {
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QString>("calories");
+        QTest::addColumn<QString>("distance");
+        QTest::addColumn<QString>("fat");
+        QTest::addColumn<QString>("laps");
+        QTest::addColumn<QString>("caption");
+
+        QTest::newRow("miles") << "Miles" << "100" << "3.5" << "31.171967" << "14.00"
+                               << "Distance (Miles)";
+        QTest::newRow("kilometres") << "Kilometers" << "250" << "3.5" << "77.92992" << "9.57"
+                                    << "Distance (km)";
+        QTest::newRow("ten km") << "Kilometers" << "0" << "10" << "0.0" << "27.34"
+                                << "Distance (km)";
+        // Text that passed the filter but is no number: fat calories stay as they were,
+        // laps read the leading number, 0 when there is none.
+        QTest::newRow("not numbers") << "Miles" << "5-" << "--5" << "kept" << "0.00"
+                                     << "Distance (Miles)";
+        QTest::newRow("leading number") << "Miles" << "-" << "2.5-" << "kept" << "10.00"
+                                        << "Distance (Miles)";
+    }
+    void derivedFields()
+    {
+        QFETCH(QString, unit);
+        QFETCH(QString, calories);
+        QFETCH(QString, distance);
+        QFETCH(QString, fat);
+        QFETCH(QString, laps);
+        QFETCH(QString, caption);
+        AppState::instance()->setDistanceUnit(unit);
+        EnterTreadmillDataViewController screen;
+        screen.viewDidLoad();
+        QCOMPARE(screen.DistanceLabel()->text(), caption);
+        screen.textFatCalories()->setText("kept");
+        screen.textCalories()->setText(calories);
+        screen.CalculateFatCals();
+        screen.textDistance()->setText(distance);
+        screen.calculateLaps();
+        QCOMPARE(screen.textFatCalories()->text(), fat);
+        QCOMPARE(screen.textLaps()->text(), laps);
+    }
+
+    void emptyFieldsDeriveNothing()
+    {
+        EnterTreadmillDataViewController screen;
+        screen.textLaps()->setText("9");
+        screen.textFatCalories()->setText("8");
+        screen.CalculateFatCals();
+        screen.calculateLaps();
+        QCOMPARE(screen.textLaps()->text(), QString("9"));
+        QCOMPARE(screen.textFatCalories()->text(), QString("8"));
+    }
+
+    void requiredFields_data()
+    {
+        QTest::addColumn<bool>("date");
+        QTest::addColumn<bool>("calories");
+        QTest::addColumn<bool>("distance");
+        QTest::newRow("nothing") << false << false << false;
+        QTest::newRow("only the date") << true << false << false;
+        QTest::newRow("no distance") << true << true << false;
+        QTest::newRow("no calories") << true << false << true;
+        QTest::newRow("no date") << false << true << true;
+    }
+    void requiredFields()
+    {
+        QFETCH(bool, date);
+        QFETCH(bool, calories);
+        QFETCH(bool, distance);
+        EnterTreadmillDataViewController screen;
+        screen.viewDidLoad();
+        if (date) {
+            screen.DateEntered();
+            screen.doneClick();
+        }
+        screen.textCalories()->setText(calories ? "100" : "");
+        screen.textDistance()->setText(distance ? "3" : "");
+        QSignalSpy segues(Navigator::instance(), &Navigator::segueRequested);
+        screen.btnSavedPressed();
+        // The alert comes on a later turn of the main loop.
+        QVERIFY(!AlertPresenter::instance()->showing());
+        QTRY_VERIFY(AlertPresenter::instance()->showing());
+        QCOMPARE(AlertPresenter::instance()->title(), QString("New Session"));
+        QCOMPARE(AlertPresenter::instance()->message(),
+                 QString("Session Not Saved - Required Fields in Red not Entered"));
+        QCOMPARE(AlertPresenter::instance()->buttons(), QStringList{"OK"});
+        QCOMPARE(segues.count(), 0);
+        QVERIFY(sessions().isEmpty());
+        QCOMPARE(screen.textCalories()->text(), QString(calories ? "100" : ""));
+    }
+
+    void savingStoresOneSessionAndReturnsToTheMenu()
+    {
+        EnterTreadmillDataViewController screen;
+        screen.viewDidLoad();
+        screen.DateEntered();
+        const QDateTime picked(QDate(2026, 3, 5), QTime(21, 30));
+        screen.dateValueChanged(picked);
+        screen.doneClick();
+        QCOMPARE(screen.textDate()->text(), QString("Mar 5, 2026"));
+        screen.textCalories()->setText("100");
+        screen.CalculateFatCals();
+        screen.textDistance()->setText("3.5");
+        QSignalSpy segues(Navigator::instance(), &Navigator::segueRequested);
+        screen.btnSavedPressed();
+
+        const QList<UserData> stored = sessions();
+        QCOMPARE(stored.size(), 1);
+        const UserData &s = stored.first();
+        QCOMPARE(s.date(), QString("Mar 5, 2026"));
+        QCOMPARE(s.calories(), QString("100"));
+        QCOMPARE(s.fatCalories(), QString("31.171967"));
+        QCOMPARE(s.distance(), QString("3.5"));
+        QCOMPARE(s.laps(), QString()); // laps were never derived: stored empty
+        QCOMPARE(s.treadDate(), picked);
+        QCOMPARE(s.year(), QString("2026"));
+        QCOMPARE(s.iyear(), qint16(2026));
+        QCOMPARE(s.imonth(), std::optional<qint64>(3));
+        QCOMPARE(s.iday(), std::optional<qint64>(5));
+
+        QCOMPARE(segues.count(), 1);
+        QCOMPARE(segues.first().first().toString(), QString("unwindToMenu"));
+        QVERIFY(screen.textDate()->text().isEmpty());
+        QVERIFY(screen.textCalories()->text().isEmpty());
+        QVERIFY(screen.textFatCalories()->text().isEmpty());
+    }
+
+    void enteringTheDateStartsAgainAtToday()
+    {
+        Settings::standard().setBool("UseDateWheel", true);
+        Settings::standard().setBool("UseDateInline", true);
+        EnterTreadmillDataViewController screen;
+        screen.viewDidLoad();
+        screen.DateEntered();
+        QCOMPARE(screen.datePicker()->style(), QString("inline"));
+        QVERIFY(!screen.datePicker()->hidden());
+        const QDateTime past(QDate(2020, 1, 2), QTime(10, 0));
+        screen.dateValueChanged(past);
+        QCOMPARE(screen.SessionDate(), past);
+
+        // "Today" takes now but leaves the picker where it was.
+        screen.todayClick();
+        QCOMPARE(screen.datePicker()->date(), past);
+        QCOMPARE(screen.SessionDate().date(), QDate::currentDate());
+        QVERIFY(screen.datePicker()->hidden());
+
+        screen.DateEntered();
+        QCOMPARE(screen.datePicker()->date().date(), QDate::currentDate());
+        QCOMPARE(screen.textDate()->text(), Formatting::mediumDate(QDateTime::currentDateTime()));
+    }
+};
+
+QTEST_MAIN(SessionEntryTest)
+#include "tst_session_entry.moc"

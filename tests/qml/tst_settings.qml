@@ -1,0 +1,58 @@
+import QtQuick
+import QtTest
+import Pacelog
+import PacelogTest
+
+Item {
+    id: window
+    width: 390
+    height: 844
+
+    AppRoot {
+        id: app
+        anchors.fill: parent
+    }
+
+    TestCase {
+        name: "Settings"
+        when: windowShown
+
+        function openSettings() {
+            mouseClick(findChild(app, "DefaultSettingsButton"))
+            tryVerify(() => findChild(app, "DefaultSettingsViewController") !== null, 3000)
+            return findChild(app, "DefaultSettingsViewController")
+        }
+
+        function test_switches_write_the_settings_file() {
+            compare(TestStore.settingsFile()["Distance"], "Miles", "the menu wrote the default")
+            let page = openSettings()
+            mouseClick(findChild(page, "KilometersSwitch"))
+            compare(TestStore.settingsFile()["Distance"], "Kilometers")
+            compare(AppState.distanceUnit, "Kilometers")
+
+            mouseClick(findChild(page, "DateWheelSwitch"))
+            mouseClick(findChild(page, "DateCompactSwitch"))
+            compare(findChild(page, "DateWheelSwitch").checked, false, "one style at a time")
+            let file = TestStore.settingsFile()
+            compare(String(file["UseDateWheel"]), "false")
+            compare(String(file["UseDateCompact"]), "true")
+            compare(String(file["UseDateInline"]), "false")
+
+            mouseClick(findChild(page, "LocationSwitch"))
+            mouseClick(findChild(page, "MainMenuSwitch"))
+            file = TestStore.settingsFile()
+            compare(file["FirstTime"], "true")
+            compare(file["Expanded"], "true")
+
+            // Switching the chosen style off keeps it stored, so it shows again on reopening.
+            mouseClick(findChild(page, "DateCompactSwitch"))
+            compare(String(TestStore.settingsFile()["UseDateCompact"]), "true")
+            mouseClick(findChild(app, "back"))
+            tryVerify(() => findChild(app, "DefaultSettingsViewController") === null)
+            page = openSettings()
+            compare(findChild(page, "DateCompactSwitch").checked, true)
+            compare(findChild(page, "KilometersSwitch").checked, true)
+            compare(findChild(page, "MilesSwitch").checked, false)
+        }
+    }
+}
