@@ -54,8 +54,12 @@ ColumnLayout {
             color: font.bold ? "#1565c0" : palette.text
         }
         onClicked: (day) => {
+            // The grid hands over its day as midnight UTC; read that day, not the local one.
+            const utc = day.getUTCHours() === 0 && day.getUTCMinutes() === 0
             const moment = new Date(calendar.date.getTime())
-            moment.setFullYear(day.getFullYear(), day.getMonth(), day.getDate())
+            moment.setFullYear(utc ? day.getUTCFullYear() : day.getFullYear(),
+                               utc ? day.getUTCMonth() : day.getMonth(),
+                               utc ? day.getUTCDate() : day.getDate())
             calendar.picked(moment)
         }
     }
