@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import QtQuick.Controls.Material
 import Pacelog
 
 // The whole app: the main menu, the navigation stack of the screens opened from it, the bar
@@ -10,6 +11,7 @@ import Pacelog
 Item {
     id: root
     objectName: "appRoot"
+    Material.accent: Material.Blue
     width: 390
     height: 844
 
@@ -67,11 +69,21 @@ Item {
         anchors.top: parent.top
         anchors.left: parent.left
         anchors.right: parent.right
+        background: Rectangle {
+            color: "#f7f7f7"
+            Rectangle { anchors.bottom: parent.bottom; width: parent.width; height: 1; color: "#cccccc" }
+        }
         RowLayout {
             anchors.fill: parent
             ToolButton {
                 objectName: "back"
                 text: "\u2039 Back"
+                contentItem: Label {
+                    text: "\u2039 Back"
+                    color: "#1565c0"
+                    font.pixelSize: 17
+                    verticalAlignment: Text.AlignVCenter
+                }
                 visible: stack.depth > 1
                 onClicked: stack.pop()
             }
@@ -83,6 +95,8 @@ Item {
                 horizontalAlignment: Qt.AlignHCenter
                 verticalAlignment: Qt.AlignVCenter
                 font.bold: true
+                font.pixelSize: 17
+                color: "black"
             }
             Item { implicitWidth: stack.depth > 1 ? 64 : 0 }
         }

@@ -12,6 +12,7 @@ Button {
     visible: outlet ? !outlet.hidden : true
     implicitHeight: 48
     flat: true
+    font.capitalization: Font.MixedCase
     background: Rectangle {
         radius: Look.buttonRadius
         border.width: Look.buttonBorder

@@ -11,6 +11,11 @@ TextField {
     signal edited()
 
     inputMethodHints: Qt.ImhFormattedNumbersOnly
+    leftPadding: 8
+    rightPadding: 8
+    topPadding: 8
+    bottomPadding: 8
+    verticalAlignment: TextInput.AlignVCenter
     color: outlet && outlet.color.valid ? outlet.color : palette.text
     background: Rectangle {
         implicitHeight: 40
