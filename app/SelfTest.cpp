@@ -12,8 +12,7 @@ namespace {
 int qmlProblems = 0;
 QtMessageHandler previousHandler = nullptr;
 
-void countProblems(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
+void countProblems(QtMsgType type, const QMessageLogContext &context, const QString &message) {
     if (type != QtDebugMsg && type != QtInfoMsg &&
         (message.contains(QLatin1String("qrc:/qt/qml/Pacelog")) ||
          QByteArray(context.file ? context.file : "").contains("qt/qml/Pacelog")))
@@ -25,15 +24,12 @@ void countProblems(QtMsgType type, const QMessageLogContext &context, const QStr
 } // namespace
 
 SelfTest::SelfTest(QQmlApplicationEngine *engine, QObject *parent)
-    : QObject(parent), m_engine(engine)
-{
-}
+    : QObject(parent), m_engine(engine) {}
 
-QStringList SelfTest::pageUrls()
-{
+QStringList SelfTest::pageUrls() {
     QStringList urls;
-    QDirIterator it(QStringLiteral(":/qt/qml/Pacelog"), {QStringLiteral("*Page.qml")},
-                    QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator it(QStringLiteral(":/qt/qml/Pacelog"), {QStringLiteral("*Page.qml")}, QDir::Files,
+                    QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
         // The menu is always on screen; every other page is opened once.
@@ -45,14 +41,12 @@ QStringList SelfTest::pageUrls()
     return urls;
 }
 
-void SelfTest::start()
-{
+void SelfTest::start() {
     previousHandler = qInstallMessageHandler(countProblems);
     QTimer::singleShot(0, this, &SelfTest::run);
 }
 
-void SelfTest::run()
-{
+void SelfTest::run() {
     QObject *root = m_engine->rootObjects().value(0);
     QObject *appRoot = root ? root->findChild<QObject *>(QStringLiteral("appRoot")) : nullptr;
     if (!appRoot) {

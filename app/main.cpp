@@ -9,8 +9,7 @@
 
 Q_IMPORT_QML_PLUGIN(PacelogPlugin)
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     // QApplication rather than QGuiApplication: the print dialog is a widget.
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Pacelog"));

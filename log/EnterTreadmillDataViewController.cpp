@@ -11,38 +11,31 @@
 #include <QDebug>
 
 EnterTreadmillDataViewController::EnterTreadmillDataViewController(QObject *parent)
-    : QObject(parent),
-      m_datePicker(new Outlet(this)),
-      m_textDate(new Outlet(this)),
-      m_textCalories(new Outlet(this)),
-      m_textFatCalories(new Outlet(this)),
-      m_textDistance(new Outlet(this)),
-      m_textLaps(new Outlet(this)),
-      m_distanceLabel(new Outlet(this)),
-      m_btnSave(new Outlet(this, QStringLiteral("Save")))
-{
+    : QObject(parent), m_datePicker(new Outlet(this)), m_textDate(new Outlet(this)),
+      m_textCalories(new Outlet(this)), m_textFatCalories(new Outlet(this)),
+      m_textDistance(new Outlet(this)), m_textLaps(new Outlet(this)),
+      m_distanceLabel(new Outlet(this)), m_btnSave(new Outlet(this, QStringLiteral("Save"))) {
     m_datePicker->setHidden(true);
     m_datePicker->setDate(QDateTime::currentDateTime());
     m_textCalories->setEditFilter(SessionRules::acceptsEdit);
     m_textDistance->setEditFilter(SessionRules::acceptsEdit);
 }
 
-void EnterTreadmillDataViewController::setDarkMode(bool dark)
-{
+void EnterTreadmillDataViewController::setDarkMode(bool dark) {
     if (dark == m_darkMode)
         return;
     m_darkMode = dark;
     emit darkModeChanged();
 }
 
-void EnterTreadmillDataViewController::viewDidLoad()
-{
+void EnterTreadmillDataViewController::viewDidLoad() {
     m_textDate->setText(QString());
     m_datePicker->setHidden(true);
     m_distanceLabel->setText(AppState::instance()->isMiles() ? QStringLiteral("Distance (Miles)")
                                                              : QStringLiteral("Distance (km)"));
     // Fields look the same in both appearances.
-    for (Outlet *field : {m_textDate, m_textCalories, m_textFatCalories, m_textDistance, m_textLaps}) {
+    for (Outlet *field :
+         {m_textDate, m_textCalories, m_textFatCalories, m_textDistance, m_textLaps}) {
         if (m_darkMode) {
             field->setBackgroundColor(Qt::white);
             field->setColor(Qt::black);
@@ -50,13 +43,11 @@ void EnterTreadmillDataViewController::viewDidLoad()
     }
 }
 
-void EnterTreadmillDataViewController::showDate(const QDateTime &moment)
-{
+void EnterTreadmillDataViewController::showDate(const QDateTime &moment) {
     m_textDate->setText(Formatting::mediumDate(moment));
 }
 
-void EnterTreadmillDataViewController::DateEntered()
-{
+void EnterTreadmillDataViewController::DateEntered() {
     // Every time the field is entered the picker starts again at today.
     m_datePicker->setStyle(DatePickerStyle::fromSettings());
     const QDateTime now = QDateTime::currentDateTime();
@@ -66,44 +57,40 @@ void EnterTreadmillDataViewController::DateEntered()
     m_datePicker->setHidden(false);
 }
 
-void EnterTreadmillDataViewController::doneClick()
-{
+void EnterTreadmillDataViewController::doneClick() {
     showDate(m_datePicker->date());
     m_sessionDate = m_datePicker->date();
     dismissKeyboard();
 }
 
-void EnterTreadmillDataViewController::todayClick()
-{
+void EnterTreadmillDataViewController::todayClick() {
     const QDateTime now = QDateTime::currentDateTime();
     showDate(now);
     m_sessionDate = now;
     dismissKeyboard();
 }
 
-void EnterTreadmillDataViewController::dateValueChanged(const QDateTime &date)
-{
+void EnterTreadmillDataViewController::dateValueChanged(const QDateTime &date) {
     m_datePicker->setDate(date);
     showDate(date);
     m_sessionDate = date;
 }
 
-void EnterTreadmillDataViewController::CalculateFatCals()
-{
+void EnterTreadmillDataViewController::CalculateFatCals() {
     if (auto fat = SessionRules::fatCalories(m_textCalories->text()))
         m_textFatCalories->setText(*fat);
 }
 
-void EnterTreadmillDataViewController::calculateLaps()
-{
+void EnterTreadmillDataViewController::calculateLaps() {
     if (auto laps = SessionRules::laps(m_textDistance->text(), AppState::instance()->isMiles()))
         m_textLaps->setText(*laps);
 }
 
-void EnterTreadmillDataViewController::dismissKeyboard() { m_datePicker->setHidden(true); }
+void EnterTreadmillDataViewController::dismissKeyboard() {
+    m_datePicker->setHidden(true);
+}
 
-void EnterTreadmillDataViewController::btnSavedPressed()
-{
+void EnterTreadmillDataViewController::btnSavedPressed() {
     if (!SessionRules::hasRequiredFields(m_textDate->text(), m_textCalories->text(),
                                          m_textDistance->text())) {
         SessionRules::alertRequiredFields(this);
@@ -123,7 +110,8 @@ void EnterTreadmillDataViewController::btnSavedPressed()
     if (!context.insert(session) || !context.save(&error))
         qWarning().noquote() << (error.isEmpty() ? context.lastError() : error);
 
-    for (Outlet *field : {m_textDate, m_textCalories, m_textFatCalories, m_textDistance, m_textLaps})
+    for (Outlet *field :
+         {m_textDate, m_textCalories, m_textFatCalories, m_textDistance, m_textLaps})
         field->setText(QString());
     Navigator::instance()->performSegue(QStringLiteral("unwindToMenu"));
 }

@@ -6,8 +6,7 @@
 
 namespace SessionRules {
 
-bool acceptsEdit(const QString &current, int location, int length, const QString &replacement)
-{
+bool acceptsEdit(const QString &current, int location, int length, const QString &replacement) {
     if (location < 0 || length < 0 || location + length > current.size())
         return true;
     for (QChar c : replacement) {
@@ -23,8 +22,7 @@ bool acceptsEdit(const QString &current, int location, int length, const QString
     return after.size() - dot - 1 <= 3;
 }
 
-std::optional<QString> fatCalories(const QString &calories)
-{
+std::optional<QString> fatCalories(const QString &calories) {
     if (calories.isEmpty())
         return std::nullopt;
     const auto value = NumberReading::wholeFloat(calories);
@@ -34,8 +32,7 @@ std::optional<QString> fatCalories(const QString &calories)
     return Formatting::shortestFloat(quotient);
 }
 
-std::optional<QString> laps(const QString &distance, bool miles)
-{
+std::optional<QString> laps(const QString &distance, bool miles) {
     if (distance.isEmpty())
         return std::nullopt;
     const float value = NumberReading::leadingFloat(distance);
@@ -43,19 +40,16 @@ std::optional<QString> laps(const QString &distance, bool miles)
     return Formatting::fixed2(product);
 }
 
-QString fatCaloriesShown(const QString &stored)
-{
+QString fatCaloriesShown(const QString &stored) {
     const auto value = NumberReading::wholeFloat(stored);
     return value ? Formatting::fixed2(*value) : stored;
 }
 
-bool hasRequiredFields(const QString &date, const QString &calories, const QString &distance)
-{
+bool hasRequiredFields(const QString &date, const QString &calories, const QString &distance) {
     return !date.isEmpty() && !calories.isEmpty() && !distance.isEmpty();
 }
 
-void alertRequiredFields(QObject *owner)
-{
+void alertRequiredFields(QObject *owner) {
     AlertPresenter::instance()->presentLater(
         0, owner, QStringLiteral("New Session"),
         QStringLiteral("Session Not Saved - Required Fields in Red not Entered"));

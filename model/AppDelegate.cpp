@@ -12,36 +12,31 @@
 
 namespace {
 
-QString &configuredDirectory()
-{
+QString &configuredDirectory() {
     static QString directory;
     return directory;
 }
 
-AppDelegate::FatalHandler &fatalHandler()
-{
+AppDelegate::FatalHandler &fatalHandler() {
     static AppDelegate::FatalHandler handler;
     return handler;
 }
 
 } // namespace
 
-AppDelegate *AppDelegate::shared()
-{
+AppDelegate *AppDelegate::shared() {
     static AppDelegate *instance = new AppDelegate;
     return instance;
 }
 
-void AppDelegate::setDataDirectory(const QString &directory)
-{
+void AppDelegate::setDataDirectory(const QString &directory) {
     configuredDirectory() = directory;
     shared()->m_container.reset();
     Settings::standard().reload();
     AppState::instance()->reset();
 }
 
-QString AppDelegate::dataDirectory()
-{
+QString AppDelegate::dataDirectory() {
     QString dir = configuredDirectory();
     if (dir.isEmpty())
         dir = qEnvironmentVariable("PACELOG_DATA_DIR");
@@ -50,17 +45,17 @@ QString AppDelegate::dataDirectory()
     return dir;
 }
 
-QString AppDelegate::storePath()
-{
+QString AppDelegate::storePath() {
     return QDir(dataDirectory()).filePath(QStringLiteral("Pacelog.sqlite"));
 }
 
-void AppDelegate::setFatalHandler(FatalHandler handler) { fatalHandler() = std::move(handler); }
+void AppDelegate::setFatalHandler(FatalHandler handler) {
+    fatalHandler() = std::move(handler);
+}
 
-void AppDelegate::unresolvedError(const QString &error, const QString &details)
-{
-    const QString message = QStringLiteral("Unresolved error ") + error + QStringLiteral(", ") +
-                            details;
+void AppDelegate::unresolvedError(const QString &error, const QString &details) {
+    const QString message =
+        QStringLiteral("Unresolved error ") + error + QStringLiteral(", ") + details;
     if (fatalHandler()) {
         fatalHandler()(message);
         // A handler that returns must not let the caller carry on with a broken store.
@@ -71,29 +66,29 @@ void AppDelegate::unresolvedError(const QString &error, const QString &details)
     std::_Exit(1);
 }
 
-std::unique_ptr<Context> AppDelegate::openContext()
-{
+std::unique_ptr<Context> AppDelegate::openContext() {
     QDir().mkpath(dataDirectory());
     auto context = std::make_unique<Context>(storePath());
     QString error;
     if (!context->open(&error)) {
-        unresolvedError(error, QStringLiteral("{NSFilePath = \"%1\"; reason = \"store could not be loaded\"}")
-                                   .arg(storePath()));
+        unresolvedError(
+            error, QStringLiteral("{NSFilePath = \"%1\"; reason = \"store could not be loaded\"}")
+                       .arg(storePath()));
     }
     return context;
 }
 
-Context &AppDelegate::persistentContainer()
-{
+Context &AppDelegate::persistentContainer() {
     if (!m_container)
         m_container = openContext();
     return *m_container;
 }
 
-std::unique_ptr<Context> AppDelegate::newContainer() { return openContext(); }
+std::unique_ptr<Context> AppDelegate::newContainer() {
+    return openContext();
+}
 
-void AppDelegate::saveChanges()
-{
+void AppDelegate::saveChanges() {
     if (!m_container || !m_container->hasChanges())
         return;
     QString error;

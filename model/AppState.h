@@ -10,10 +10,13 @@ class AppState : public QObject {
     Q_OBJECT
     QML_ELEMENT
     QML_SINGLETON
-    Q_PROPERTY(QString distanceUnit READ distanceUnit WRITE setDistanceUnit NOTIFY distanceUnitChanged)
+    Q_PROPERTY(
+        QString distanceUnit READ distanceUnit WRITE setDistanceUnit NOTIFY distanceUnitChanged)
     Q_PROPERTY(bool menuExpanded READ menuExpanded WRITE setMenuExpanded NOTIFY menuExpandedChanged)
-    Q_PROPERTY(int appSelectedYear READ AppSelectedYear WRITE setAppSelectedYear NOTIFY selectionChanged)
-    Q_PROPERTY(int appSelectedMonth READ AppSelectedMonth WRITE setAppSelectedMonth NOTIFY selectionChanged)
+    Q_PROPERTY(
+        int appSelectedYear READ AppSelectedYear WRITE setAppSelectedYear NOTIFY selectionChanged)
+    Q_PROPERTY(int appSelectedMonth READ AppSelectedMonth WRITE setAppSelectedMonth NOTIFY
+                   selectionChanged)
 public:
     static AppState *instance();
     static AppState *create(QQmlEngine *, QJSEngine *);

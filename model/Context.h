@@ -25,8 +25,7 @@ public:
     const QString &filePath() const { return m_filePath; }
 
     QList<Record> fetch(const FetchRequest &request, QString *error = nullptr);
-    template <class T> QList<T> fetchAs(const FetchRequest &request, QString *error = nullptr)
-    {
+    template <class T> QList<T> fetchAs(const FetchRequest &request, QString *error = nullptr) {
         QList<T> out;
         const QList<Record> records = fetch(request, error);
         out.reserve(records.size());

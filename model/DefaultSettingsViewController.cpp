@@ -10,23 +10,15 @@ const QString Kilometers = QStringLiteral("Kilometers");
 } // namespace
 
 DefaultSettingsViewController::DefaultSettingsViewController(QObject *parent)
-    : QObject(parent),
-      m_miles(new Outlet(this)),
-      m_kilometers(new Outlet(this)),
-      m_location(new Outlet(this)),
-      m_wheel(new Outlet(this)),
-      m_inline(new Outlet(this)),
-      m_compact(new Outlet(this)),
-      m_mainMenu(new Outlet(this)),
+    : QObject(parent), m_miles(new Outlet(this)), m_kilometers(new Outlet(this)),
+      m_location(new Outlet(this)), m_wheel(new Outlet(this)), m_inline(new Outlet(this)),
+      m_compact(new Outlet(this)), m_mainMenu(new Outlet(this)),
       m_selectLabel(new Outlet(this, QStringLiteral("Select Date Picker Style"))),
       m_wheelLabel(new Outlet(this, QStringLiteral("Use Date Wheel"))),
       m_inlineLabel(new Outlet(this, QStringLiteral("Use Inline Date (Calendar)"))),
-      m_compactLabel(new Outlet(this, QStringLiteral("Use Compact Date")))
-{
-}
+      m_compactLabel(new Outlet(this, QStringLiteral("Use Compact Date"))) {}
 
-void DefaultSettingsViewController::viewDidLoad()
-{
+void DefaultSettingsViewController::viewDidLoad() {
     Settings &settings = Settings::standard();
     AppState *state = AppState::instance();
     const QString stored = settings.string(DistanceKey);
@@ -39,29 +31,25 @@ void DefaultSettingsViewController::viewDidLoad()
     m_mainMenu->setChecked(state->menuExpanded());
 }
 
-void DefaultSettingsViewController::setUnit(const QString &unit)
-{
+void DefaultSettingsViewController::setUnit(const QString &unit) {
     AppState::instance()->setDistanceUnit(unit);
     Settings::standard().setString(DistanceKey, unit);
     Settings::standard().synchronize();
 }
 
-void DefaultSettingsViewController::MilesSwitchFlipped()
-{
+void DefaultSettingsViewController::MilesSwitchFlipped() {
     const bool miles = m_miles->checked();
     m_kilometers->setChecked(!miles);
     setUnit(miles ? Miles : Kilometers);
 }
 
-void DefaultSettingsViewController::KilometersSwitchFilpped()
-{
+void DefaultSettingsViewController::KilometersSwitchFilpped() {
     const bool kilometres = m_kilometers->checked();
     m_miles->setChecked(!kilometres);
     setUnit(kilometres ? Kilometers : Miles);
 }
 
-void DefaultSettingsViewController::chooseDateStyle(Outlet *chosen)
-{
+void DefaultSettingsViewController::chooseDateStyle(Outlet *chosen) {
     // Switching a style off stores nothing; switching one on makes it the only one.
     if (!chosen->checked())
         return;
@@ -77,22 +65,26 @@ void DefaultSettingsViewController::chooseDateStyle(Outlet *chosen)
     }
 }
 
-void DefaultSettingsViewController::DateWheelSwitchFlipped() { chooseDateStyle(m_wheel); }
-
-void DefaultSettingsViewController::DateInlineSwitchFlipped() { chooseDateStyle(m_inline); }
-
-void DefaultSettingsViewController::DateCompactSwitchFlipped() { chooseDateStyle(m_compact); }
-
-void DefaultSettingsViewController::LocationSwitchFlipped()
-{
-    Settings::standard().setString(QStringLiteral("FirstTime"),
-                                   m_location->checked() ? QStringLiteral("true")
-                                                         : QStringLiteral("false"));
+void DefaultSettingsViewController::DateWheelSwitchFlipped() {
+    chooseDateStyle(m_wheel);
 }
 
-void DefaultSettingsViewController::MainMenuSwitchFlipped()
-{
-    Settings::standard().setString(QStringLiteral("Expanded"),
-                                   m_mainMenu->checked() ? QStringLiteral("true")
-                                                         : QStringLiteral("false"));
+void DefaultSettingsViewController::DateInlineSwitchFlipped() {
+    chooseDateStyle(m_inline);
+}
+
+void DefaultSettingsViewController::DateCompactSwitchFlipped() {
+    chooseDateStyle(m_compact);
+}
+
+void DefaultSettingsViewController::LocationSwitchFlipped() {
+    Settings::standard().setString(QStringLiteral("FirstTime"), m_location->checked()
+                                                                    ? QStringLiteral("true")
+                                                                    : QStringLiteral("false"));
+}
+
+void DefaultSettingsViewController::MainMenuSwitchFlipped() {
+    Settings::standard().setString(QStringLiteral("Expanded"), m_mainMenu->checked()
+                                                                   ? QStringLiteral("true")
+                                                                   : QStringLiteral("false"));
 }

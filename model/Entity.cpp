@@ -1,12 +1,9 @@
 #include "model/Entity.h"
 
 Entity::Entity(QString name, QList<Attribute> attributes)
-    : m_name(std::move(name)), m_attributes(std::move(attributes))
-{
-}
+    : m_name(std::move(name)), m_attributes(std::move(attributes)) {}
 
-const Attribute *Entity::attribute(const QString &name) const
-{
+const Attribute *Entity::attribute(const QString &name) const {
     for (const Attribute &a : m_attributes) {
         if (a.name == name)
             return &a;
@@ -14,8 +11,7 @@ const Attribute *Entity::attribute(const QString &name) const
     return nullptr;
 }
 
-QStringList Entity::attributeNames() const
-{
+QStringList Entity::attributeNames() const {
     QStringList names;
     for (const Attribute &a : m_attributes)
         names << a.name;
@@ -24,8 +20,7 @@ QStringList Entity::attributeNames() const
 
 namespace {
 
-QList<Attribute> mainLocationAttributes()
-{
+QList<Attribute> mainLocationAttributes() {
     QList<Attribute> list;
     for (int i = 1; i <= 5; ++i) {
         const QString n = QString::number(i);
@@ -38,8 +33,7 @@ QList<Attribute> mainLocationAttributes()
     return list;
 }
 
-QList<const Entity *> buildModel()
-{
+QList<const Entity *> buildModel() {
     using K = AttributeKind;
     static const Entity userData(QStringLiteral("UserData"),
                                  {{QStringLiteral("calories"), K::Text},
@@ -75,14 +69,12 @@ QList<const Entity *> buildModel()
 
 } // namespace
 
-const QList<const Entity *> &Entity::all()
-{
+const QList<const Entity *> &Entity::all() {
     static const QList<const Entity *> model = buildModel();
     return model;
 }
 
-const Entity *Entity::named(const QString &name)
-{
+const Entity *Entity::named(const QString &name) {
     for (const Entity *e : all()) {
         if (e->name() == name)
             return e;

@@ -10,8 +10,7 @@ namespace {
 
 // Binds an argument by the kind of the attribute it is compared with. A value that cannot be
 // read in that kind binds as NULL, which equals nothing.
-QVariant bindingFor(AttributeKind kind, const QVariant &argument)
-{
+QVariant bindingFor(AttributeKind kind, const QVariant &argument) {
     if (argument.isNull() || !argument.isValid())
         return QVariant();
     const bool isText = argument.typeId() == QMetaType::QString;
@@ -50,8 +49,7 @@ QVariant bindingFor(AttributeKind kind, const QVariant &argument)
     return QVariant();
 }
 
-QString sqlOperator(const QString &op)
-{
+QString sqlOperator(const QString &op) {
     if (op == QLatin1String("==") || op == QLatin1String("="))
         return QStringLiteral("=");
     if (op == QLatin1String("<>"))
@@ -59,26 +57,25 @@ QString sqlOperator(const QString &op)
     return op;
 }
 
-QString quoted(const QString &name) { return QLatin1Char('"') + name + QLatin1Char('"'); }
+QString quoted(const QString &name) {
+    return QLatin1Char('"') + name + QLatin1Char('"');
+}
 
 } // namespace
 
 FetchRequest::FetchRequest(QString entityName) : m_entityName(std::move(entityName)) {}
 
-FetchRequest &FetchRequest::where(const QString &format, const QVariant &argument)
-{
+FetchRequest &FetchRequest::where(const QString &format, const QVariant &argument) {
     m_predicates.append({format, argument});
     return *this;
 }
 
-FetchRequest &FetchRequest::sortBy(const QString &key, bool ascending)
-{
+FetchRequest &FetchRequest::sortBy(const QString &key, bool ascending) {
     m_sort.append(SortDescriptor(key, ascending));
     return *this;
 }
 
-FetchRequest::Sql FetchRequest::whereClause(const Entity &entity) const
-{
+FetchRequest::Sql FetchRequest::whereClause(const Entity &entity) const {
     static const QRegularExpression pattern(QStringLiteral(
         R"(^\s*([A-Za-z_][A-Za-z0-9_]*)\s*(==|!=|<>|<=|>=|=|<|>)\s*(%@|%lf|%f|%d|%ld|%i)\s*$)"));
     Sql out;
@@ -104,8 +101,7 @@ FetchRequest::Sql FetchRequest::whereClause(const Entity &entity) const
     return out;
 }
 
-FetchRequest::Sql FetchRequest::selectSql() const
-{
+FetchRequest::Sql FetchRequest::selectSql() const {
     Sql out;
     const Entity *entity = Entity::named(m_entityName);
     if (!entity) {
@@ -123,7 +119,8 @@ FetchRequest::Sql FetchRequest::selectSql() const
     QStringList order;
     for (const SortDescriptor &s : m_sort) {
         if (!entity->attribute(s.key)) {
-            out.error = QStringLiteral("keypath %1 not found in entity %2").arg(s.key, m_entityName);
+            out.error =
+                QStringLiteral("keypath %1 not found in entity %2").arg(s.key, m_entityName);
             return out;
         }
         order << quoted(s.key) + (s.ascending ? QStringLiteral(" ASC") : QStringLiteral(" DESC"));
@@ -138,8 +135,7 @@ FetchRequest::Sql FetchRequest::selectSql() const
     return out;
 }
 
-FetchRequest::Sql FetchRequest::countSql() const
-{
+FetchRequest::Sql FetchRequest::countSql() const {
     Sql out;
     const Entity *entity = Entity::named(m_entityName);
     if (!entity) {

@@ -19,8 +19,7 @@ public:
     void setCityLongitude(int n, float v) { setValue(key(n, "longitude"), v); }
 
 private:
-    static QString key(int n, const char *part)
-    {
+    static QString key(int n, const char *part) {
         return QStringLiteral("city") + QString::number(n) + QLatin1String(part);
     }
 };

@@ -6,8 +6,7 @@
 
 namespace {
 
-QVariant coerce(AttributeKind kind, const QVariant &value)
-{
+QVariant coerce(AttributeKind kind, const QVariant &value) {
     switch (kind) {
     case AttributeKind::Text:
         return value.isNull() ? QVariant() : QVariant(value.toString());
@@ -30,14 +29,13 @@ QVariant coerce(AttributeKind kind, const QVariant &value)
 } // namespace
 
 Record::Record(const Entity *entity, qint64 id, QHash<QString, QVariant> values)
-    : m_entity(entity), m_id(id), m_values(std::move(values))
-{
+    : m_entity(entity), m_id(id), m_values(std::move(values)) {}
+
+QString Record::entityName() const {
+    return m_entity ? m_entity->name() : QString();
 }
 
-QString Record::entityName() const { return m_entity ? m_entity->name() : QString(); }
-
-QVariant Record::value(const QString &key) const
-{
+QVariant Record::value(const QString &key) const {
     if (m_entity) {
         if (const Attribute *a = m_entity->attribute(key)) {
             auto it = m_values.constFind(key);
@@ -53,8 +51,7 @@ QVariant Record::value(const QString &key) const
     return QVariant();
 }
 
-void Record::setValue(const QString &key, const QVariant &value)
-{
+void Record::setValue(const QString &key, const QVariant &value) {
     const Attribute *a = m_entity ? m_entity->attribute(key) : nullptr;
     if (!a) {
         qWarning() << "Record: no attribute" << key << "on" << entityName();
@@ -65,29 +62,34 @@ void Record::setValue(const QString &key, const QVariant &value)
         m_changed << key;
 }
 
-void Record::markStored(qint64 id)
-{
+void Record::markStored(qint64 id) {
     m_id = id;
     m_changed.clear();
 }
 
-QString Record::text(const QString &key) const { return value(key).toString(); }
+QString Record::text(const QString &key) const {
+    return value(key).toString();
+}
 
-float Record::float32(const QString &key) const { return value(key).toFloat(); }
+float Record::float32(const QString &key) const {
+    return value(key).toFloat();
+}
 
-qint16 Record::int16(const QString &key) const { return qint16(value(key).toInt()); }
+qint16 Record::int16(const QString &key) const {
+    return qint16(value(key).toInt());
+}
 
-std::optional<qint64> Record::number(const QString &key) const
-{
+std::optional<qint64> Record::number(const QString &key) const {
     const QVariant v = value(key);
     if (v.isNull())
         return std::nullopt;
     return v.toLongLong();
 }
 
-QDateTime Record::dateTime(const QString &key) const { return value(key).toDateTime(); }
+QDateTime Record::dateTime(const QString &key) const {
+    return value(key).toDateTime();
+}
 
-void Record::setNumber(const QString &key, std::optional<qint64> value)
-{
+void Record::setNumber(const QString &key, std::optional<qint64> value) {
     setValue(key, value ? QVariant(*value) : QVariant());
 }

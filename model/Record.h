@@ -35,8 +35,7 @@ public:
     // Used by Context once a write has reached the store.
     void markStored(qint64 id);
 
-    bool operator==(const Record &other) const
-    {
+    bool operator==(const Record &other) const {
         return m_entity == other.m_entity && m_id == other.m_id;
     }
 

@@ -8,16 +8,16 @@ namespace {
 const char *const DatePrefix = "@Date(";
 }
 
-Settings &Settings::standard()
-{
+Settings &Settings::standard() {
     static Settings instance;
     return instance;
 }
 
-Settings::Settings() { reload(); }
+Settings::Settings() {
+    reload();
+}
 
-void Settings::reload()
-{
+void Settings::reload() {
     if (m_settings)
         m_settings->sync();
     QDir().mkpath(AppDelegate::dataDirectory());
@@ -26,14 +26,19 @@ void Settings::reload()
         QSettings::IniFormat);
 }
 
-QString Settings::filePath() const { return m_settings->fileName(); }
+QString Settings::filePath() const {
+    return m_settings->fileName();
+}
 
-bool Settings::contains(const QString &key) const { return m_settings->contains(key); }
+bool Settings::contains(const QString &key) const {
+    return m_settings->contains(key);
+}
 
-QVariant Settings::object(const QString &key) const { return m_settings->value(key); }
+QVariant Settings::object(const QString &key) const {
+    return m_settings->value(key);
+}
 
-QString Settings::string(const QString &key) const
-{
+QString Settings::string(const QString &key) const {
     const QVariant v = m_settings->value(key);
     if (v.typeId() != QMetaType::QString)
         return QString();
@@ -43,8 +48,7 @@ QString Settings::string(const QString &key) const
     return text;
 }
 
-bool Settings::boolForKey(const QString &key) const
-{
+bool Settings::boolForKey(const QString &key) const {
     const QVariant v = m_settings->value(key);
     if (v.typeId() == QMetaType::Bool)
         return v.toBool();
@@ -55,8 +59,7 @@ bool Settings::boolForKey(const QString &key) const
            text == QLatin1String("1");
 }
 
-QDateTime Settings::dateForKey(const QString &key) const
-{
+QDateTime Settings::dateForKey(const QString &key) const {
     const QVariant v = m_settings->value(key);
     if (v.typeId() == QMetaType::QDateTime)
         return v.toDateTime();
@@ -69,31 +72,29 @@ QDateTime Settings::dateForKey(const QString &key) const
     return QDateTime::fromString(text, Qt::ISODateWithMs);
 }
 
-void Settings::setString(const QString &key, const QString &value)
-{
+void Settings::setString(const QString &key, const QString &value) {
     m_settings->setValue(key, value);
     m_settings->sync();
 }
 
 // Every write reaches the file at once, so nothing is lost when the app is killed.
-void Settings::setBool(const QString &key, bool value)
-{
+void Settings::setBool(const QString &key, bool value) {
     m_settings->setValue(key, value);
     m_settings->sync();
 }
 
-void Settings::setDate(const QString &key, const QDateTime &value)
-{
+void Settings::setDate(const QString &key, const QDateTime &value) {
     // Dates are tagged so they read back as dates, and stay readable in the file.
     m_settings->setValue(key, QLatin1String(DatePrefix) +
                                   value.toUTC().toString(Qt::ISODateWithMs) + QLatin1Char(')'));
     m_settings->sync();
 }
 
-void Settings::remove(const QString &key)
-{
+void Settings::remove(const QString &key) {
     m_settings->remove(key);
     m_settings->sync();
 }
 
-void Settings::synchronize() { m_settings->sync(); }
+void Settings::synchronize() {
+    m_settings->sync();
+}

@@ -4,8 +4,7 @@
 
 UserData::UserData() : Record(Entity::named(QStringLiteral("UserData"))) {}
 
-void UserData::setTreadDate(const QDateTime &moment)
-{
+void UserData::setTreadDate(const QDateTime &moment) {
     setValue(QStringLiteral("treadDate"), moment);
     const QDate day = moment.toLocalTime().date();
     setYear(QString::number(day.year()));

@@ -2,22 +2,19 @@
 
 #include <QTimer>
 
-AlertPresenter *AlertPresenter::instance()
-{
+AlertPresenter *AlertPresenter::instance() {
     static AlertPresenter *presenter = new AlertPresenter;
     return presenter;
 }
 
-AlertPresenter *AlertPresenter::create(QQmlEngine *, QJSEngine *)
-{
+AlertPresenter *AlertPresenter::create(QQmlEngine *, QJSEngine *) {
     AlertPresenter *presenter = instance();
     QJSEngine::setObjectOwnership(presenter, QJSEngine::CppOwnership);
     return presenter;
 }
 
 void AlertPresenter::present(QObject *owner, const QString &title, const QString &message,
-                             QList<AlertAction> actions)
-{
+                             QList<AlertAction> actions) {
     if (actions.isEmpty())
         actions << AlertAction{QStringLiteral("OK")};
     m_queue.append(Alert{owner, owner != nullptr, title, message, std::move(actions)});
@@ -26,8 +23,7 @@ void AlertPresenter::present(QObject *owner, const QString &title, const QString
 }
 
 void AlertPresenter::presentLater(int milliseconds, QObject *owner, const QString &title,
-                                  const QString &message, QList<AlertAction> actions)
-{
+                                  const QString &message, QList<AlertAction> actions) {
     QPointer<QObject> guard(owner);
     const bool hadOwner = owner != nullptr;
     QTimer::singleShot(milliseconds, this, [=, this]() {
@@ -37,15 +33,15 @@ void AlertPresenter::presentLater(int milliseconds, QObject *owner, const QStrin
     });
 }
 
-QString AlertPresenter::title() const { return m_queue.isEmpty() ? QString() : m_queue.first().title; }
+QString AlertPresenter::title() const {
+    return m_queue.isEmpty() ? QString() : m_queue.first().title;
+}
 
-QString AlertPresenter::message() const
-{
+QString AlertPresenter::message() const {
     return m_queue.isEmpty() ? QString() : m_queue.first().message;
 }
 
-QStringList AlertPresenter::buttons() const
-{
+QStringList AlertPresenter::buttons() const {
     QStringList titles;
     if (!m_queue.isEmpty()) {
         for (const AlertAction &a : m_queue.first().actions)
@@ -54,8 +50,7 @@ QStringList AlertPresenter::buttons() const
     return titles;
 }
 
-void AlertPresenter::respond(int index)
-{
+void AlertPresenter::respond(int index) {
     if (m_queue.isEmpty())
         return;
     Alert alert = m_queue.takeFirst();
@@ -68,8 +63,7 @@ void AlertPresenter::respond(int index)
         alert.actions.at(index).handler();
 }
 
-void AlertPresenter::clear()
-{
+void AlertPresenter::clear() {
     m_queue.clear();
     emit currentChanged();
 }

@@ -2,8 +2,7 @@
 
 #include "model/Settings.h"
 
-QString DatePickerStyle::fromSettings()
-{
+QString DatePickerStyle::fromSettings() {
     const Settings &settings = Settings::standard();
     QString style = QStringLiteral("automatic");
     if (settings.boolForKey(QStringLiteral("UseDateWheel")))

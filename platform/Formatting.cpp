@@ -13,8 +13,7 @@
 
 namespace {
 
-QString environmentLocale()
-{
+QString environmentLocale() {
     for (const char *name : {"LC_ALL", "LC_TIME", "LANG"}) {
         QByteArray value = qgetenv(name);
         if (value.isEmpty())
@@ -28,33 +27,35 @@ QString environmentLocale()
     return QStringLiteral("en_US");
 }
 
-QString &currentLocale()
-{
+QString &currentLocale() {
     static QString name = environmentLocale();
     return name;
 }
 
-QString toQString(const icu::UnicodeString &text)
-{
+QString toQString(const icu::UnicodeString &text) {
     return QString(reinterpret_cast<const QChar *>(text.getBuffer()), text.length());
 }
 
-icu::Locale icuLocale() { return icu::Locale(currentLocale().toUtf8().constData()); }
+icu::Locale icuLocale() {
+    return icu::Locale(currentLocale().toUtf8().constData());
+}
 
 // The time zone follows TZ at the moment of formatting, as the device's would.
-icu::TimeZone *deviceZone()
-{
+icu::TimeZone *deviceZone() {
     return icu::TimeZone::detectHostTimeZone();
 }
 
 } // namespace
 
-void Formatting::setLocale(const QString &icuLocaleName) { currentLocale() = icuLocaleName; }
+void Formatting::setLocale(const QString &icuLocaleName) {
+    currentLocale() = icuLocaleName;
+}
 
-QString Formatting::locale() { return currentLocale(); }
+QString Formatting::locale() {
+    return currentLocale();
+}
 
-QString Formatting::mediumDate(const QDateTime &moment)
-{
+QString Formatting::mediumDate(const QDateTime &moment) {
     std::unique_ptr<icu::DateFormat> format(
         icu::DateFormat::createDateInstance(icu::DateFormat::kMedium, icuLocale()));
     if (!format)
@@ -65,13 +66,11 @@ QString Formatting::mediumDate(const QDateTime &moment)
     return toQString(out);
 }
 
-QString Formatting::monthDayYear(const QDateTime &moment)
-{
+QString Formatting::monthDayYear(const QDateTime &moment) {
     return moment.toLocalTime().date().toString(QStringLiteral("MM/dd/yyyy"));
 }
 
-QString Formatting::decimal(double value, int minFraction, int maxFraction, bool grouping)
-{
+QString Formatting::decimal(double value, int minFraction, int maxFraction, bool grouping) {
     UErrorCode status = U_ZERO_ERROR;
     std::unique_ptr<icu::NumberFormat> format(
         icu::NumberFormat::createInstance(icuLocale(), UNUM_DECIMAL, status));
@@ -86,15 +85,13 @@ QString Formatting::decimal(double value, int minFraction, int maxFraction, bool
     return toQString(out);
 }
 
-QString Formatting::shortestFloatPlain(float value)
-{
+QString Formatting::shortestFloatPlain(float value) {
     char buffer[64];
     auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return QString::fromLatin1(buffer, int(result.ptr - buffer));
 }
 
-QString Formatting::shortestFloat(float value)
-{
+QString Formatting::shortestFloat(float value) {
     QString text = shortestFloatPlain(value);
     bool plainDigits = true;
     for (QChar c : text) {
@@ -108,8 +105,7 @@ QString Formatting::shortestFloat(float value)
     return text;
 }
 
-QString Formatting::fixed2(double value)
-{
+QString Formatting::fixed2(double value) {
     char buffer[400];
     std::snprintf(buffer, sizeof buffer, "%.2f", value);
     return QString::fromLatin1(buffer);

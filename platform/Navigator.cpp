@@ -1,21 +1,20 @@
 #include "platform/Navigator.h"
 
-Navigator *Navigator::instance()
-{
+Navigator *Navigator::instance() {
     static Navigator *navigator = new Navigator;
     return navigator;
 }
 
-Navigator *Navigator::create(QQmlEngine *, QJSEngine *)
-{
+Navigator *Navigator::create(QQmlEngine *, QJSEngine *) {
     Navigator *navigator = instance();
     QJSEngine::setObjectOwnership(navigator, QJSEngine::CppOwnership);
     return navigator;
 }
 
-void Navigator::performSegue(const QString &identifier, const QVariant &detailItem)
-{
+void Navigator::performSegue(const QString &identifier, const QVariant &detailItem) {
     emit segueRequested(identifier, detailItem);
 }
 
-void Navigator::goBack() { emit backRequested(); }
+void Navigator::goBack() {
+    emit backRequested();
+}

@@ -8,16 +8,14 @@
 namespace {
 
 // strtof under the C locale whatever the process locale is.
-float cLocaleStrtof(const char *text, char **end)
-{
+float cLocaleStrtof(const char *text, char **end) {
     static locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
     return strtof_l(text, end, cLocale);
 }
 
 } // namespace
 
-std::optional<float> NumberReading::wholeFloat(const QString &text)
-{
+std::optional<float> NumberReading::wholeFloat(const QString &text) {
     if (text.isEmpty())
         return std::nullopt;
     const QChar first = text.front();
@@ -31,8 +29,7 @@ std::optional<float> NumberReading::wholeFloat(const QString &text)
     return value;
 }
 
-double NumberReading::leadingNumber(const QString &text)
-{
+double NumberReading::leadingNumber(const QString &text) {
     int i = 0;
     const int n = int(text.size());
     while (i < n && text.at(i).isSpace())
@@ -73,8 +70,7 @@ double NumberReading::leadingNumber(const QString &text)
     return strtod_l(bytes.constData(), &stop, cLocale);
 }
 
-std::optional<qint16> NumberReading::int16(const QString &text)
-{
+std::optional<qint16> NumberReading::int16(const QString &text) {
     int i = 0;
     const int n = int(text.size());
     bool negative = false;

@@ -2,72 +2,63 @@
 
 Outlet::Outlet(QObject *parent, const QString &text) : QObject(parent), m_text(text) {}
 
-void Outlet::setText(const QString &text)
-{
+void Outlet::setText(const QString &text) {
     if (text == m_text && text.isNull() == m_text.isNull())
         return;
     m_text = text;
     emit textChanged();
 }
 
-void Outlet::setEnabled(bool enabled)
-{
+void Outlet::setEnabled(bool enabled) {
     if (enabled == m_enabled)
         return;
     m_enabled = enabled;
     emit enabledChanged();
 }
 
-void Outlet::setHidden(bool hidden)
-{
+void Outlet::setHidden(bool hidden) {
     if (hidden == m_hidden)
         return;
     m_hidden = hidden;
     emit hiddenChanged();
 }
 
-void Outlet::setChecked(bool checked)
-{
+void Outlet::setChecked(bool checked) {
     if (checked == m_checked)
         return;
     m_checked = checked;
     emit checkedChanged();
 }
 
-void Outlet::setColor(const QColor &color)
-{
+void Outlet::setColor(const QColor &color) {
     if (color == m_color)
         return;
     m_color = color;
     emit colorChanged();
 }
 
-void Outlet::setBackgroundColor(const QColor &color)
-{
+void Outlet::setBackgroundColor(const QColor &color) {
     if (color == m_backgroundColor)
         return;
     m_backgroundColor = color;
     emit backgroundColorChanged();
 }
 
-void Outlet::setDate(const QDateTime &date)
-{
+void Outlet::setDate(const QDateTime &date) {
     if (date == m_date)
         return;
     m_date = date;
     emit dateChanged();
 }
 
-void Outlet::setStyle(const QString &style)
-{
+void Outlet::setStyle(const QString &style) {
     if (style == m_style)
         return;
     m_style = style;
     emit styleChanged();
 }
 
-bool Outlet::userEdit(const QString &proposed)
-{
+bool Outlet::userEdit(const QString &proposed) {
     if (proposed == m_text)
         return true;
     if (m_filter) {

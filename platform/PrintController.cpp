@@ -7,33 +7,31 @@
 
 namespace {
 
-PrintController *&installed()
-{
+PrintController *&installed() {
     static PrintController *controller = nullptr;
     return controller;
 }
 
-QString printTo(QTextDocument &document, QPrinter &printer)
-{
+QString printTo(QTextDocument &document, QPrinter &printer) {
     document.print(&printer);
     return printer.printerState() == QPrinter::Error ? QStringLiteral("The printer failed")
-                                                      : QString();
+                                                     : QString();
 }
 
 } // namespace
 
-PrintController *PrintController::shared()
-{
+PrintController *PrintController::shared() {
     if (installed())
         return installed();
     static PrintController *desktop = new PrintController;
     return desktop;
 }
 
-void PrintController::setShared(PrintController *controller) { installed() = controller; }
+void PrintController::setShared(PrintController *controller) {
+    installed() = controller;
+}
 
-void PrintController::present(const QTextDocument &document, Completion completion)
-{
+void PrintController::present(const QTextDocument &document, Completion completion) {
     // The dialog outlives this call, so the job keeps its own copy of the document.
     std::shared_ptr<QTextDocument> copy(document.clone());
     const QString target = qEnvironmentVariable("PACELOG_PRINT_TO");

@@ -9,21 +9,18 @@ namespace {
 const char *const StorePage = "https://apps.apple.com/app/pacelog/id0000000000";
 } // namespace
 
-RatingPrompt *RatingPrompt::instance()
-{
+RatingPrompt *RatingPrompt::instance() {
     static RatingPrompt *prompt = new RatingPrompt;
     return prompt;
 }
 
-RatingPrompt *RatingPrompt::create(QQmlEngine *, QJSEngine *)
-{
+RatingPrompt *RatingPrompt::create(QQmlEngine *, QJSEngine *) {
     RatingPrompt *prompt = instance();
     QJSEngine::setObjectOwnership(prompt, QJSEngine::CppOwnership);
     return prompt;
 }
 
-QUrl RatingPrompt::reviewUrl()
-{
+QUrl RatingPrompt::reviewUrl() {
     QUrl url(QString::fromLatin1(StorePage));
     QUrlQuery query;
     query.addQueryItem(QStringLiteral("action"), QStringLiteral("write-review"));
@@ -31,16 +28,14 @@ QUrl RatingPrompt::reviewUrl()
     return url;
 }
 
-void RatingPrompt::ask()
-{
+void RatingPrompt::ask() {
     if (m_showing)
         return;
     m_showing = true;
     emit showingChanged();
 }
 
-void RatingPrompt::respond(bool rate)
-{
+void RatingPrompt::respond(bool rate) {
     if (!m_showing)
         return;
     m_showing = false;

@@ -4,8 +4,7 @@
 #include <QDesktopServices>
 #include <QFile>
 
-bool UrlOpener::open(const QUrl &url)
-{
+bool UrlOpener::open(const QUrl &url) {
     if (!url.isValid())
         return false;
     const QString log = qEnvironmentVariable("PACELOG_URL_LOG");

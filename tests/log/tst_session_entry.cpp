@@ -17,22 +17,19 @@ class SessionEntryTest : public QObject {
 
     std::unique_ptr<QTemporaryDir> m_dir;
 
-    QList<UserData> sessions()
-    {
+    QList<UserData> sessions() {
         return AppDelegate::shared()->persistentContainer().fetchAs<UserData>(
             UserData::fetchRequest());
     }
 
 private slots:
-    void init()
-    {
+    void init() {
         m_dir = std::make_unique<QTemporaryDir>();
         AppDelegate::setDataDirectory(m_dir->path());
         AlertPresenter::instance()->clear();
     }
 
-    void numericFilter_data()
-    {
+    void numericFilter_data() {
         QTest::addColumn<QString>("before");
         QTest::addColumn<int>("location");
         QTest::addColumn<int>("length");
@@ -52,8 +49,7 @@ private slots:
         QTest::newRow("range beyond the text") << "12" << 5 << 1 << "x" << true;
         QTest::newRow("replacing the point keeps decimals") << "1.2345" << 1 << 1 << "" << true;
     }
-    void numericFilter()
-    {
+    void numericFilter() {
         QFETCH(QString, before);
         QFETCH(int, location);
         QFETCH(int, length);
@@ -62,8 +58,7 @@ private slots:
         QCOMPARE(SessionRules::acceptsEdit(before, location, length, replacement), accepted);
     }
 
-    void refusedTypingLeavesTheTextAsItWas()
-    {
+    void refusedTypingLeavesTheTextAsItWas() {
         EnterTreadmillDataViewController screen;
         screen.viewDidLoad();
         QVERIFY(screen.textDistance()->userEdit("12.345"));
@@ -73,8 +68,7 @@ private slots:
         QVERIFY(screen.textCalories()->userEdit("--5"));
     }
 
-    void derivedFields_data()
-    {
+    void derivedFields_data() {
         QTest::addColumn<QString>("unit");
         QTest::addColumn<QString>("calories");
         QTest::addColumn<QString>("distance");
@@ -82,21 +76,40 @@ private slots:
         QTest::addColumn<QString>("laps");
         QTest::addColumn<QString>("caption");
 
-        QTest::newRow("miles") << "Miles" << "100" << "3.5" << "31.171967" << "14.00"
+        QTest::newRow("miles") << "Miles"
+                               << "100"
+                               << "3.5"
+                               << "31.171967"
+                               << "14.00"
                                << "Distance (Miles)";
-        QTest::newRow("kilometres") << "Kilometers" << "250" << "3.5" << "77.92992" << "9.57"
+        QTest::newRow("kilometres") << "Kilometers"
+                                    << "250"
+                                    << "3.5"
+                                    << "77.92992"
+                                    << "9.57"
                                     << "Distance (km)";
-        QTest::newRow("ten km") << "Kilometers" << "0" << "10" << "0.0" << "27.34"
+        QTest::newRow("ten km") << "Kilometers"
+                                << "0"
+                                << "10"
+                                << "0.0"
+                                << "27.34"
                                 << "Distance (km)";
         // Text that passed the filter but is no number: fat calories stay as they were,
         // laps read the leading number, 0 when there is none.
-        QTest::newRow("not numbers") << "Miles" << "5-" << "--5" << "kept" << "0.00"
+        QTest::newRow("not numbers") << "Miles"
+                                     << "5-"
+                                     << "--5"
+                                     << "kept"
+                                     << "0.00"
                                      << "Distance (Miles)";
-        QTest::newRow("leading number") << "Miles" << "-" << "2.5-" << "kept" << "10.00"
+        QTest::newRow("leading number") << "Miles"
+                                        << "-"
+                                        << "2.5-"
+                                        << "kept"
+                                        << "10.00"
                                         << "Distance (Miles)";
     }
-    void derivedFields()
-    {
+    void derivedFields() {
         QFETCH(QString, unit);
         QFETCH(QString, calories);
         QFETCH(QString, distance);
@@ -116,8 +129,7 @@ private slots:
         QCOMPARE(screen.textLaps()->text(), laps);
     }
 
-    void emptyFieldsDeriveNothing()
-    {
+    void emptyFieldsDeriveNothing() {
         EnterTreadmillDataViewController screen;
         screen.textLaps()->setText("9");
         screen.textFatCalories()->setText("8");
@@ -127,8 +139,7 @@ private slots:
         QCOMPARE(screen.textFatCalories()->text(), QString("8"));
     }
 
-    void requiredFields_data()
-    {
+    void requiredFields_data() {
         QTest::addColumn<bool>("date");
         QTest::addColumn<bool>("calories");
         QTest::addColumn<bool>("distance");
@@ -138,8 +149,7 @@ private slots:
         QTest::newRow("no calories") << true << false << true;
         QTest::newRow("no date") << false << true << true;
     }
-    void requiredFields()
-    {
+    void requiredFields() {
         QFETCH(bool, date);
         QFETCH(bool, calories);
         QFETCH(bool, distance);
@@ -165,8 +175,7 @@ private slots:
         QCOMPARE(screen.textCalories()->text(), QString(calories ? "100" : ""));
     }
 
-    void savingStoresOneSessionAndReturnsToTheMenu()
-    {
+    void savingStoresOneSessionAndReturnsToTheMenu() {
         EnterTreadmillDataViewController screen;
         screen.viewDidLoad();
         screen.DateEntered();
@@ -201,8 +210,7 @@ private slots:
         QVERIFY(screen.textFatCalories()->text().isEmpty());
     }
 
-    void enteringTheDateStartsAgainAtToday()
-    {
+    void enteringTheDateStartsAgainAtToday() {
         Settings::standard().setBool("UseDateWheel", true);
         Settings::standard().setBool("UseDateInline", true);
         EnterTreadmillDataViewController screen;

@@ -14,13 +14,11 @@ class SettingsTest : public QObject {
     std::unique_ptr<QTemporaryDir> m_dir;
 
     // The file as another program would read it.
-    QVariant onDisk(const QString &key)
-    {
+    QVariant onDisk(const QString &key) {
         QSettings file(m_dir->filePath("settings.ini"), QSettings::IniFormat);
         return file.value(key);
     }
-    void writeFile(const QByteArray &text)
-    {
+    void writeFile(const QByteArray &text) {
         QFile f(m_dir->filePath("settings.ini"));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(text);
@@ -29,14 +27,12 @@ class SettingsTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
+    void init() {
         m_dir = std::make_unique<QTemporaryDir>();
         AppDelegate::setDataDirectory(m_dir->path());
     }
 
-    void kindsSurviveTheFile()
-    {
+    void kindsSurviveTheFile() {
         Settings &s = Settings::standard();
         QVERIFY(!s.contains("Distance"));
         QVERIFY(s.string("Distance").isNull());
@@ -56,10 +52,10 @@ private slots:
         QCOMPARE(onDisk("FirstTime").toString(), QString("true"));
     }
 
-    void valuesOfTheWrongKindReadAsAbsent()
-    {
-        writeFile("[General]\nUseDateWheel=banana\nExpanded=false\n"
-                  "ReviewService.lastRequest=yesterday\nDistance=@Date(2026-01-01T00:00:00.000Z)\n");
+    void valuesOfTheWrongKindReadAsAbsent() {
+        writeFile(
+            "[General]\nUseDateWheel=banana\nExpanded=false\n"
+            "ReviewService.lastRequest=yesterday\nDistance=@Date(2026-01-01T00:00:00.000Z)\n");
         Settings &s = Settings::standard();
         QVERIFY(!s.boolForKey("UseDateWheel"));
         QVERIFY(!s.boolForKey("Expanded"));
@@ -68,8 +64,7 @@ private slots:
         QVERIFY(s.string("ReviewService.lastRequest") == "yesterday");
     }
 
-    void openingTheScreen_data()
-    {
+    void openingTheScreen_data() {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<bool>("expandedFlag");
         QTest::addColumn<QString>("unit");
@@ -84,8 +79,7 @@ private slots:
             << QByteArray("Distance=Furlongs\nUseDateWheel=true\n") << false << "Furlongs"
             << QList<bool>{false, true, true, false, false, false};
     }
-    void openingTheScreen()
-    {
+    void openingTheScreen() {
         QFETCH(QByteArray, file);
         QFETCH(bool, expandedFlag);
         QFETCH(QString, unit);
@@ -95,15 +89,15 @@ private slots:
         DefaultSettingsViewController screen;
         screen.viewDidLoad();
         QCOMPARE(AppState::instance()->distanceUnit(), unit);
-        const QList<bool> shown{screen.MilesSwitch()->checked(), screen.KilometersSwitch()->checked(),
-                                screen.DateWheelSwitch()->checked(), screen.DateInlineSwitch()->checked(),
-                                screen.DateCompactSwitch()->checked(), screen.MainMenuSwitch()->checked()};
+        const QList<bool> shown{
+            screen.MilesSwitch()->checked(),       screen.KilometersSwitch()->checked(),
+            screen.DateWheelSwitch()->checked(),   screen.DateInlineSwitch()->checked(),
+            screen.DateCompactSwitch()->checked(), screen.MainMenuSwitch()->checked()};
         QCOMPARE(shown, switches);
         QVERIFY(!onDisk("Distance").isValid() || !file.isEmpty()); // opening writes nothing
     }
 
-    void unitSwitchesStayOppositeAndStoreTheUnit()
-    {
+    void unitSwitchesStayOppositeAndStoreTheUnit() {
         DefaultSettingsViewController screen;
         screen.viewDidLoad();
         screen.MilesSwitch()->setChecked(false);
@@ -119,8 +113,7 @@ private slots:
         QVERIFY(AppState::instance()->isMiles());
     }
 
-    void dateStyleSwitchesAreExclusiveAndOffStoresNothing()
-    {
+    void dateStyleSwitchesAreExclusiveAndOffStoresNothing() {
         DefaultSettingsViewController screen;
         screen.viewDidLoad();
         screen.DateWheelSwitch()->setChecked(true);
@@ -140,8 +133,7 @@ private slots:
         QVERIFY(reopened.DateInlineSwitch()->checked());
     }
 
-    void locationAndMenuSwitchesWriteText()
-    {
+    void locationAndMenuSwitchesWriteText() {
         DefaultSettingsViewController screen;
         screen.viewDidLoad();
         screen.LocationSwitch()->setChecked(true);

@@ -16,8 +16,7 @@ class StoreTest : public QObject {
     std::unique_ptr<Context> m_context;
 
     UserData addSession(const QString &date, const QString &calories, const QString &distance,
-                        const QDateTime &when = {})
-    {
+                        const QDateTime &when = {}) {
         UserData s;
         if (when.isValid())
             s.setTreadDate(when);
@@ -28,8 +27,7 @@ class StoreTest : public QObject {
         return s;
     }
 
-    QStringList dates(const QList<Record> &records)
-    {
+    QStringList dates(const QList<Record> &records) {
         QStringList out;
         for (const Record &r : records)
             out << UserData(r).date();
@@ -37,8 +35,7 @@ class StoreTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
+    void init() {
         QVERIFY(m_dir.isValid());
         QFile::remove(m_dir.filePath("Pacelog.sqlite"));
         m_context = std::make_unique<Context>(m_dir.filePath("Pacelog.sqlite"));
@@ -46,8 +43,7 @@ private slots:
     }
     void cleanup() { m_context.reset(); }
 
-    void freshStoreHasTheModelAsTables()
-    {
+    void freshStoreHasTheModelAsTables() {
         QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "inspect");
         db.setDatabaseName(m_dir.filePath("Pacelog.sqlite"));
         QVERIFY(db.open());
@@ -57,10 +53,12 @@ private slots:
             QCOMPARE(q.value(0).toInt(), Context::SchemaVersion);
             QVERIFY(q.exec("PRAGMA journal_mode") && q.next());
             QCOMPARE(q.value(0).toString(), QString("wal"));
-            QVERIFY(q.exec("SELECT name, type, \"notnull\", dflt_value FROM pragma_table_info('UserData')"));
+            QVERIFY(q.exec(
+                "SELECT name, type, \"notnull\", dflt_value FROM pragma_table_info('UserData')"));
             QMap<QString, QString> columns;
             while (q.next())
-                columns[q.value(0).toString()] = q.value(1).toString() + "/" + q.value(2).toString();
+                columns[q.value(0).toString()] =
+                    q.value(1).toString() + "/" + q.value(2).toString();
             QCOMPARE(columns.value("calories"), QString("TEXT/0"));
             QCOMPARE(columns.value("iyear"), QString("INTEGER/1"));
             QCOMPARE(columns.value("imonth"), QString("INTEGER/0"));
@@ -70,11 +68,12 @@ private slots:
             QStringList tables;
             while (q.next())
                 tables << q.value(0).toString();
-            QCOMPARE(tables, QStringList({"Locations", "MainLocations", "MonthlyData",
-                                          "UserData", "YearlyData"}));
+            QCOMPARE(tables, QStringList({"Locations", "MainLocations", "MonthlyData", "UserData",
+                                          "YearlyData"}));
             // The identity lookup is answered from an index, not a scan.
             QVERIFY(q.exec("EXPLAIN QUERY PLAN SELECT rowid FROM UserData WHERE date = 'a' "
-                           "AND calories = 'b' AND distance = 'c'") && q.next());
+                           "AND calories = 'b' AND distance = 'c'") &&
+                    q.next());
             QVERIFY2(q.value(3).toString().contains("INDEX"), qPrintable(q.value(3).toString()));
         }
         db.close();
@@ -82,8 +81,7 @@ private slots:
         QSqlDatabase::removeDatabase("inspect");
     }
 
-    void treadDateWritesTheDerivedFieldsInLocalTime()
-    {
+    void treadDateWritesTheDerivedFieldsInLocalTime() {
         // 23:30 on 31 December in New York is already 1 January in UTC.
         const QDateTime lateEvening(QDate(2025, 12, 31), QTime(23, 30));
         UserData s = addSession("Dec 31, 2025", "100", "3", lateEvening);
@@ -96,8 +94,7 @@ private slots:
         QCOMPARE(stored.treadDate(), lateEvening);
     }
 
-    void unsetScalarsReadAsZeroAndUnsetTextsAsAbsent()
-    {
+    void unsetScalarsReadAsZeroAndUnsetTextsAsAbsent() {
         Locations place;
         place.setFromCity("Miami");
         QVERIFY(m_context->insert(place));
@@ -112,8 +109,7 @@ private slots:
         QCOMPARE(session.iyear(), qint16(0));
     }
 
-    void predicates_data()
-    {
+    void predicates_data() {
         QTest::addColumn<QString>("format");
         QTest::addColumn<QVariant>("argument");
         QTest::addColumn<int>("expected"); // -1: the request is refused
@@ -133,8 +129,7 @@ private slots:
         QTest::newRow("not a comparison") << "fromCity LIKE %@" << QVariant("M*") << -1;
         QTest::newRow("spliced value") << "fromCity == 'Miami'" << QVariant() << -1;
     }
-    void predicates()
-    {
+    void predicates() {
         QFETCH(QString, format);
         QFETCH(QVariant, argument);
         QFETCH(int, expected);
@@ -165,8 +160,7 @@ private slots:
         }
     }
 
-    void numberAttributesCompareWithTextArguments()
-    {
+    void numberAttributesCompareWithTextArguments() {
         for (int month : {1, 2, 3, 4}) {
             UserData s = addSession(QString("d%1").arg(month), "1", "1",
                                     QDateTime(QDate(2026, month, 10), QTime(9, 0)));
@@ -180,8 +174,7 @@ private slots:
         QCOMPARE(m_context->count(mtd), 1);
     }
 
-    void sortsFollowTheAttributeKind()
-    {
+    void sortsFollowTheAttributeKind() {
         UserData a = addSession("a", "1", "1");
         a.setYear("999");
         UserData b = addSession("b", "1", "1");
@@ -202,8 +195,7 @@ private slots:
         QCOMPARE(dates(m_context->fetch(byDay)).mid(0, 2), QStringList({"e", "d"}));
     }
 
-    void onlySavedChangesReachOtherContexts()
-    {
+    void onlySavedChangesReachOtherContexts() {
         Context other(m_dir.filePath("Pacelog.sqlite"));
         QVERIFY(other.open());
         addSession("Mar 5, 2026", "100", "3");
@@ -220,8 +212,7 @@ private slots:
         QCOMPARE(m_context->count(UserData::fetchRequest()), 0);
     }
 
-    void aFailedWriteFailsTheSaveAndRollsBack()
-    {
+    void aFailedWriteFailsTheSaveAndRollsBack() {
         addSession("kept", "1", "1");
         QVERIFY(m_context->save());
 
@@ -247,8 +238,7 @@ private slots:
         QCOMPARE(dates(m_context->fetch(UserData::fetchRequest())), QStringList({"kept"}));
     }
 
-    void changesWriteOnlyWhatWasSet()
-    {
+    void changesWriteOnlyWhatWasSet() {
         UserData s = addSession("Mar 5, 2026", "100", "3");
         QVERIFY(m_context->save());
         UserData fetched(m_context->fetch(UserData::fetchRequest()).first());
@@ -259,8 +249,7 @@ private slots:
         QCOMPARE(stored.distance(), QString("3"));
     }
 
-    void floatsAreStoredRoundedThroughFloat()
-    {
+    void floatsAreStoredRoundedThroughFloat() {
         Locations place;
         place.setLatitude(0.1f);
         QVERIFY(m_context->insert(place) && m_context->save());

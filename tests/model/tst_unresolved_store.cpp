@@ -8,8 +8,7 @@
 class UnresolvedStoreTest : public QObject {
     Q_OBJECT
 
-    static QByteArray digest(const QString &path)
-    {
+    static QByteArray digest(const QString &path) {
         QFile f(path);
         if (!f.open(QIODevice::ReadOnly))
             return {};
@@ -17,8 +16,7 @@ class UnresolvedStoreTest : public QObject {
     }
 
 private slots:
-    void notADatabaseStopsTheProgram()
-    {
+    void notADatabaseStopsTheProgram() {
         QTemporaryDir dir;
         const QString store = dir.filePath("Pacelog.sqlite");
         QFile f(store);

@@ -9,19 +9,26 @@ class FormattingTest : public QObject {
 private slots:
     void cleanup() { Formatting::setLocale("en_US"); }
 
-    void localeDependentTexts_data()
-    {
+    void localeDependentTexts_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("medium");
         QTest::addColumn<QString>("grouped");
         QTest::addColumn<QString>("ungrouped");
 
-        QTest::newRow("en_US") << "en_US" << "Mar 5, 2026" << "12,345.50" << "12345.678";
-        QTest::newRow("en_GB") << "en_GB" << "5 Mar 2026" << "12,345.50" << "12345.678";
-        QTest::newRow("de_DE") << "de_DE" << "05.03.2026" << "12.345,50" << "12345,678";
+        QTest::newRow("en_US") << "en_US"
+                               << "Mar 5, 2026"
+                               << "12,345.50"
+                               << "12345.678";
+        QTest::newRow("en_GB") << "en_GB"
+                               << "5 Mar 2026"
+                               << "12,345.50"
+                               << "12345.678";
+        QTest::newRow("de_DE") << "de_DE"
+                               << "05.03.2026"
+                               << "12.345,50"
+                               << "12345,678";
     }
-    void localeDependentTexts()
-    {
+    void localeDependentTexts() {
         QFETCH(QString, locale);
         QFETCH(QString, medium);
         QFETCH(QString, grouped);
@@ -33,8 +40,7 @@ private slots:
         QCOMPARE(Formatting::decimal(12345.678, 2, 3, false), ungrouped);
     }
 
-    void decimalRoundsHalfToEven_data()
-    {
+    void decimalRoundsHalfToEven_data() {
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("text");
         // Binary-exact halves, so the rounding rule alone decides.
@@ -43,18 +49,17 @@ private slots:
         QTest::newRow("min fraction digits") << 3.0 << "3.00";
         QTest::newRow("negative") << -1234.5 << "-1,234.50";
     }
-    void decimalRoundsHalfToEven()
-    {
+    void decimalRoundsHalfToEven() {
         QFETCH(double, value);
         QFETCH(QString, text);
         QCOMPARE(Formatting::decimal(value, 2, 3), text);
     }
 
-    void floatAndFixedTexts()
-    {
+    void floatAndFixedTexts() {
         QCOMPARE(Formatting::shortestFloat(100.0f / 3.2080107f), QString("31.171967"));
         QCOMPARE(Formatting::shortestFloat(250.0f / 3.2080107f), QString("77.92992"));
-        QCOMPARE(Formatting::shortestFloat(25.761681f), QString("25.76168")); // shortest that reads back
+        QCOMPARE(Formatting::shortestFloat(25.761681f),
+                 QString("25.76168")); // shortest that reads back
         QCOMPARE(Formatting::shortestFloat(100.0f), QString("100.0"));
         QCOMPARE(Formatting::shortestFloat(-3.0f), QString("-3.0"));
         QCOMPARE(Formatting::fixed2(3.5f * 4.0f), QString("14.00"));
@@ -63,8 +68,7 @@ private slots:
         QCOMPARE(Formatting::fixed2(2.5), QString("2.50")); // never the locale's comma
     }
 
-    void wholeFloat_data()
-    {
+    void wholeFloat_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("readable");
         QTest::addColumn<float>("value");
@@ -79,8 +83,7 @@ private slots:
         QTest::newRow("minus after") << "5-" << false << 0.0f;
         QTest::newRow("double minus") << "--5" << false << 0.0f;
     }
-    void wholeFloat()
-    {
+    void wholeFloat() {
         QFETCH(QString, text);
         QFETCH(bool, readable);
         QFETCH(float, value);
@@ -90,8 +93,7 @@ private slots:
             QCOMPARE(*read, value);
     }
 
-    void wholeFloatIgnoresTheProcessLocale()
-    {
+    void wholeFloatIgnoresTheProcessLocale() {
         const char *old = setlocale(LC_NUMERIC, nullptr);
         const std::string saved = old ? old : "C";
         if (setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr)
@@ -100,8 +102,7 @@ private slots:
         setlocale(LC_NUMERIC, saved.c_str());
     }
 
-    void leadingNumber_data()
-    {
+    void leadingNumber_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("value");
         QTest::newRow("plain") << "3.5" << 3.5;
@@ -116,15 +117,13 @@ private slots:
         QTest::newRow("negative") << "-2.5" << -2.5;
         QTest::newRow("two points") << "1.2.3" << 1.2;
     }
-    void leadingNumber()
-    {
+    void leadingNumber() {
         QFETCH(QString, text);
         QFETCH(double, value);
         QCOMPARE(NumberReading::leadingNumber(text), value);
     }
 
-    void int16_data()
-    {
+    void int16_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("value"); // INT_MIN: no value
         const int none = std::numeric_limits<int>::min();
@@ -139,8 +138,7 @@ private slots:
         QTest::newRow("sign only") << "-" << none;
         QTest::newRow("huge") << "99999999999999999999" << none;
     }
-    void int16()
-    {
+    void int16() {
         QFETCH(QString, text);
         QFETCH(int, value);
         const auto read = NumberReading::int16(text);

@@ -10,8 +10,7 @@
 #include <QFile>
 #include <QSettings>
 
-QVariantList TestStore::records(const QString &entity) const
-{
+QVariantList TestStore::records(const QString &entity) const {
     QVariantList out;
     Context &context = AppDelegate::shared()->persistentContainer();
     for (const Record &r : context.fetch(FetchRequest(entity))) {
@@ -24,13 +23,11 @@ QVariantList TestStore::records(const QString &entity) const
     return out;
 }
 
-int TestStore::count(const QString &entity) const
-{
+int TestStore::count(const QString &entity) const {
     return AppDelegate::shared()->persistentContainer().count(FetchRequest(entity));
 }
 
-qint64 TestStore::insert(const QString &entity, const QVariantMap &values) const
-{
+qint64 TestStore::insert(const QString &entity, const QVariantMap &values) const {
     Context &context = AppDelegate::shared()->persistentContainer();
     Record record(Entity::named(entity));
     for (auto it = values.begin(); it != values.end(); ++it)
@@ -42,8 +39,7 @@ qint64 TestStore::insert(const QString &entity, const QVariantMap &values) const
 
 qint64 TestStore::addSession(int year, int month, int day, const QString &calories,
                              const QString &distance, const QString &fatCalories,
-                             const QString &laps) const
-{
+                             const QString &laps) const {
     Context &context = AppDelegate::shared()->persistentContainer();
     UserData session;
     const QDateTime moment = QDate(year, month, day).startOfDay().addSecs(8 * 3600);
@@ -58,8 +54,7 @@ qint64 TestStore::addSession(int year, int month, int day, const QString &calori
     return session.id();
 }
 
-QVariantMap TestStore::settingsFile() const
-{
+QVariantMap TestStore::settingsFile() const {
     Settings::standard().synchronize();
     QSettings file(Settings::standard().filePath(), QSettings::IniFormat);
     QVariantMap out;
@@ -68,8 +63,7 @@ QVariantMap TestStore::settingsFile() const
     return out;
 }
 
-void TestStore::setSetting(const QString &key, const QVariant &value) const
-{
+void TestStore::setSetting(const QString &key, const QVariant &value) const {
     if (value.typeId() == QMetaType::Bool)
         Settings::standard().setBool(key, value.toBool());
     else if (value.typeId() == QMetaType::QDateTime)
@@ -80,20 +74,19 @@ void TestStore::setSetting(const QString &key, const QVariant &value) const
         Settings::standard().setString(key, value.toString());
 }
 
-QString TestStore::dataDirectory() const { return AppDelegate::dataDirectory(); }
+QString TestStore::dataDirectory() const {
+    return AppDelegate::dataDirectory();
+}
 
-QString TestStore::mediumDate(int year, int month, int day) const
-{
+QString TestStore::mediumDate(int year, int month, int day) const {
     return Formatting::mediumDate(QDate(year, month, day).startOfDay().addSecs(8 * 3600));
 }
 
-void TestStore::setEnvironment(const QString &name, const QString &value) const
-{
+void TestStore::setEnvironment(const QString &name, const QString &value) const {
     qputenv(name.toUtf8().constData(), value.toUtf8());
 }
 
-QString TestStore::readFile(const QString &path) const
-{
+QString TestStore::readFile(const QString &path) const {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QString();

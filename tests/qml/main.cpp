@@ -18,8 +18,7 @@ Q_IMPORT_QML_PLUGIN(PacelogPlugin)
 class Setup : public QObject {
     Q_OBJECT
 public slots:
-    void qmlEngineAvailable(QQmlEngine *engine)
-    {
+    void qmlEngineAvailable(QQmlEngine *engine) {
         engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
         if (qEnvironmentVariableIsEmpty("PACELOG_DATA_DIR")) {
             m_dirs.push_back(std::make_unique<QTemporaryDir>());
@@ -34,14 +33,12 @@ private:
     std::vector<std::unique_ptr<QTemporaryDir>> m_dirs;
 };
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QQuickStyle::setStyle(QStringLiteral("Material"));
-    qmlRegisterSingletonType<TestStore>("PacelogTest", 1, 0, "TestStore",
-                                        [](QQmlEngine *, QJSEngine *) -> QObject * {
-                                            return new TestStore;
-                                        });
+    qmlRegisterSingletonType<TestStore>(
+        "PacelogTest", 1, 0, "TestStore",
+        [](QQmlEngine *, QJSEngine *) -> QObject * { return new TestStore; });
     Setup setup;
     return quick_test_main_with_setup(argc, argv, "pacelog_qmltests", nullptr, &setup);
 }

@@ -54,6 +54,13 @@ Item {
             verify(Qt.colorEqual(findChild(page, "FirstCityTextField").color, "#ff0000"))
             compare(textOf(page, "LTDDistanceLabel"), "mi")
             compare(textOf(page, "MilesToSLCLabel"), "Miles To SLC, UT = 2448")
+
+            // Dragging moves the whole screen, also when the drag starts on a figure.
+            const content = findChild(page, "totalsContent")
+            const field = findChild(page, "textYtdCals")
+            const top = content.y
+            mouseDrag(field, field.width / 2, field.height / 2, 0, -150)
+            tryVerify(() => content.y < top - 100, 2000, "the screen moved up")
         }
 
         function test_b_picked_date() {

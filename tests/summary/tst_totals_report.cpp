@@ -101,48 +101,8 @@ private slots:
 
     void cleanup() { PrintController::setShared(nullptr); }
 
-    void plainTextLineByLine()
-    {
-        const StyledText report = TotalsReport::build(sample());
-        const QStringList expected{
-            "Todays Date is: Mar 5, 2026",
-            "",
-            "LTD Totals ( First Entry Jan 2, 2020 )",
-            "",
-            "LTD Cals:       2,301.00",
-            "LTD Fat Cals: 690.50",
-            "LTD Miles:      2,510.00",
-            "LTD Laps:       8,249.345",
-            "",
-            "YTD Totals",
-            "",
-            "YTD Cals:       1,201.00",
-            "YTD Fat Cals: 360.50",
-            "YTD Miles:      500.00",
-            "YTD Laps:       209.345",
-            "",
-            "MTD Totals",
-            "",
-            "MTD Cals:       701.00",
-            "MTD Fat Cals: 210.50",
-            "MTD Miles:      99.50",
-            "MTD Laps:       ",
-            "",
-            "____________________________________________________",
-            "",
-            "Starting City = Miami, FL Destination City = Miami, FL  (via: SLC, Seattle, Bangor) "
-            "Total Miles = 8,288",
-            "",
-            "Miles To SLC, UT = 2448  -  Completed",
-            "Miles To Seattle, WA = 840  -  818.00 To Go",
-            "Miles to Bangor ME = 3257  -  3,257.00 To Go",
-            "Miles to Miami, FL = 1743  -  1,743.00 To Go",
-        };
-        QCOMPARE(report.document().toPlainText().split('\n'), expected);
-        QCOMPARE(report.text(), report.document().toPlainText());
-    }
-
-    void styleRuns()
+    // The report line by line: each paragraph's alignment and its runs of text and style.
+    void linesAndStyleRuns()
     {
         const StyledText report = TotalsReport::build(sample());
         const QString title = QStringLiteral("{#ff000000 Arial 18}");
@@ -190,6 +150,18 @@ private slots:
         QCOMPARE(actual.size(), expected.size());
         for (qsizetype i = 0; i < expected.size(); ++i)
             QCOMPARE(actual.at(i), expected.at(i));
+
+        // Read as plain text, each paragraph is one line: its runs put together.
+        static const QRegularExpression run(QStringLiteral(R"(\[([^\]]*)\]\{)"));
+        QStringList lines;
+        for (const QString &line : expected) {
+            QString text;
+            for (const auto &m : run.globalMatch(line))
+                text += m.captured(1);
+            lines << text;
+        }
+        QCOMPARE(report.document().toPlainText().split('\n'), lines);
+        QCOMPARE(report.text(), report.document().toPlainText());
     }
 
     // A header is styled where its text first occurs, as the report is written from the top.
