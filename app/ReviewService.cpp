@@ -8,59 +8,54 @@
 namespace {
 const QString LastRequestKey = QStringLiteral("ReviewService.lastRequest");
 
-bool applicationIsActive()
-{
+bool applicationIsActive() {
     return QGuiApplication::applicationState() == Qt::ApplicationActive;
 }
 
-void askPlatform() { RatingPrompt::instance()->ask(); }
+void askPlatform() {
+    RatingPrompt::instance()->ask();
+}
 } // namespace
 
-ReviewService &ReviewService::shared()
-{
+ReviewService &ReviewService::shared() {
     static ReviewService service;
     return service;
 }
 
-ReviewService::ReviewService()
-{
+ReviewService::ReviewService() {
     setClock({});
     setActiveCheck({});
     setPrompt({});
 }
 
-void ReviewService::setClock(std::function<QDateTime()> now)
-{
+void ReviewService::setClock(std::function<QDateTime()> now) {
     m_now = now ? std::move(now) : [] { return QDateTime::currentDateTime(); };
 }
 
-void ReviewService::setActiveCheck(std::function<bool()> isActive)
-{
+void ReviewService::setActiveCheck(std::function<bool()> isActive) {
     m_isActive = isActive ? std::move(isActive) : applicationIsActive;
 }
 
-void ReviewService::setPrompt(std::function<void()> ask)
-{
+void ReviewService::setPrompt(std::function<void()> ask) {
     m_ask = ask ? std::move(ask) : askPlatform;
 }
 
-QDateTime ReviewService::now() const { return m_now(); }
+QDateTime ReviewService::now() const {
+    return m_now();
+}
 
-QDateTime ReviewService::lastRequest() const
-{
+QDateTime ReviewService::lastRequest() const {
     return Settings::standard().dateForKey(LastRequestKey);
 }
 
-void ReviewService::setLastRequest(const QDateTime &moment)
-{
+void ReviewService::setLastRequest(const QDateTime &moment) {
     if (moment.isValid())
         Settings::standard().setDate(LastRequestKey, moment);
     else
         Settings::standard().remove(LastRequestKey);
 }
 
-bool ReviewService::canRequest() const
-{
+bool ReviewService::canRequest() const {
     const QDateTime last = lastRequest();
     if (!last.isValid())
         return true;
@@ -68,8 +63,7 @@ bool ReviewService::canRequest() const
     return last < now().toLocalTime().addDays(-7);
 }
 
-void ReviewService::requestReview()
-{
+void ReviewService::requestReview() {
     if (!canRequest())
         return;
     if (m_isActive())

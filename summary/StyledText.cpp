@@ -5,8 +5,7 @@
 
 namespace {
 
-QTextCharFormat charFormat(const StyledText::Style &style)
-{
+QTextCharFormat charFormat(const StyledText::Style &style) {
     QTextCharFormat format;
     format.setForeground(style.color);
     if (!style.fontFamily.isEmpty()) {
@@ -20,8 +19,7 @@ QTextCharFormat charFormat(const StyledText::Style &style)
 
 StyledText::StyledText() : m_document(std::make_unique<QTextDocument>()) {}
 
-void StyledText::append(const QString &text, const Style &style)
-{
+void StyledText::append(const QString &text, const Style &style) {
     const qsizetype start = m_text.size();
     const QTextCharFormat format = charFormat(style);
     QTextCursor cursor(m_document.get());
@@ -37,8 +35,7 @@ void StyledText::append(const QString &text, const Style &style)
     align(start, m_text.size(), style.centred);
 }
 
-void StyledText::restyle(qsizetype start, qsizetype length, const Style &style)
-{
+void StyledText::restyle(qsizetype start, qsizetype length, const Style &style) {
     start = qBound(qsizetype(0), start, m_text.size());
     const qsizetype end = qBound(start, start + length, m_text.size());
     if (start == end)
@@ -50,8 +47,7 @@ void StyledText::restyle(qsizetype start, qsizetype length, const Style &style)
     align(start, end, style.centred);
 }
 
-void StyledText::restyleFirst(const QString &text, const Style &style)
-{
+void StyledText::restyleFirst(const QString &text, const Style &style) {
     if (text.isEmpty())
         return;
     const qsizetype at = m_text.indexOf(text);
@@ -59,11 +55,10 @@ void StyledText::restyleFirst(const QString &text, const Style &style)
         restyle(at, text.size(), style);
 }
 
-void StyledText::align(qsizetype start, qsizetype end, bool centred)
-{
+void StyledText::align(qsizetype start, qsizetype end, bool centred) {
     // A paragraph takes the alignment of its first character.
-    for (QTextBlock block = m_document->findBlock(int(start)); block.isValid() && block.position() < end;
-         block = block.next()) {
+    for (QTextBlock block = m_document->findBlock(int(start));
+         block.isValid() && block.position() < end; block = block.next()) {
         if (block.position() < start)
             continue;
         QTextBlockFormat format = block.blockFormat();

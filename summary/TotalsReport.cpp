@@ -14,8 +14,7 @@ const QString SmallGap = QStringLiteral("\n");
 const QString Rule(52, QLatin1Char('_'));
 
 // The captions are padded so the values line up in a proportional font as well as they can.
-void appendBlock(StyledText &report, const QString &prefix, const TotalsReport::Block &values)
-{
+void appendBlock(StyledText &report, const QString &prefix, const TotalsReport::Block &values) {
     const std::array<QString, 4> captions{
         prefix + QStringLiteral(" Cals:       "), prefix + QStringLiteral(" Fat Cals: "),
         prefix + QStringLiteral(" Miles:      "), prefix + QStringLiteral(" Laps:       ")};
@@ -25,16 +24,14 @@ void appendBlock(StyledText &report, const QString &prefix, const TotalsReport::
     }
 }
 
-void appendHeader(StyledText &report, const QString &header)
-{
+void appendHeader(StyledText &report, const QString &header) {
     report.append(header, Plain);
     report.restyleFirst(header, Title);
 }
 
 } // namespace
 
-StyledText TotalsReport::build(const Texts &texts)
-{
+StyledText TotalsReport::build(const Texts &texts) {
     StyledText report;
     report.append(QStringLiteral("Todays Date is: ") + texts.todaysDate, Plain);
     report.append(BigGap, Plain);

@@ -10,8 +10,7 @@ constexpr std::array<double, 4> KilometersAt{3939.67, 5355.89, 10597.53, 13338.2
 
 } // namespace
 
-std::optional<TotalsRoute::Legs> TotalsRoute::legs(double distance, const QString &unit)
-{
+std::optional<TotalsRoute::Legs> TotalsRoute::legs(double distance, const QString &unit) {
     Legs out;
     if (unit == QLatin1String("Miles")) {
         for (size_t i = 0; i < out.size(); ++i) {
@@ -39,19 +38,18 @@ std::optional<TotalsRoute::Legs> TotalsRoute::legs(double distance, const QStrin
     return std::nullopt;
 }
 
-std::array<QString, 4> TotalsRoute::captions(bool miles)
-{
+std::array<QString, 4> TotalsRoute::captions(bool miles) {
     if (miles)
         return {QStringLiteral("Miles To SLC, UT = 2448"),
                 QStringLiteral("Miles To Seattle, WA = 840"),
                 QStringLiteral("Miles to Bangor ME = 3257"),
                 QStringLiteral("Miles to Miami, FL = 1743")};
-    return {QStringLiteral("km To SLC, UT = 3939.67"), QStringLiteral("km To Seattle, WA = 1351.85"),
-            QStringLiteral("km to Bangor ME = 5241.63"), QStringLiteral("km to Miami, FL = 2805.08")};
+    return {
+        QStringLiteral("km To SLC, UT = 3939.67"), QStringLiteral("km To Seattle, WA = 1351.85"),
+        QStringLiteral("km to Bangor ME = 5241.63"), QStringLiteral("km to Miami, FL = 2805.08")};
 }
 
-QString TotalsRoute::explanation(bool miles)
-{
+QString TotalsRoute::explanation(bool miles) {
     return miles ? QStringLiteral("Starting City = Miami, FL Destination City = Miami, FL  (via: "
                                   "SLC, Seattle, Bangor) Total Miles = 8,288")
                  : QStringLiteral("Starting City = Miami, FL Destination City = Miami, FL  (via: "

@@ -17,7 +17,9 @@
 namespace {
 
 // Every number on this screen: two to three fraction digits, grouped, in the device locale.
-QString number(double value) { return Formatting::decimal(value, 2, 3, true); }
+QString number(double value) {
+    return Formatting::decimal(value, 2, 3, true);
+}
 
 const QColor CompletedColor = Qt::green;
 const QColor ToGoColor = Qt::red;
@@ -25,28 +27,26 @@ const QColor ToGoColor = Qt::red;
 } // namespace
 
 TotalsViewController::TotalsViewController(QObject *parent)
-    : QObject(parent),
-      m_todaysDateLabel(new Outlet(this, QStringLiteral("Todays Date: "))),
+    : QObject(parent), m_todaysDateLabel(new Outlet(this, QStringLiteral("Todays Date: "))),
       m_ltd(makeBlock(QStringLiteral("LTD Totals"))),
       m_ytd(makeBlock(QStringLiteral("YTD Totals"))),
-      m_mtd(makeBlock(QStringLiteral("MTD Totals"))),
-      m_cityFields{new Outlet(this), new Outlet(this), new Outlet(this), new Outlet(this)},
-      m_routeExplanationLabel(new Outlet(this)),
-      m_legLabels{new Outlet(this), new Outlet(this), new Outlet(this), new Outlet(this)},
-      m_rangeDatePicker(new Outlet(this))
-{
+      m_mtd(makeBlock(QStringLiteral("MTD Totals"))), m_cityFields{new Outlet(this),
+                                                                   new Outlet(this),
+                                                                   new Outlet(this),
+                                                                   new Outlet(this)},
+      m_routeExplanationLabel(new Outlet(this)), m_legLabels{new Outlet(this), new Outlet(this),
+                                                             new Outlet(this), new Outlet(this)},
+      m_rangeDatePicker(new Outlet(this)) {
     // The picker starts at the current day, like a freshly laid-out date picker.
     m_rangeDatePicker->setDate(QDateTime::currentDateTime());
 }
 
-TotalsViewController::Block TotalsViewController::makeBlock(const QString &caption)
-{
+TotalsViewController::Block TotalsViewController::makeBlock(const QString &caption) {
     return Block{new Outlet(this, caption), new Outlet(this), new Outlet(this),
                  new Outlet(this),          new Outlet(this), new Outlet(this)};
 }
 
-void TotalsViewController::viewDidLoad()
-{
+void TotalsViewController::viewDidLoad() {
     if (!m_todaysDateLabel->text().isEmpty())
         m_todaysDateLabel->setText(m_todaysDateLabel->text() +
                                    Formatting::mediumDate(QDateTime::currentDateTime()));
@@ -70,8 +70,7 @@ void TotalsViewController::viewDidLoad()
     QTimer::singleShot(ReviewDelayMs, this, [] { ReviewService::shared().requestReview(); });
 }
 
-void TotalsViewController::rangeDatePickerChanged(const QDateTime &date)
-{
+void TotalsViewController::rangeDatePickerChanged(const QDateTime &date) {
     m_rangeDatePicker->setDate(date);
     m_rangeDatePicker->setText(Formatting::mediumDate(date));
     computeLtd();
@@ -80,8 +79,7 @@ void TotalsViewController::rangeDatePickerChanged(const QDateTime &date)
 }
 
 double TotalsViewController::computeBlock(const FetchRequest &request, const Block &block,
-                                          bool isLifetime)
-{
+                                          bool isLifetime) {
     Context &context = AppDelegate::shared()->persistentContainer();
     QString error;
     const QList<UserData> sessions = context.fetchAs<UserData>(request, &error);
@@ -110,8 +108,7 @@ double TotalsViewController::computeBlock(const FetchRequest &request, const Blo
     return distance;
 }
 
-void TotalsViewController::computeLtd()
-{
+void TotalsViewController::computeLtd() {
     FetchRequest request = UserData::fetchRequest();
     request.sortBy(QStringLiteral("year"), false)
         .sortBy(QStringLiteral("imonth"), false)
@@ -119,8 +116,7 @@ void TotalsViewController::computeLtd()
     showRoute(computeBlock(request, m_ltd, true));
 }
 
-void TotalsViewController::computeYtd()
-{
+void TotalsViewController::computeYtd() {
     const QDate day = m_rangeDatePicker->date().toLocalTime().date();
     FetchRequest request = UserData::fetchRequest();
     request.where(QStringLiteral("year = %@"), QString::number(day.year()))
@@ -130,8 +126,7 @@ void TotalsViewController::computeYtd()
     m_ytd.header->setText(QStringLiteral("YTD Totals"));
 }
 
-void TotalsViewController::computeMtd()
-{
+void TotalsViewController::computeMtd() {
     const QDate day = m_rangeDatePicker->date().toLocalTime().date();
     FetchRequest request = UserData::fetchRequest();
     request.where(QStringLiteral("year = %@"), QString::number(day.year()))
@@ -141,8 +136,7 @@ void TotalsViewController::computeMtd()
     m_mtd.header->setText(QStringLiteral("MTD Totals"));
 }
 
-void TotalsViewController::showRoute(double distance)
-{
+void TotalsViewController::showRoute(double distance) {
     const auto legs = TotalsRoute::legs(distance, AppState::instance()->distanceUnit());
     if (!legs)
         return;
@@ -154,8 +148,7 @@ void TotalsViewController::showRoute(double distance)
     }
 }
 
-void TotalsViewController::PrintButtonClicked()
-{
+void TotalsViewController::PrintButtonClicked() {
     const auto texts = [](const Block &block) {
         return TotalsReport::Block{block.calories->text(), block.fatCalories->text(),
                                    block.distance->text(), block.laps->text()};
@@ -172,9 +165,11 @@ void TotalsViewController::PrintButtonClicked()
         report.legStatus[i] = m_cityFields[i]->text();
     }
     m_totalsString = TotalsReport::build(report);
-    PrintController::shared()->present(m_totalsString.document(), [](bool completed, const QString &) {
-        // Print errors and cancelled dialogs are not reported to the person.
-        if (completed)
-            qInfo().noquote() << "Image is Printed";
-    });
+    PrintController::shared()->present(m_totalsString.document(),
+                                       [](bool completed, const QString &) {
+                                           // Print errors and cancelled dialogs are not reported to
+                                           // the person.
+                                           if (completed)
+                                               qInfo().noquote() << "Image is Printed";
+                                       });
 }

@@ -17,8 +17,7 @@ class ReviewServiceTest : public QObject {
     ReviewService &service() { return ReviewService::shared(); }
 
 private slots:
-    void init()
-    {
+    void init() {
         m_dir = std::make_unique<QTemporaryDir>();
         AppDelegate::setDataDirectory(m_dir->path());
         // Two days after the clocks went forward in New York.
@@ -30,15 +29,13 @@ private slots:
         service().setPrompt([this] { ++m_asked; });
     }
 
-    void cleanup()
-    {
+    void cleanup() {
         service().setClock({});
         service().setActiveCheck({});
         service().setPrompt({});
     }
 
-    void canRequest_data()
-    {
+    void canRequest_data() {
         QTest::addColumn<QDateTime>("last");
         QTest::addColumn<bool>("allowed");
         const QDateTime now(QDate(2024, 3, 12), QTime(12, 0));
@@ -54,31 +51,27 @@ private slots:
         QTest::newRow("in the future") << now.addDays(30) << false;
     }
 
-    void canRequest()
-    {
+    void canRequest() {
         QFETCH(QDateTime, last);
         service().setLastRequest(last);
         QTEST(service().canRequest(), "allowed");
     }
 
-    void oneSecondLaterAllowed()
-    {
+    void oneSecondLaterAllowed() {
         service().setLastRequest(m_now.addDays(-7));
         QVERIFY(!service().canRequest());
         m_now = m_now.addSecs(1);
         QVERIFY(service().canRequest());
     }
 
-    void everyAttemptRecorded_data()
-    {
+    void everyAttemptRecorded_data() {
         QTest::addColumn<bool>("active");
         QTest::addColumn<int>("asked");
         QTest::newRow("active app is asked") << true << 1;
         QTest::newRow("inactive app: nothing asked, still recorded") << false << 0;
     }
 
-    void everyAttemptRecorded()
-    {
+    void everyAttemptRecorded() {
         QFETCH(bool, active);
         m_active = active;
         QVERIFY(service().canRequest());
@@ -100,8 +93,7 @@ private slots:
         QCOMPARE(service().lastRequest(), m_now);
     }
 
-    void lastRequestSurvivesARestart()
-    {
+    void lastRequestSurvivesARestart() {
         service().requestReview();
         Settings::standard().reload();
         QCOMPARE(service().lastRequest(), m_now);
@@ -110,8 +102,7 @@ private slots:
         QVERIFY(!Settings::standard().contains(QStringLiteral("ReviewService.lastRequest")));
     }
 
-    void storedValueThatIsNotADate()
-    {
+    void storedValueThatIsNotADate() {
         Settings::standard().setString(QStringLiteral("ReviewService.lastRequest"),
                                        QStringLiteral("last Tuesday"));
         QVERIFY(!service().lastRequest().isValid());
@@ -122,8 +113,7 @@ private slots:
     }
 
     // The real prompt: rating opens the store page on its review form.
-    void promptOpensTheStorePage()
-    {
+    void promptOpensTheStorePage() {
         service().setPrompt({});
         const QString log = m_dir->filePath(QStringLiteral("urls.txt"));
         qputenv("PACELOG_URL_LOG", log.toLocal8Bit());

@@ -11,9 +11,7 @@ struct Session {
     Session() = default;
     Session(QDate d, QString c, QString dist, QString fat = {}, QString l = {})
         : day(d), calories(std::move(c)), distance(std::move(dist)), fatCalories(std::move(fat)),
-          laps(std::move(l))
-    {
-    }
+          laps(std::move(l)) {}
     QDate day;
     QString calories;
     QString distance;
@@ -28,8 +26,7 @@ class TotalsTest : public QObject {
 
     std::unique_ptr<QTemporaryDir> m_dir;
 
-    static void store(const Sessions &sessions)
-    {
+    static void store(const Sessions &sessions) {
         Context &context = AppDelegate::shared()->persistentContainer();
         for (const Session &s : sessions) {
             UserData record;
@@ -45,42 +42,35 @@ class TotalsTest : public QObject {
         QVERIFY(context.save());
     }
 
-    static QStringList texts(const QList<Outlet *> &outlets)
-    {
+    static QStringList texts(const QList<Outlet *> &outlets) {
         QStringList out;
         for (const Outlet *o : outlets)
             out << o->text();
         return out;
     }
 
-    static QStringList ltd(const TotalsViewController &c)
-    {
+    static QStringList ltd(const TotalsViewController &c) {
         return texts({c.textLtdCals(), c.textLtdFatCals(), c.textLtdMiles(), c.textLtdLaps()});
     }
-    static QStringList ytd(const TotalsViewController &c)
-    {
+    static QStringList ytd(const TotalsViewController &c) {
         return texts({c.textYtdCals(), c.textYtdFatCals(), c.textYtdMiles(), c.textYtdLaps()});
     }
-    static QStringList mtd(const TotalsViewController &c)
-    {
+    static QStringList mtd(const TotalsViewController &c) {
         return texts({c.textMtdCals(), c.textMtdFatCals(), c.textMtdMiles(), c.textMtdLaps()});
     }
-    static QStringList legs(const TotalsViewController &c)
-    {
+    static QStringList legs(const TotalsViewController &c) {
         return texts({c.FirstCityTextField(), c.SecondCityTextField(), c.ThirdCityTextField(),
                       c.FourthCityTextField()});
     }
 
 private slots:
-    void init()
-    {
+    void init() {
         m_dir = std::make_unique<QTemporaryDir>();
         AppDelegate::setDataDirectory(m_dir->path());
         Formatting::setLocale(QStringLiteral("en_US"));
     }
 
-    void emptyStore()
-    {
+    void emptyStore() {
         TotalsViewController c;
         c.viewDidLoad();
         const QStringList zeros(4, QStringLiteral("0.00"));
@@ -96,8 +86,7 @@ private slots:
     }
 
     // Every figure counts with its leading number; anything else adds nothing.
-    void leadingNumbers_data()
-    {
+    void leadingNumbers_data() {
         QTest::addColumn<QStringList>("values");
         QTest::addColumn<QString>("sum");
         QTest::newRow("plain") << QStringList{"500", "250.5"} << "750.50";
@@ -106,12 +95,12 @@ private slots:
         QTest::newRow("leading blanks") << QStringList{"  40", "\t2"} << "42.00";
         QTest::newRow("grouped text stops at the comma") << QStringList{"1,200", "10"} << "11.00";
         QTest::newRow("sign and bare fraction") << QStringList{"-3", ".25", "+1"} << "-1.75";
-        QTest::newRow("three fraction digits, rounded half-even") << QStringList{"1.2345"} << "1.234";
+        QTest::newRow("three fraction digits, rounded half-even")
+            << QStringList{"1.2345"} << "1.234";
         QTest::newRow("grouping in thousands") << QStringList{"999999.5", "1"} << "1,000,000.50";
     }
 
-    void leadingNumbers()
-    {
+    void leadingNumbers() {
         QFETCH(QStringList, values);
         QFETCH(QString, sum);
         Sessions sessions;
@@ -127,8 +116,7 @@ private slots:
     }
 
     // Calories are powers of ten, so each sum tells exactly which sessions it took.
-    void periods_data()
-    {
+    void periods_data() {
         QTest::addColumn<Sessions>("sessions");
         QTest::addColumn<QDate>("reference");
         QTest::addColumn<QString>("ltdCalories");
@@ -136,22 +124,29 @@ private slots:
         QTest::addColumn<QString>("mtdCalories");
         QTest::addColumn<qint64>("mtdCount");
 
-        const Sessions spread{{QDate(2022, 12, 31), "1", "1"},  {QDate(2023, 1, 1), "10", "1"},
-                              {QDate(2023, 3, 5), "100", "1"},  {QDate(2023, 3, 28), "1000", "1"},
-                              {QDate(2023, 4, 1), "10000", "1"}, {QDate(2023, 12, 31), "100000", "1"},
-                              {QDate(2024, 1, 2), "1000000", "1"}};
+        const Sessions spread{
+            {QDate(2022, 12, 31), "1", "1"},    {QDate(2023, 1, 1), "10", "1"},
+            {QDate(2023, 3, 5), "100", "1"},    {QDate(2023, 3, 28), "1000", "1"},
+            {QDate(2023, 4, 1), "10000", "1"},  {QDate(2023, 12, 31), "100000", "1"},
+            {QDate(2024, 1, 2), "1000000", "1"}};
         QTest::newRow("December takes the whole year")
-            << spread << QDate(2023, 12, 1) << "1,111,111.00" << "111,110.00" << "100,000.00" << qint64(1);
+            << spread << QDate(2023, 12, 1) << "1,111,111.00"
+            << "111,110.00"
+            << "100,000.00" << qint64(1);
         QTest::newRow("January: year to date is month to date")
-            << spread << QDate(2024, 1, 31) << "1,111,111.00" << "1,000,000.00" << "1,000,000.00" << qint64(1);
+            << spread << QDate(2024, 1, 31) << "1,111,111.00"
+            << "1,000,000.00"
+            << "1,000,000.00" << qint64(1);
         QTest::newRow("a later month is left out, later days of the month are not")
-            << spread << QDate(2023, 3, 10) << "1,111,111.00" << "1,110.00" << "1,100.00" << qint64(2);
-        QTest::newRow("a year without sessions")
-            << spread << QDate(2021, 6, 15) << "1,111,111.00" << "0.00" << "0.00" << qint64(0);
+            << spread << QDate(2023, 3, 10) << "1,111,111.00"
+            << "1,110.00"
+            << "1,100.00" << qint64(2);
+        QTest::newRow("a year without sessions") << spread << QDate(2021, 6, 15) << "1,111,111.00"
+                                                 << "0.00"
+                                                 << "0.00" << qint64(0);
     }
 
-    void periods()
-    {
+    void periods() {
         QFETCH(Sessions, sessions);
         QFETCH(QDate, reference);
         store(sessions);
@@ -166,9 +161,9 @@ private slots:
     }
 
     // The first entry is the oldest session by year, month and day, not by its date text.
-    void firstEntry()
-    {
-        store({{QDate(2023, 2, 1), "1", "1"}, {QDate(2021, 11, 30), "1", "1"},
+    void firstEntry() {
+        store({{QDate(2023, 2, 1), "1", "1"},
+               {QDate(2021, 11, 30), "1", "1"},
                {QDate(2021, 12, 1), "1", "1"}});
         TotalsViewController c;
         c.viewDidLoad();
@@ -177,46 +172,59 @@ private slots:
         QCOMPARE(c.textLtdCals()->text(), QStringLiteral("3.00"));
     }
 
-    void routePanel_data()
-    {
+    void routePanel_data() {
         QTest::addColumn<QString>("unit");
         QTest::addColumn<QString>("distance");
         QTest::addColumn<QStringList>("shown");
 
         const QString done = QStringLiteral("Completed");
-        QTest::newRow("mi, nothing yet") << "Miles" << "0"
+        QTest::newRow("mi, nothing yet")
+            << "Miles"
+            << "0"
             << QStringList{"2,448.00 To Go", "840.00 To Go", "3,257.00 To Go", "1,743.00 To Go"};
-        QTest::newRow("mi, exactly 2448 is not past SLC") << "Miles" << "2448"
+        QTest::newRow("mi, exactly 2448 is not past SLC")
+            << "Miles"
+            << "2448"
             << QStringList{"0.00 To Go", "840.00 To Go", "3,257.00 To Go", "1,743.00 To Go"};
-        QTest::newRow("mi, a hair past SLC") << "Miles" << "2448.001"
-            << QStringList{done, "879.999 To Go", "3,257.00 To Go", "1,743.00 To Go"};
-        QTest::newRow("mi, exactly 3328") << "Miles" << "3328"
-            << QStringList{done, "0.00 To Go", "3,257.00 To Go", "1,743.00 To Go"};
-        QTest::newRow("mi, past Seattle counts to 6585") << "Miles" << "3500"
-            << QStringList{done, done, "3,085.00 To Go", "1,743.00 To Go"};
-        QTest::newRow("mi, exactly 6585") << "Miles" << "6585"
-            << QStringList{done, done, "0.00 To Go", "1,743.00 To Go"};
-        QTest::newRow("mi, past Bangor") << "Miles" << "7000.25"
-            << QStringList{done, done, done, "1,287.75 To Go"};
-        QTest::newRow("mi, exactly 8288") << "Miles" << "8288"
-            << QStringList{done, done, done, "0.00 To Go"};
-        QTest::newRow("mi, above 8288") << "Miles" << "9000" << QStringList(4, done);
-        QTest::newRow("km, nothing yet") << "Kilometers" << "0"
-            << QStringList{"3,939.67 To Go", "5,355.89 To Go", "10,597.53 To Go",
-                           "13,338.24 To Go"};
-        QTest::newRow("km, every city counts down from here") << "Kilometers" << "4000"
-            << QStringList{done, "1,355.89 To Go", "6,597.53 To Go", "9,338.24 To Go"};
-        QTest::newRow("km, 13 000") << "Kilometers" << "13000"
-            << QStringList{done, done, done, "338.24 To Go"};
-        QTest::newRow("km, exactly 13338.24") << "Kilometers" << "13338.24"
-            << QStringList{done, done, done, "0.00 To Go"};
-        QTest::newRow("km, above 13338.24") << "Kilometers" << "13338.241" << QStringList(4, done);
-        QTest::newRow("another unit leaves the fields alone") << "Leagues" << "5000"
-            << QStringList(4, QString());
+        QTest::newRow("mi, a hair past SLC")
+            << "Miles"
+            << "2448.001" << QStringList{done, "879.999 To Go", "3,257.00 To Go", "1,743.00 To Go"};
+        QTest::newRow("mi, exactly 3328")
+            << "Miles"
+            << "3328" << QStringList{done, "0.00 To Go", "3,257.00 To Go", "1,743.00 To Go"};
+        QTest::newRow("mi, past Seattle counts to 6585")
+            << "Miles"
+            << "3500" << QStringList{done, done, "3,085.00 To Go", "1,743.00 To Go"};
+        QTest::newRow("mi, exactly 6585")
+            << "Miles"
+            << "6585" << QStringList{done, done, "0.00 To Go", "1,743.00 To Go"};
+        QTest::newRow("mi, past Bangor")
+            << "Miles"
+            << "7000.25" << QStringList{done, done, done, "1,287.75 To Go"};
+        QTest::newRow("mi, exactly 8288") << "Miles"
+                                          << "8288" << QStringList{done, done, done, "0.00 To Go"};
+        QTest::newRow("mi, above 8288") << "Miles"
+                                        << "9000" << QStringList(4, done);
+        QTest::newRow("km, nothing yet") << "Kilometers"
+                                         << "0"
+                                         << QStringList{"3,939.67 To Go", "5,355.89 To Go",
+                                                        "10,597.53 To Go", "13,338.24 To Go"};
+        QTest::newRow("km, every city counts down from here")
+            << "Kilometers"
+            << "4000" << QStringList{done, "1,355.89 To Go", "6,597.53 To Go", "9,338.24 To Go"};
+        QTest::newRow("km, 13 000") << "Kilometers"
+                                    << "13000" << QStringList{done, done, done, "338.24 To Go"};
+        QTest::newRow("km, exactly 13338.24")
+            << "Kilometers"
+            << "13338.24" << QStringList{done, done, done, "0.00 To Go"};
+        QTest::newRow("km, above 13338.24") << "Kilometers"
+                                            << "13338.241" << QStringList(4, done);
+        QTest::newRow("another unit leaves the fields alone")
+            << "Leagues"
+            << "5000" << QStringList(4, QString());
     }
 
-    void routePanel()
-    {
+    void routePanel() {
         QFETCH(QString, unit);
         QFETCH(QString, distance);
         QFETCH(QStringList, shown);
@@ -238,13 +246,14 @@ private slots:
         }
     }
 
-    void captions_data()
-    {
+    void captions_data() {
         QTest::addColumn<QString>("unit");
         QTest::addColumn<QString>("distanceLabel");
         QTest::addColumn<QStringList>("legCaptions");
         QTest::addColumn<QString>("explanation");
-        QTest::newRow("miles") << "Miles" << "mi"
+        QTest::newRow("miles")
+            << "Miles"
+            << "mi"
             << QStringList{"Miles To SLC, UT = 2448", "Miles To Seattle, WA = 840",
                            "Miles to Bangor ME = 3257", "Miles to Miami, FL = 1743"}
             << "Starting City = Miami, FL Destination City = Miami, FL  (via: SLC, Seattle, "
@@ -254,13 +263,13 @@ private slots:
         const QString kmExplanation =
             "Starting City = Miami, FL Destination City = Miami, FL  (via: SLC, Seattle, Bangor) "
             "Total km = 13,338.24";
-        QTest::newRow("kilometres") << "Kilometers" << "km" << km << kmExplanation;
-        QTest::newRow("anything but miles reads as kilometres")
-            << "Leagues" << "km" << km << kmExplanation;
+        QTest::newRow("kilometres") << "Kilometers"
+                                    << "km" << km << kmExplanation;
+        QTest::newRow("anything but miles reads as kilometres") << "Leagues"
+                                                                << "km" << km << kmExplanation;
     }
 
-    void captions()
-    {
+    void captions() {
         QFETCH(QString, unit);
         QFETCH(QString, distanceLabel);
         QFETCH(QStringList, legCaptions);
@@ -276,8 +285,7 @@ private slots:
     }
 
     // Picking a date moves the year and month blocks; the route stays with the whole log.
-    void pickingRecomputes()
-    {
+    void pickingRecomputes() {
         store({{QDate(2023, 6, 10), "100", "2000"}, {QDate(2024, 6, 10), "200", "1000"}});
         TotalsViewController c;
         c.viewDidLoad();

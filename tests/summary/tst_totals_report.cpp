@@ -17,8 +17,7 @@ public:
     bool completes = true;
     QStringList printed; // each document's description
 
-    void present(const QTextDocument &document, Completion completion) override
-    {
+    void present(const QTextDocument &document, Completion completion) override {
         printed << document.toHtml();
         completion(completes, QString());
     }
@@ -30,8 +29,7 @@ class TotalsReportTest : public QObject {
     std::unique_ptr<QTemporaryDir> m_dir;
     RecordingPrinter m_printer;
 
-    static TotalsReport::Texts sample()
-    {
+    static TotalsReport::Texts sample() {
         TotalsReport::Texts t;
         t.todaysDate = QStringLiteral("Mar 5, 2026");
         t.ltdHeader = QStringLiteral("LTD Totals ( First Entry Jan 2, 2020 )");
@@ -47,8 +45,7 @@ class TotalsReportTest : public QObject {
     }
 
     // One line per paragraph: its alignment, then each run as text{colour font}.
-    static QStringList runs(const QTextDocument &document)
-    {
+    static QStringList runs(const QTextDocument &document) {
         QStringList lines;
         for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
             const QTextBlockFormat paragraph = block.blockFormat();
@@ -66,16 +63,15 @@ class TotalsReportTest : public QObject {
                                                QString::number(f.fontPointSize())
                                          : QStringLiteral("default");
                 line += QStringLiteral(" [%1]{%2 %3}")
-                            .arg(it.fragment().text(),
-                                 f.foreground().color().name(QColor::HexArgb), font);
+                            .arg(it.fragment().text(), f.foreground().color().name(QColor::HexArgb),
+                                 font);
             }
             lines << line;
         }
         return lines;
     }
 
-    static void addSession(const QDate &day, const QString &calories, const QString &distance)
-    {
+    static void addSession(const QDate &day, const QString &calories, const QString &distance) {
         UserData s;
         s.setTreadDate(QDateTime(day, QTime(8, 0)));
         s.setDate(Formatting::mediumDate(QDateTime(day, QTime(8, 0))));
@@ -89,8 +85,7 @@ class TotalsReportTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
+    void init() {
         m_dir = std::make_unique<QTemporaryDir>();
         AppDelegate::setDataDirectory(m_dir->path());
         Formatting::setLocale(QStringLiteral("en_US"));
@@ -102,8 +97,7 @@ private slots:
     void cleanup() { PrintController::setShared(nullptr); }
 
     // The report line by line: each paragraph's alignment and its runs of text and style.
-    void linesAndStyleRuns()
-    {
+    void linesAndStyleRuns() {
         const StyledText report = TotalsReport::build(sample());
         const QString title = QStringLiteral("{#ff000000 Arial 18}");
         const QString plain = QStringLiteral("{#ff000000 default}");
@@ -165,24 +159,22 @@ private slots:
     }
 
     // A header is styled where its text first occurs, as the report is written from the top.
-    void headerStyledAtFirstOccurrence()
-    {
+    void headerStyledAtFirstOccurrence() {
         TotalsReport::Texts t = sample();
         t.todaysDate = QStringLiteral("YTD Totals");
         const QStringList lines = runs(TotalsReport::build(t).document());
-        QCOMPARE(lines.at(0), QStringLiteral("centre: [Todays Date is: YTD Totals]{#ff000000 Arial 18}"));
+        QCOMPARE(lines.at(0),
+                 QStringLiteral("centre: [Todays Date is: YTD Totals]{#ff000000 Arial 18}"));
         QCOMPARE(lines.at(9), QStringLiteral("natural: [YTD Totals]{#ff000000 default}"));
     }
 
-    void printingLogsCompletedJobs_data()
-    {
+    void printingLogsCompletedJobs_data() {
         QTest::addColumn<bool>("completes");
         QTest::newRow("printed") << true;
         QTest::newRow("cancelled") << false;
     }
 
-    void printingLogsCompletedJobs()
-    {
+    void printingLogsCompletedJobs() {
         QFETCH(bool, completes);
         m_printer.completes = completes;
         addSession(QDate(2024, 2, 3), "450", "5.5");
@@ -201,8 +193,7 @@ private slots:
         QCOMPARE(m_printer.printed.size(), 1);
     }
 
-    void twoPressesGiveTheSameReport()
-    {
+    void twoPressesGiveTheSameReport() {
         addSession(QDate(2024, 2, 3), "450", "5.5");
         TotalsViewController c;
         c.viewDidLoad();
@@ -217,8 +208,7 @@ private slots:
     }
 
     // The report copies the screen: km captions on the legs, "Miles" still on the totals.
-    void reportFollowsTheScreen()
-    {
+    void reportFollowsTheScreen() {
         AppState::instance()->setDistanceUnit(QStringLiteral("Kilometers"));
         addSession(QDate(2024, 2, 3), "450", "4000");
         TotalsViewController c;
@@ -233,15 +223,13 @@ private slots:
         QCOMPARE(lines.at(6), "LTD Miles:      4,000.00");
         QCOMPARE(lines.at(13), "YTD Miles:      4,000.00");
         QVERIFY(lines.at(25).endsWith("Total km = 13,338.24"));
-        QCOMPARE(lines.mid(27),
-                 (QStringList{"km To SLC, UT = 3939.67  -  Completed",
-                              "km To Seattle, WA = 1351.85  -  1,355.89 To Go",
-                              "km to Bangor ME = 5241.63  -  6,597.53 To Go",
-                              "km to Miami, FL = 2805.08  -  9,338.24 To Go"}));
+        QCOMPARE(lines.mid(27), (QStringList{"km To SLC, UT = 3939.67  -  Completed",
+                                             "km To Seattle, WA = 1351.85  -  1,355.89 To Go",
+                                             "km to Bangor ME = 5241.63  -  6,597.53 To Go",
+                                             "km to Miami, FL = 2805.08  -  9,338.24 To Go"}));
     }
 
-    void printsToPdfFile()
-    {
+    void printsToPdfFile() {
         PrintController::setShared(nullptr);
         const QString pdf = m_dir->filePath(QStringLiteral("totals.pdf"));
         qputenv("PACELOG_PRINT_TO", pdf.toLocal8Bit());
