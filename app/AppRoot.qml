@@ -70,6 +70,7 @@ Item {
         anchors.left: parent.left
         anchors.right: parent.right
         background: Rectangle {
+            implicitHeight: 48 // as tall as its buttons, so the screens start below them
             color: "#f7f7f7"
             Rectangle { anchors.bottom: parent.bottom; width: parent.width; height: 1; color: "#cccccc" }
         }
