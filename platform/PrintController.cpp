@@ -46,6 +46,8 @@ void PrintController::present(const QTextDocument &document, Completion completi
     }
 
     auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    // The job's title in the queue, and the name the dialog proposes for a PDF.
+    printer->setDocName(QStringLiteral("Pacelog Totals"));
     auto *dialog = new QPrintDialog(printer.get());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setOption(QAbstractPrintDialog::PrintToFile, true);

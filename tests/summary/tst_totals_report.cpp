@@ -6,6 +6,11 @@
 #include "summary/TotalsReport.h"
 #include "summary/TotalsViewController.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -227,6 +232,47 @@ private slots:
                                              "km To Seattle, WA = 1351.85  -  1,355.89 To Go",
                                              "km to Bangor ME = 5241.63  -  6,597.53 To Go",
                                              "km to Miami, FL = 2805.08  -  9,338.24 To Go"}));
+    }
+
+    // The desktop path: the print dialog, cancelled or accepted with a file as the printer.
+    void printDialog_data() {
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("cancelled") << false;
+        QTest::newRow("printed") << true;
+    }
+
+    void printDialog() {
+        QFETCH(bool, accept);
+        PrintController::setShared(nullptr);
+        QTextDocument document(QStringLiteral("Totals"));
+        int calls = 0;
+        bool completed = false;
+        PrintController::shared()->present(document, [&](bool done, const QString &) {
+            ++calls;
+            completed = done;
+        });
+        QPrintDialog *dialog = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (auto *d = qobject_cast<QPrintDialog *>(w); d && d->isVisible())
+                dialog = d;
+        }
+        QVERIFY(dialog);
+        QCOMPARE(calls, 0); // nothing happens until the person answers
+        const QString pdf = m_dir->filePath(QStringLiteral("dialog.pdf"));
+        if (accept) {
+            // Choose "Print to File (PDF)" and name the file, as a person would in the dialog.
+            auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
+            auto *filename = dialog->findChild<QLineEdit *>(QStringLiteral("filename"));
+            QVERIFY(printers && filename);
+            printers->setCurrentIndex(printers->findText(QStringLiteral("PDF"), Qt::MatchContains));
+            filename->setText(pdf);
+            dialog->accept();
+        } else {
+            dialog->reject();
+        }
+        QCOMPARE(calls, 1);
+        QCOMPARE(completed, accept);
+        QCOMPARE(QFileInfo::exists(pdf), accept);
     }
 
     void printsToPdfFile() {
