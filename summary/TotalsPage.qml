@@ -153,11 +153,10 @@ ScreenPage {
                     RowLayout {
                         Layout.fillWidth: true
                         Label { text: "Year and month of"; Layout.fillWidth: true }
-                        Button {
+                        PaceButton {
                             objectName: "compactDate"
                             text: controller.rangeDatePicker.text
-                            font.capitalization: Font.MixedCase
-                            implicitHeight: 40
+                            implicitHeight: 36
                             onClicked: picker.open = !picker.open
                         }
                     }

@@ -26,7 +26,10 @@ Item {
         function openTotals() {
             mouseClick(findChild(app, "TotalsButton"))
             tryVerify(() => findChild(app, "TotalsViewController") !== null, 3000)
-            return findChild(app, "TotalsViewController")
+            const page = findChild(app, "TotalsViewController")
+            // Taps land where the laid-out screen shows its controls.
+            waitForRendering(page)
+            return page
         }
 
         function textOf(page, name) {
