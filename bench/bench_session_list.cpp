@@ -27,8 +27,7 @@ Q_IMPORT_QML_PLUGIN(PacelogPlugin)
 
 namespace {
 
-double residentMegabytes()
-{
+double residentMegabytes() {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
@@ -39,8 +38,7 @@ double residentMegabytes()
     return -1;
 }
 
-void fillStore(int sessions)
-{
+void fillStore(int sessions) {
     auto bulk = AppDelegate::shared()->newContainer();
     const QDateTime start(QDate(1990, 1, 1), QTime(7, 30));
     for (int i = 0; i < sessions; ++i) {
@@ -60,16 +58,14 @@ void fillStore(int sessions)
 }
 
 // Waits for the next frame the window puts on screen.
-void waitForFrame(QQuickView &view)
-{
+void waitForFrame(QQuickView &view) {
     QEventLoop loop;
     QObject::connect(&view, &QQuickWindow::frameSwapped, &loop, &QEventLoop::quit);
     QTimer::singleShot(10000, &loop, &QEventLoop::quit);
     loop.exec();
 }
 
-int runOnce(int sessions)
-{
+int runOnce(int sessions) {
     QQuickView view;
     view.engine()->addImportPath(QStringLiteral("qrc:/qt/qml"));
     view.setResizeMode(QQuickView::SizeRootObjectToView);
@@ -117,13 +113,17 @@ int runOnce(int sessions)
     controller.viewDidLoad();
     QString sink;
     for (int row = 0; row < 20; ++row)
-        sink += controller.DailyList()->index(row, 0).data(SessionListModel::SecondLabelRole).toString();
+        sink += controller.DailyList()
+                    ->index(row, 0)
+                    .data(SessionListModel::SecondLabelRole)
+                    .toString();
     const double modelMs = timer.nsecsElapsed() / 1e6;
 
     // A jump to the middle: only the rows shown are read.
     timer.restart();
     for (int row = sessions / 2; row < sessions / 2 + 20; ++row)
-        sink += controller.DailyList()->index(row, 0).data(SessionListModel::FirstLabelRole).toString();
+        sink +=
+            controller.DailyList()->index(row, 0).data(SessionListModel::FirstLabelRole).toString();
     const double jumpMs = timer.nsecsElapsed() / 1e6;
 
     std::printf("%7d sessions: first rows shown %7.1f ms (%d rows)  list load + 20 rows %6.1f ms  "
@@ -136,8 +136,7 @@ int runOnce(int sessions)
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QQuickStyle::setStyle(QStringLiteral("Material"));
     const QStringList args = app.arguments();

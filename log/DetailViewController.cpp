@@ -10,45 +10,35 @@
 #include <QDebug>
 
 DetailViewController::DetailViewController(QObject *parent)
-    : QObject(parent),
-      m_datePickerView(new Outlet(this)),
-      m_dateTextField(new Outlet(this)),
-      m_caloriesTextField(new Outlet(this)),
-      m_fatCaloriesTextField(new Outlet(this)),
-      m_distanceTextField(new Outlet(this)),
-      m_lapsTextField(new Outlet(this)),
-      m_distanceLabel(new Outlet(this)),
-      m_saveButton(new Outlet(this, QStringLiteral("Save")))
-{
+    : QObject(parent), m_datePickerView(new Outlet(this)), m_dateTextField(new Outlet(this)),
+      m_caloriesTextField(new Outlet(this)), m_fatCaloriesTextField(new Outlet(this)),
+      m_distanceTextField(new Outlet(this)), m_lapsTextField(new Outlet(this)),
+      m_distanceLabel(new Outlet(this)), m_saveButton(new Outlet(this, QStringLiteral("Save"))) {
     m_datePickerView->setHidden(true);
     m_datePickerView->setDate(QDateTime::currentDateTime());
     m_caloriesTextField->setEditFilter(SessionRules::acceptsEdit);
     m_distanceTextField->setEditFilter(SessionRules::acceptsEdit);
 }
 
-QVariant DetailViewController::detailItem() const
-{
+QVariant DetailViewController::detailItem() const {
     return m_detailItem.isValid() ? QVariant::fromValue<Record>(m_detailItem) : QVariant();
 }
 
-void DetailViewController::setDetailItem(const QVariant &item)
-{
+void DetailViewController::setDetailItem(const QVariant &item) {
     const Record record = item.canConvert<Record>() ? item.value<Record>() : Record();
     const bool session = record.isValid() && record.entityName() == QLatin1String("UserData");
     m_detailItem = UserData(session ? record : Record());
     emit detailItemChanged();
 }
 
-void DetailViewController::setDarkMode(bool dark)
-{
+void DetailViewController::setDarkMode(bool dark) {
     if (dark == m_darkMode)
         return;
     m_darkMode = dark;
     emit darkModeChanged();
 }
 
-void DetailViewController::viewDidLoad()
-{
+void DetailViewController::viewDidLoad() {
     configureView();
     m_datePickerView->setHidden(true);
     m_distanceLabel->setText(AppState::instance()->isMiles() ? QStringLiteral("Distance (Miles)")
@@ -62,8 +52,7 @@ void DetailViewController::viewDidLoad()
     }
 }
 
-void DetailViewController::configureView()
-{
+void DetailViewController::configureView() {
     if (!m_detailItem.isValid())
         return;
     m_key.date = m_detailItem.date();
@@ -78,8 +67,7 @@ void DetailViewController::configureView()
     m_lapsTextField->setText(m_detailItem.laps());
 }
 
-void DetailViewController::DateEntered()
-{
+void DetailViewController::DateEntered() {
     // The field keeps the session's date until the person picks another; the picker opens on
     // the session's day.
     m_datePickerView->setStyle(DatePickerStyle::fromSettings());
@@ -88,49 +76,45 @@ void DetailViewController::DateEntered()
     m_datePickerView->setHidden(false);
 }
 
-void DetailViewController::takeDate(const QDateTime &moment, const QString &shown)
-{
+void DetailViewController::takeDate(const QDateTime &moment, const QString &shown) {
     m_dateTextField->setText(shown);
     m_treadDate = moment;
     m_datePicked = true;
 }
 
-void DetailViewController::doneClick()
-{
+void DetailViewController::doneClick() {
     const QDateTime picked = m_datePickerView->date();
     takeDate(picked, Formatting::mediumDate(picked));
     dismissKeyboard();
 }
 
-void DetailViewController::todayClick()
-{
+void DetailViewController::todayClick() {
     const QDateTime now = QDateTime::currentDateTime();
     takeDate(now, Formatting::monthDayYear(now));
     dismissKeyboard();
 }
 
-void DetailViewController::dateValueChanged(const QDateTime &date)
-{
+void DetailViewController::dateValueChanged(const QDateTime &date) {
     m_datePickerView->setDate(date);
     takeDate(date, Formatting::mediumDate(date));
 }
 
-void DetailViewController::CalculateFatCals()
-{
+void DetailViewController::CalculateFatCals() {
     if (auto fat = SessionRules::fatCalories(m_caloriesTextField->text()))
         m_fatCaloriesTextField->setText(*fat);
 }
 
-void DetailViewController::calculateLaps()
-{
-    if (auto laps = SessionRules::laps(m_distanceTextField->text(), AppState::instance()->isMiles()))
+void DetailViewController::calculateLaps() {
+    if (auto laps =
+            SessionRules::laps(m_distanceTextField->text(), AppState::instance()->isMiles()))
         m_lapsTextField->setText(*laps);
 }
 
-void DetailViewController::dismissKeyboard() { m_datePickerView->setHidden(true); }
+void DetailViewController::dismissKeyboard() {
+    m_datePickerView->setHidden(true);
+}
 
-void DetailViewController::writeTexts(UserData &session) const
-{
+void DetailViewController::writeTexts(UserData &session) const {
     // Only what differs is written, so a field left empty never turns an absent text into an
     // empty one.
     if (m_caloriesTextField->text() != session.calories())
@@ -143,8 +127,7 @@ void DetailViewController::writeTexts(UserData &session) const
         session.setLaps(m_lapsTextField->text());
 }
 
-void DetailViewController::saveRecord()
-{
+void DetailViewController::saveRecord() {
     if (!SessionRules::hasRequiredFields(m_dateTextField->text(), m_caloriesTextField->text(),
                                          m_distanceTextField->text())) {
         SessionRules::alertRequiredFields(this);

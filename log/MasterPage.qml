@@ -16,13 +16,7 @@ ScreenPage {
         controller.DarkMode = page.palette.window.hslLightness < 0.5
         controller.viewDidLoad()
     }
-    onAppearing: {
-        // The list reloads when shown again; the person keeps their place in it.
-        const top = tableView.indexAt(tableView.width / 2, tableView.contentY + tableView.headerItem.height + 1)
-        controller.viewWillAppear()
-        if (top > 0)
-            tableView.positionViewAtIndex(Math.min(top, tableView.count - 1), ListView.Beginning)
-    }
+    onAppearing: controller.viewWillAppear()
     StackView.onDeactivated: controller.viewDidDisappear()
 
     header: ToolBar {

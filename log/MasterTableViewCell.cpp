@@ -4,13 +4,11 @@
 #include "model/UserData.h"
 #include "platform/Formatting.h"
 
-MasterTableViewCell MasterTableViewCell::forSession(const UserData &session, bool miles)
-{
+MasterTableViewCell MasterTableViewCell::forSession(const UserData &session, bool miles) {
     return {firstLine(session), secondLine(session, miles)};
 }
 
-QString MasterTableViewCell::firstLine(const UserData &session)
-{
+QString MasterTableViewCell::firstLine(const UserData &session) {
     const QDateTime treadDate = session.treadDate();
     if (treadDate.isValid())
         return Formatting::mediumDate(treadDate);
@@ -20,8 +18,7 @@ QString MasterTableViewCell::firstLine(const UserData &session)
            QString::number(session.iday().value_or(0));
 }
 
-QString MasterTableViewCell::secondLine(const UserData &session, bool miles)
-{
+QString MasterTableViewCell::secondLine(const UserData &session, bool miles) {
     const QString fat = SessionRules::fatCaloriesShown(session.fatCalories());
     // The two forms differ in the blanks after "Fat Cals:" as well as in the unit.
     if (miles) {

@@ -4,34 +4,38 @@
 #include "model/AppState.h"
 #include "model/Entity.h"
 
-SessionListModel::SessionListModel(QObject *parent) : QAbstractListModel(parent)
-{
+SessionListModel::SessionListModel(QObject *parent) : QAbstractListModel(parent) {
     connect(AppState::instance(), &AppState::distanceUnitChanged, this,
             &SessionListModel::unitChanged);
 }
 
-void SessionListModel::load(bool ascending)
-{
+void SessionListModel::load(bool ascending) {
     FetchRequest request = UserData::fetchRequest();
     request.sortBy(QStringLiteral("iyear"), ascending)
         .sortBy(QStringLiteral("imonth"), ascending)
         .sortBy(QStringLiteral("iday"), ascending);
     request.setIncludesPropertyValues(false);
     const QList<Record> records = AppDelegate::shared()->persistentContainer().fetch(request);
+    QList<qint64> ids;
+    ids.reserve(records.size());
+    for (const Record &record : records)
+        ids.append(record.id());
 
-    beginResetModel();
     m_cells.clear();
     m_miles = AppState::instance()->isMiles();
-    m_ids.clear();
-    m_ids.reserve(records.size());
-    for (const Record &record : records)
-        m_ids.append(record.id());
+    if (ids == m_ids) {
+        // The same rows in the same order (a figure was edited): the view keeps its place.
+        if (!m_ids.isEmpty())
+            emit dataChanged(index(0), index(int(m_ids.size()) - 1));
+        return;
+    }
+    beginResetModel();
+    m_ids = std::move(ids);
     endResetModel();
     emit countChanged();
 }
 
-UserData SessionListModel::session(int row) const
-{
+UserData SessionListModel::session(int row) const {
     if (row < 0 || row >= m_ids.size())
         return UserData(Record());
     const Record stored = AppDelegate::shared()->persistentContainer().refetch(
@@ -39,8 +43,7 @@ UserData SessionListModel::session(int row) const
     return UserData(stored);
 }
 
-bool SessionListModel::removeSession(int row)
-{
+bool SessionListModel::removeSession(int row) {
     if (row < 0 || row >= m_ids.size())
         return false;
     AppDelegate::shared()->persistentContainer().remove(
@@ -53,13 +56,11 @@ bool SessionListModel::removeSession(int row)
     return true;
 }
 
-int SessionListModel::rowCount(const QModelIndex &parent) const
-{
+int SessionListModel::rowCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : int(m_ids.size());
 }
 
-QVariant SessionListModel::data(const QModelIndex &index, int role) const
-{
+QVariant SessionListModel::data(const QModelIndex &index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid) ||
         (role != FirstLabelRole && role != SecondLabelRole && role != Qt::DisplayRole))
         return QVariant();
@@ -76,13 +77,11 @@ QVariant SessionListModel::data(const QModelIndex &index, int role) const
     return role == SecondLabelRole ? cell->SecondLabel : cell->FirstLabel;
 }
 
-QHash<int, QByteArray> SessionListModel::roleNames() const
-{
+QHash<int, QByteArray> SessionListModel::roleNames() const {
     return {{FirstLabelRole, "firstLabel"}, {SecondLabelRole, "secondLabel"}};
 }
 
-void SessionListModel::unitChanged()
-{
+void SessionListModel::unitChanged() {
     m_miles = AppState::instance()->isMiles();
     m_cells.clear();
     if (!m_ids.isEmpty())

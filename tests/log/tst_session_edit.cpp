@@ -20,8 +20,7 @@ class SessionEditTest : public QObject {
 
     static UserData addSession(const QDateTime &when, const QString &date, const QString &calories,
                                const QString &distance, const QString &fat = "93.5159",
-                               const QString &laps = "14.00")
-    {
+                               const QString &laps = "14.00") {
         UserData s;
         if (when.isValid())
             s.setTreadDate(when);
@@ -38,20 +37,17 @@ class SessionEditTest : public QObject {
         return s;
     }
     static UserData addSession(const QDateTime &when, const QString &calories = "300",
-                               const QString &distance = "3.5")
-    {
+                               const QString &distance = "3.5") {
         return addSession(when, Formatting::mediumDate(when), calories, distance);
     }
 
-    static UserData stored(qint64 id)
-    {
+    static UserData stored(qint64 id) {
         auto other = AppDelegate::shared()->newContainer();
         return UserData(other->refetch(Record(UserData().entity(), id)));
     }
 
     // The edit screen as the list opens it.
-    static std::unique_ptr<DetailViewController> open(const UserData &session)
-    {
+    static std::unique_ptr<DetailViewController> open(const UserData &session) {
         auto screen = std::make_unique<DetailViewController>();
         screen->setDetailItem(QVariant::fromValue<Record>(
             AppDelegate::shared()->persistentContainer().refetch(session)));
@@ -59,8 +55,7 @@ class SessionEditTest : public QObject {
         return screen;
     }
 
-    static void save(DetailViewController &screen)
-    {
+    static void save(DetailViewController &screen) {
         QTest::ignoreMessage(QtInfoMsg, "Back button Clicked");
         QSignalSpy segues(Navigator::instance(), &Navigator::segueRequested);
         screen.saveRecord();
@@ -69,26 +64,35 @@ class SessionEditTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
+    void init() {
         m_dir = std::make_unique<QTemporaryDir>();
         AppDelegate::setDataDirectory(m_dir->path());
         AlertPresenter::instance()->clear();
     }
 
-    void fieldsShowTheSession_data()
-    {
+    void fieldsShowTheSession_data() {
         QTest::addColumn<QString>("unit");
         QTest::addColumn<QString>("fat");
         QTest::addColumn<QString>("shownFat");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("miles") << "Miles" << "93.5159" << "93.52" << "Distance (Miles)";
-        QTest::newRow("kilometres") << "Kilometers" << "31.171967" << "31.17" << "Distance (km)";
-        QTest::newRow("not a number") << "Miles" << "5-" << "5-" << "Distance (Miles)";
-        QTest::newRow("empty") << "Miles" << "" << "" << "Distance (Miles)";
+        QTest::newRow("miles") << "Miles"
+                               << "93.5159"
+                               << "93.52"
+                               << "Distance (Miles)";
+        QTest::newRow("kilometres") << "Kilometers"
+                                    << "31.171967"
+                                    << "31.17"
+                                    << "Distance (km)";
+        QTest::newRow("not a number") << "Miles"
+                                      << "5-"
+                                      << "5-"
+                                      << "Distance (Miles)";
+        QTest::newRow("empty") << "Miles"
+                               << ""
+                               << ""
+                               << "Distance (Miles)";
     }
-    void fieldsShowTheSession()
-    {
+    void fieldsShowTheSession() {
         QFETCH(QString, unit);
         QFETCH(QString, fat);
         QFETCH(QString, shownFat);
@@ -106,8 +110,7 @@ private slots:
         AppState::instance()->setDistanceUnit("Miles");
     }
 
-    void noSessionFillsNothing()
-    {
+    void noSessionFillsNothing() {
         DetailViewController screen;
         screen.setDetailItem(QVariant(42));
         screen.viewDidLoad();
@@ -115,8 +118,7 @@ private slots:
         QVERIFY(!screen.detailItem().isValid());
     }
 
-    void savingUnchangedOnlyRoundsFatCalories()
-    {
+    void savingUnchangedOnlyRoundsFatCalories() {
         const UserData s = addSession(day(2025, 7, 4));
         auto screen = open(s);
         save(*screen);
@@ -130,8 +132,7 @@ private slots:
         QCOMPARE(after.iyear(), qint16(2025));
     }
 
-    void changedFiguresAreWritten()
-    {
+    void changedFiguresAreWritten() {
         const UserData s = addSession(day(2025, 7, 4));
         auto screen = open(s);
         QVERIFY(screen->caloriesTextField()->userEdit("250"));
@@ -147,8 +148,7 @@ private slots:
         QCOMPARE(after.laps(), QString("8.50"));
     }
 
-    void emptyFieldsStayEmpty()
-    {
+    void emptyFieldsStayEmpty() {
         // Fat calories never set (absent), laps empty text.
         const UserData s = addSession(day(2025, 7, 4), "Jul 4, 2025", "300", "3.5", QString(), "");
         auto screen = open(s);
@@ -159,8 +159,7 @@ private slots:
         QCOMPARE(after.laps(), QString(""));
     }
 
-    void twinsChangeNeither()
-    {
+    void twinsChangeNeither() {
         const UserData a = addSession(day(2025, 7, 4));
         const UserData b = addSession(day(2025, 7, 4));
         auto screen = open(a);
@@ -175,8 +174,7 @@ private slots:
         }
     }
 
-    void sessionGoneMeanwhileChangesNothing()
-    {
+    void sessionGoneMeanwhileChangesNothing() {
         const UserData s = addSession(day(2025, 7, 4));
         auto screen = open(s);
         auto other = AppDelegate::shared()->newContainer();
@@ -188,14 +186,12 @@ private slots:
         QCOMPARE(stored(s.id()).calories(), QString("301"));
     }
 
-    void pickingADateMovesTheSession_data()
-    {
+    void pickingADateMovesTheSession_data() {
         QTest::addColumn<bool>("imported");
         QTest::newRow("entered session") << false;
         QTest::newRow("imported session") << true;
     }
-    void pickingADateMovesTheSession()
-    {
+    void pickingADateMovesTheSession() {
         QFETCH(bool, imported);
         const UserData early = addSession(day(2025, 2, 1), "100", "1");
         const UserData late = addSession(day(2025, 6, 1), "200", "2");
@@ -234,8 +230,7 @@ private slots:
         QCOMPARE(list.DailyList()->session(2).id(), early.id());
     }
 
-    void untouchedDateKeepsAnImportAsItWas()
-    {
+    void untouchedDateKeepsAnImportAsItWas() {
         const UserData s = addSession(QDateTime(), "3/3/25", "300", "3");
         UserData imported(AppDelegate::shared()->persistentContainer().refetch(s));
         imported.setYear("2025");
@@ -260,8 +255,7 @@ private slots:
         QCOMPARE(after.laps(), QString("12.00"));
     }
 
-    void todayAndDoneShowDifferentStyles()
-    {
+    void todayAndDoneShowDifferentStyles() {
         const UserData s = addSession(day(2024, 11, 5));
         auto screen = open(s);
         screen->DateEntered();
@@ -287,14 +281,12 @@ private slots:
         QCOMPARE(stored(s.id()).iyear(), qint16(QDate::currentDate().year()));
     }
 
-    void requiredFields_data()
-    {
+    void requiredFields_data() {
         QTest::addColumn<QString>("field");
         QTest::newRow("calories") << "calories";
         QTest::newRow("distance") << "distance";
     }
-    void requiredFields()
-    {
+    void requiredFields() {
         QFETCH(QString, field);
         const UserData s = addSession(day(2024, 11, 5));
         auto screen = open(s);

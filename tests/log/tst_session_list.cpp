@@ -16,16 +16,14 @@ class SessionListTest : public QObject {
 
     std::unique_ptr<QTemporaryDir> m_dir;
 
-    static QDateTime day(int y, int m, int d, int hour = 8)
-    {
+    static QDateTime day(int y, int m, int d, int hour = 8) {
         return QDateTime(QDate(y, m, d), QTime(hour, 0));
     }
 
     // A session as the entry screen stores it.
     static qint64 addSession(const QDateTime &when, const QString &calories,
                              const QString &distance, const QString &fat = {},
-                             const QString &laps = {})
-    {
+                             const QString &laps = {}) {
         UserData s;
         s.setTreadDate(when);
         s.setDate(Formatting::mediumDate(when));
@@ -42,8 +40,7 @@ class SessionListTest : public QObject {
     // A session as the file import stores it: year, month and day but no treadDate or iyear.
     static qint64 addImported(const QString &date, const QString &year, std::optional<qint64> month,
                               std::optional<qint64> dayOfMonth, const QString &calories = "300",
-                              const QString &distance = "3")
-    {
+                              const QString &distance = "3") {
         UserData s;
         s.setDate(date);
         s.setYear(year);
@@ -57,8 +54,7 @@ class SessionListTest : public QObject {
         return s.id();
     }
 
-    static QStringList column(const QAbstractItemModel *model, int role)
-    {
+    static QStringList column(const QAbstractItemModel *model, int role) {
         QStringList out;
         for (int row = 0; row < model->rowCount(); ++row)
             out << model->index(row, 0).data(role).toString();
@@ -66,14 +62,12 @@ class SessionListTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
+    void init() {
         m_dir = std::make_unique<QTemporaryDir>();
         AppDelegate::setDataDirectory(m_dir->path());
     }
 
-    void emptyStore()
-    {
+    void emptyStore() {
         MasterViewController screen;
         QAbstractItemModelTester tester(screen.DailyList());
         screen.viewDidLoad();
@@ -82,8 +76,7 @@ private slots:
         QVERIFY(!screen.SortAsc());
     }
 
-    void orderByDayBothWays()
-    {
+    void orderByDayBothWays() {
         addSession(day(2025, 12, 31), "100", "1");
         addSession(day(2026, 3, 5, 7), "200", "2"); // two on one day
         addSession(day(2024, 6, 1), "300", "3");
@@ -105,8 +98,8 @@ private slots:
         QCOMPARE(newest.mid(2, 3), QStringList({"Jan 20, 2026", "Dec 31, 2025", "Jun 1, 2024"}));
         // An imported session has no iyear yet (0), so it sorts as the oldest year; among
         // those, month and day still order.
-        QCOMPARE(newest.mid(5), QStringList({"Feb 2, 2019 : 2019 : 2 : 2",
-                                             "Jan 1, 2018 : 2018 : 1 : 1"}));
+        QCOMPARE(newest.mid(5),
+                 QStringList({"Feb 2, 2019 : 2019 : 2 : 2", "Jan 1, 2018 : 2018 : 1 : 1"}));
 
         screen.SortButtonTapped();
         QVERIFY(screen.SortAsc());
@@ -120,29 +113,41 @@ private slots:
         QCOMPARE(column(screen.DailyList(), first), newest);
     }
 
-    void rowTexts_data()
-    {
+    void rowTexts_data() {
         QTest::addColumn<QString>("unit");
         QTest::addColumn<QString>("fat");
         QTest::addColumn<QString>("laps");
         QTest::addColumn<QString>("second");
 
-        QTest::newRow("miles") << "Miles" << "93.5159" << "14.00"
+        QTest::newRow("miles") << "Miles"
+                               << "93.5159"
+                               << "14.00"
                                << "Cals: 300  Fat Cals:  93.52  Miles: 3.5  Laps: 14.00";
-        QTest::newRow("kilometres") << "Kilometers" << "93.5159" << "9.57"
+        QTest::newRow("kilometres") << "Kilometers"
+                                    << "93.5159"
+                                    << "9.57"
                                     << "Cals: 300  Fat Cals: 93.52  km: 3.5  Laps: 9.57";
-        QTest::newRow("any other unit is kilometres") << "Furlongs" << "31.171967" << ""
-                                                      << "Cals: 300  Fat Cals: 31.17  km: 3.5  Laps: ";
-        QTest::newRow("half-way rounds as printf") << "Miles" << "0.125" << "1"
-                                                   << "Cals: 300  Fat Cals:  0.12  Miles: 3.5  Laps: 1";
+        QTest::newRow("any other unit is kilometres")
+            << "Furlongs"
+            << "31.171967"
+            << ""
+            << "Cals: 300  Fat Cals: 31.17  km: 3.5  Laps: ";
+        QTest::newRow("half-way rounds as printf")
+            << "Miles"
+            << "0.125"
+            << "1"
+            << "Cals: 300  Fat Cals:  0.12  Miles: 3.5  Laps: 1";
         // Not a number: shown as stored rather than as an invented figure.
-        QTest::newRow("empty fat calories") << "Miles" << "" << "2"
+        QTest::newRow("empty fat calories") << "Miles"
+                                            << ""
+                                            << "2"
                                             << "Cals: 300  Fat Cals:    Miles: 3.5  Laps: 2";
-        QTest::newRow("fat calories not a number") << "Kilometers" << "5-" << "2"
+        QTest::newRow("fat calories not a number") << "Kilometers"
+                                                   << "5-"
+                                                   << "2"
                                                    << "Cals: 300  Fat Cals: 5-  km: 3.5  Laps: 2";
     }
-    void rowTexts()
-    {
+    void rowTexts() {
         QFETCH(QString, unit);
         QFETCH(QString, fat);
         QFETCH(QString, laps);
@@ -157,21 +162,19 @@ private slots:
         AppState::instance()->setDistanceUnit("Miles");
     }
 
-    void firstLineWithoutTreadDate_data()
-    {
+    void firstLineWithoutTreadDate_data() {
         QTest::addColumn<QString>("year");
         QTest::addColumn<std::optional<qint64>>("month");
         QTest::addColumn<std::optional<qint64>>("day");
         QTest::addColumn<QString>("first");
-        QTest::newRow("imported") << "2019" << std::optional<qint64>(3)
-                                  << std::optional<qint64>(5) << "3/5/19 : 2019 : 3 : 5";
+        QTest::newRow("imported") << "2019" << std::optional<qint64>(3) << std::optional<qint64>(5)
+                                  << "3/5/19 : 2019 : 3 : 5";
         QTest::newRow("no month or day") << "2019" << std::optional<qint64>()
                                          << std::optional<qint64>() << "3/5/19 : 2019 : 0 : 0";
-        QTest::newRow("nothing but the text") << "" << std::optional<qint64>()
-                                              << std::optional<qint64>() << "3/5/19 :  : 0 : 0";
+        QTest::newRow("nothing but the text")
+            << "" << std::optional<qint64>() << std::optional<qint64>() << "3/5/19 :  : 0 : 0";
     }
-    void firstLineWithoutTreadDate()
-    {
+    void firstLineWithoutTreadDate() {
         QFETCH(QString, year);
         QFETCH(std::optional<qint64>, month);
         QFETCH(std::optional<qint64>, day);
@@ -187,8 +190,7 @@ private slots:
                  QString("Cals:   Fat Cals:    Miles:   Laps: "));
     }
 
-    void unitChangeRewritesTheRows()
-    {
+    void unitChangeRewritesTheRows() {
         addSession(day(2026, 3, 5), "300", "3.5", "93.5", "14.00");
         MasterViewController screen;
         QAbstractItemModelTester tester(screen.DailyList());
@@ -202,8 +204,7 @@ private slots:
         AppState::instance()->setDistanceUnit("Miles");
     }
 
-    void deletionPersists()
-    {
+    void deletionPersists() {
         addSession(day(2026, 3, 1), "100", "1");
         const qint64 middle = addSession(day(2026, 3, 2), "200", "2");
         addSession(day(2026, 3, 3), "300", "3");
@@ -239,8 +240,7 @@ private slots:
         screen.deleteRow(0); // nothing left: no harm
     }
 
-    void reloadsWhenShownAgain()
-    {
+    void reloadsWhenShownAgain() {
         addSession(day(2026, 3, 1), "100", "1");
         MasterViewController screen;
         QAbstractItemModelTester tester(screen.DailyList());
@@ -257,10 +257,25 @@ private slots:
         QVERIFY(screen.SortAsc()); // the order chosen stays while the screen lives
         QCOMPARE(screen.DailyList()->index(1, 0).data(SessionListModel::FirstLabelRole).toString(),
                  QString("Mar 2, 2026"));
+
+        // Only a figure changed: the rows stay (the view keeps its place) and show the change.
+        auto other = AppDelegate::shared()->newContainer();
+        UserData changed(
+            other->fetch(UserData::fetchRequest().where("calories == %@", "200")).value(0));
+        changed.setLaps("9.00");
+        QVERIFY(other->change(changed) && other->save());
+        QSignalSpy resets(screen.DailyList(), &QAbstractItemModel::modelReset);
+        screen.viewDidDisappear();
+        screen.viewWillAppear();
+        QCOMPARE(resets.count(), 0);
+        QVERIFY(screen.DailyList()
+                    ->index(1, 0)
+                    .data(SessionListModel::SecondLabelRole)
+                    .toString()
+                    .endsWith("Laps: 9.00"));
     }
 
-    void selectingARowHandsItsSessionOver()
-    {
+    void selectingARowHandsItsSessionOver() {
         addSession(day(2026, 3, 1), "100", "1");
         const qint64 newest = addSession(day(2026, 3, 2), "200", "2");
         MasterViewController screen;
@@ -282,8 +297,7 @@ private slots:
         QCOMPARE(screen.DailyList()->rowCount(), 1);
     }
 
-    void manySessionsLoadOnlyWhatIsShown()
-    {
+    void manySessionsLoadOnlyWhatIsShown() {
         auto bulk = AppDelegate::shared()->newContainer();
         QDate newest, oldest;
         for (int i = 0; i < 3000; ++i) {

@@ -26,10 +26,10 @@ Item {
         }
 
         function openList() {
-            if (findChild(app, "MasterViewController") === null) {
-                mouseClick(findChild(app, "ListButton"))
-                tryVerify(() => findChild(app, "MasterViewController") !== null, 3000)
-            }
+            if (findChild(app, "MasterViewController") !== null)
+                return findChild(findChild(app, "MasterViewController"), "tableView")
+            mouseClick(findChild(app, "ListButton"))
+            tryVerify(() => findChild(app, "MasterViewController") !== null, 3000)
             const table = findChild(findChild(app, "MasterViewController"), "tableView")
             tryVerify(() => table.count === 0 || table.itemAtIndex(0) !== null)
             return table
@@ -155,6 +155,31 @@ Item {
             compare(twins.length, 2)
             compare(twins[0].calories, "150")
             compare(twins[1].calories, "150")
+        }
+
+        function test_f_list_keeps_its_place() {
+            for (let day = 1; day <= 28; ++day)
+                TestStore.addSession(2023, 5, day, "" + (400 + day), "4", "", "")
+            mouseClick(findChild(app, "back")) // the list opens afresh below
+            tryVerify(() => findChild(app, "MasterViewController") === null)
+            waitForRendering(app) // the menu lays itself out again at full size
+            const table = openList()
+            compare(table.count, 32)
+            table.positionViewAtIndex(20, ListView.Beginning)
+            const before = findChild(row(table, 20), "FirstLabel").text
+            const page = openSession(20)
+            compare(findChild(page, "lapsTextField").text, "")
+            typeInto(findChild(page, "lapsTextField"), "7.5")
+            mouseClick(findChild(page, "saveButton"))
+            tryVerify(() => findChild(app, "DetailViewController") === null, 3000)
+            tryVerify(() => table.itemAtIndex(20) !== null)
+            // The edited row is still on screen, showing the change.
+            const edited = table.itemAtIndex(20)
+            verify(edited !== null)
+            verify(edited.y >= table.contentY && edited.y + edited.height <= table.contentY + table.height,
+                   "the list did not jump away from the edited row")
+            compare(findChild(edited, "FirstLabel").text, before)
+            verify(findChild(edited, "SecondLabel").text.endsWith("Laps: 7.5"))
         }
     }
 }
