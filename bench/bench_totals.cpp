@@ -1,0 +1,86 @@
+// The totals screen on a large log: N sessions spread over 25 years. Prints the time of the
+// first load (month, year and lifetime blocks), of picking another date (all three again) and
+// of building the printed report.
+#include "model/AppDelegate.h"
+#include "model/UserData.h"
+#include "summary/TotalsViewController.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <ctime>
+#include <functional>
+#include <sys/resource.h>
+
+namespace {
+
+void fill(int n) {
+    Context &context = AppDelegate::shared()->persistentContainer();
+    for (int i = 0; i < n; ++i) {
+        UserData s;
+        const QDateTime when(QDate(2000 + i % 25, 1 + (i / 25) % 12, 1 + (i / 300) % 28),
+                             QTime(8, 0));
+        s.setTreadDate(when);
+        s.setDate(when.date().toString(Qt::ISODate));
+        s.setCalories(QString::number(200 + i % 500));
+        s.setFatCalories(QString::number(60 + i % 150));
+        s.setDistance(QString::number(1.0 + (i % 90) / 10.0));
+        s.setLaps(QString::number(4 + i % 36));
+        context.insert(s);
+    }
+    if (!context.save())
+        std::fprintf(stderr, "could not fill the store\n");
+}
+
+double cpuMilliseconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+// Wall-clock and CPU time: the machine is shared, so the CPU figure shows the work itself.
+struct Timing {
+    double wall;
+    double cpu;
+};
+
+Timing timed(const std::function<void()> &work) {
+    QElapsedTimer timer;
+    const double cpuStart = cpuMilliseconds();
+    timer.start();
+    work();
+    return {timer.nsecsElapsed() / 1e6, cpuMilliseconds() - cpuStart};
+}
+
+long peakMegabytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    qputenv("PACELOG_PRINT_TO", "/dev/null");
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+
+    for (const int n : {10000, 100000}) {
+        QTemporaryDir dir;
+        AppDelegate::setDataDirectory(dir.path());
+        fill(n);
+        AppDelegate::setDataDirectory(dir.path()); // a new run on that store
+
+        TotalsViewController totals;
+        const Timing load = timed([&] { totals.viewDidLoad(); });
+        const Timing pick = timed(
+            [&] { totals.rangeDatePickerChanged(QDateTime(QDate(2012, 6, 15), QTime(9, 0))); });
+        const Timing print = timed([&] { totals.PrintButtonClicked(); });
+        std::printf("totals, %6d sessions: load %7.1f ms (cpu %7.1f ms), pick %7.1f ms (cpu %7.1f"
+                    " ms), report and PDF %6.1f ms (cpu %6.1f ms), peak memory %ld MB\n",
+                    n, load.wall, load.cpu, pick.wall, pick.cpu, print.wall, print.cpu,
+                    peakMegabytes());
+    }
+    return 0;
+}
