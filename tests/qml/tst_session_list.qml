@@ -32,7 +32,6 @@ Item {
             mouseClick(findChild(page, "textDate"))
             const picker = findChild(page, "datePicker")
             tryVerify(() => picker.visible)
-            waitForRendering(picker) // the wheels settle once they are laid out
             picker.pick(new Date(year, month - 1, day, 12))
             mouseClick(findChild(page, "doneClick"))
             tryVerify(() => !picker.visible)
