@@ -1,6 +1,7 @@
 #include "TestStore.h"
 #include "model/AppDelegate.h"
 #include "platform/AlertPresenter.h"
+#include "platform/RatingPrompt.h"
 
 #include <QApplication>
 #include <QQmlEngine>
@@ -27,6 +28,7 @@ public slots:
             AppDelegate::setDataDirectory(QString());
         }
         AlertPresenter::instance()->clear();
+        RatingPrompt::instance()->respond(false);
     }
 
 private:
