@@ -12,10 +12,11 @@ namespace {
 
 QAtomicInt connectionCounter;
 
-QString quoted(const QString &name) { return QLatin1Char('"') + name + QLatin1Char('"'); }
+QString quoted(const QString &name) {
+    return QLatin1Char('"') + name + QLatin1Char('"');
+}
 
-QString columnType(AttributeKind kind)
-{
+QString columnType(AttributeKind kind) {
     switch (kind) {
     case AttributeKind::Text:
         return QStringLiteral("TEXT NULL");
@@ -32,8 +33,7 @@ QString columnType(AttributeKind kind)
 }
 
 // The value a column stores for an attribute value held by a Record.
-QVariant storedForm(AttributeKind kind, const QVariant &value)
-{
+QVariant storedForm(AttributeKind kind, const QVariant &value) {
     if (value.isNull() || !value.isValid()) {
         if (kind == AttributeKind::Float32)
             return 0.0;
@@ -55,8 +55,7 @@ QVariant storedForm(AttributeKind kind, const QVariant &value)
     return QVariant();
 }
 
-QVariant fromColumn(AttributeKind kind, const QVariant &column)
-{
+QVariant fromColumn(AttributeKind kind, const QVariant &column) {
     if (column.isNull()) {
         if (kind == AttributeKind::Float32)
             return QVariant(0.0f);
@@ -80,8 +79,7 @@ QVariant fromColumn(AttributeKind kind, const QVariant &column)
 }
 
 // Schema steps, one per version; a store only ever moves forward through them.
-QStringList schemaVersion1()
-{
+QStringList schemaVersion1() {
     QStringList statements;
     for (const Entity *e : Entity::all()) {
         QStringList columns;
@@ -103,12 +101,10 @@ QStringList schemaVersion1()
 
 Context::Context(QString filePath)
     : m_filePath(std::move(filePath)),
-      m_connection(QStringLiteral("pacelog-context-%1").arg(connectionCounter.fetchAndAddRelaxed(1)))
-{
-}
+      m_connection(
+          QStringLiteral("pacelog-context-%1").arg(connectionCounter.fetchAndAddRelaxed(1))) {}
 
-Context::~Context()
-{
+Context::~Context() {
     if (m_inTransaction)
         rollback();
     qDeleteAll(m_statements);
@@ -119,8 +115,7 @@ Context::~Context()
     }
 }
 
-bool Context::open(QString *error)
-{
+bool Context::open(QString *error) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     db.setDatabaseName(m_filePath);
     if (!db.open()) {
@@ -141,8 +136,7 @@ bool Context::open(QString *error)
     return true;
 }
 
-bool Context::migrate(QString *error)
-{
+bool Context::migrate(QString *error) {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     auto run = [&](const QString &sql, QSqlQuery *out = nullptr) {
         QSqlQuery q(db);
@@ -167,8 +161,8 @@ bool Context::migrate(QString *error)
     const int current = version.value(0).toInt();
     version.finish();
     if (current > SchemaVersion) {
-        m_lastError = QStringLiteral("the store was written by a newer Pacelog (schema %1)")
-                          .arg(current);
+        m_lastError =
+            QStringLiteral("the store was written by a newer Pacelog (schema %1)").arg(current);
         if (error)
             *error = m_lastError;
         return false;
@@ -199,14 +193,12 @@ bool Context::migrate(QString *error)
     return true;
 }
 
-void Context::setBusyTimeout(int milliseconds)
-{
+void Context::setBusyTimeout(int milliseconds) {
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
     q.exec(QStringLiteral("PRAGMA busy_timeout=%1").arg(milliseconds));
 }
 
-QSqlQuery *Context::prepared(const QString &sql)
-{
+QSqlQuery *Context::prepared(const QString &sql) {
     auto it = m_statements.constFind(sql);
     if (it != m_statements.constEnd())
         return *it;
@@ -221,8 +213,7 @@ QSqlQuery *Context::prepared(const QString &sql)
     return query;
 }
 
-bool Context::exec(QSqlQuery *query, const QVariantList &bindings)
-{
+bool Context::exec(QSqlQuery *query, const QVariantList &bindings) {
     for (int i = 0; i < bindings.size(); ++i)
         query->bindValue(i, bindings.at(i));
     if (!query->exec()) {
@@ -232,8 +223,7 @@ bool Context::exec(QSqlQuery *query, const QVariantList &bindings)
     return true;
 }
 
-QList<Record> Context::fetch(const FetchRequest &request, QString *error)
-{
+QList<Record> Context::fetch(const FetchRequest &request, QString *error) {
     QList<Record> out;
     const FetchRequest::Sql sql = request.selectSql();
     const Entity *entity = Entity::named(request.entityName());
@@ -265,8 +255,7 @@ QList<Record> Context::fetch(const FetchRequest &request, QString *error)
     return out;
 }
 
-int Context::count(const FetchRequest &request, QString *error)
-{
+int Context::count(const FetchRequest &request, QString *error) {
     const FetchRequest::Sql sql = request.countSql();
     if (!sql.error.isEmpty() || !m_open) {
         m_lastError = sql.error.isEmpty() ? QStringLiteral("the store is not open") : sql.error;
@@ -285,16 +274,16 @@ int Context::count(const FetchRequest &request, QString *error)
     return n;
 }
 
-Record Context::refetch(const Record &record)
-{
+Record Context::refetch(const Record &record) {
     if (!record.isValid() || !record.isInserted() || !m_open)
         return Record();
     const Entity *entity = record.entity();
     QStringList columns;
     for (const Attribute &a : entity->attributes())
         columns << quoted(a.name);
-    QSqlQuery *query = prepared(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
-                                    .arg(columns.join(QStringLiteral(", ")), quoted(entity->name())));
+    QSqlQuery *query =
+        prepared(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
+                     .arg(columns.join(QStringLiteral(", ")), quoted(entity->name())));
     if (!query || !exec(query, {record.id()}) || !query->next())
         return Record();
     QHash<QString, QVariant> values;
@@ -308,8 +297,7 @@ Record Context::refetch(const Record &record)
     return Record(entity, record.id(), std::move(values));
 }
 
-bool Context::beginWriting()
-{
+bool Context::beginWriting() {
     if (!m_open) {
         fail(QStringLiteral("the store is not open"));
         return false;
@@ -326,16 +314,14 @@ bool Context::beginWriting()
     return true;
 }
 
-void Context::fail(const QString &message)
-{
+void Context::fail(const QString &message) {
     m_lastError = message;
     if (m_writeError.isEmpty())
         m_writeError = message;
     qWarning().noquote() << "Store write failed:" << message;
 }
 
-bool Context::insert(Record &record)
-{
+bool Context::insert(Record &record) {
     if (!record.isValid() || !beginWriting())
         return false;
     const Entity *entity = record.entity();
@@ -367,8 +353,7 @@ bool Context::insert(Record &record)
     return true;
 }
 
-bool Context::change(Record &record)
-{
+bool Context::change(Record &record) {
     if (!record.isValid() || !record.isInserted())
         return false;
     if (!record.hasChanges())
@@ -394,8 +379,7 @@ bool Context::change(Record &record)
     return true;
 }
 
-bool Context::remove(const Record &record)
-{
+bool Context::remove(const Record &record) {
     if (!record.isValid() || !record.isInserted() || !beginWriting())
         return false;
     QSqlQuery *query = prepared(
@@ -408,8 +392,7 @@ bool Context::remove(const Record &record)
     return true;
 }
 
-bool Context::save(QString *error)
-{
+bool Context::save(QString *error) {
     if (!m_inTransaction)
         return true;
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
@@ -434,8 +417,7 @@ bool Context::save(QString *error)
     return true;
 }
 
-void Context::rollback()
-{
+void Context::rollback() {
     if (!m_inTransaction)
         return;
     for (QSqlQuery *q : std::as_const(m_statements))
