@@ -169,6 +169,9 @@ bool Context::migrate(QString *error) {
     }
     if (!run(QStringLiteral("PRAGMA journal_mode=WAL")) ||
         !run(QStringLiteral("PRAGMA synchronous=NORMAL")) ||
+        // Room for a whole large log (about 20 MB per 100,000 sessions): the start-up repair
+        // touches every session once and would otherwise reread most pages from the file.
+        !run(QStringLiteral("PRAGMA cache_size=-32000")) ||
         !run(QStringLiteral("PRAGMA busy_timeout=5000")))
         return false;
     if (current == SchemaVersion)
