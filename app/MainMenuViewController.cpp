@@ -13,40 +13,38 @@
 namespace {
 
 const QString ExpandedKey = QStringLiteral("Expanded");
+constexpr qsizetype RepairsPerSave = 5000;
 
 // A stored month or day as the 16-bit number the calendar is given; absent when out of range.
-std::optional<int> asInt16(std::optional<qint64> value)
-{
+std::optional<int> asInt16(std::optional<qint64> value) {
     if (!value || *value < std::numeric_limits<qint16>::min() ||
         *value > std::numeric_limits<qint16>::max())
         return std::nullopt;
     return int(*value);
 }
 
-// 00:00 local time of the day, with a month or day beyond its range carried into the following
-// month or year (month 2, day 30 is 1 or 2 March) the way the calendar does.
-QDateTime startOfDay(int year, int month, int day)
-{
+// The day of a year, month and day as the calendar reads them: a month or day beyond its range
+// carries into the following month or year (month 2, day 30 is 1 or 2 March). Invalid when the
+// year it lands in does not fit 16 bits.
+QDate calendarDay(int year, int month, int day) {
     const QDate date = QDate(year, 1, 1).addMonths(month - 1).addDays(day - 1);
     if (!date.isValid() || date.year() < std::numeric_limits<qint16>::min() ||
         date.year() > std::numeric_limits<qint16>::max())
-        return QDateTime();
-    return date.startOfDay();
+        return QDate();
+    return date;
 }
 
 } // namespace
 
 MainMenuViewController::MainMenuViewController(QObject *parent)
-    : QObject(parent),
-      m_listButton(new Outlet(this, QStringLiteral("Sessions"))),
+    : QObject(parent), m_listButton(new Outlet(this, QStringLiteral("Sessions"))),
       m_addSessionButton(new Outlet(this, QStringLiteral("Add Session"))),
       m_totalsButton(new Outlet(this, QStringLiteral("Totals"))),
       m_milesSummaryButton(new Outlet(this, QStringLiteral("Distance Summary"))),
       m_mapButton(new Outlet(this, QStringLiteral("Route Map"))),
       m_importExportButton(new Outlet(this, QStringLiteral("Import / Export"))),
       m_defaultSettingsButton(new Outlet(this, QStringLiteral("Settings"))),
-      m_rateShareButton(new Outlet(this, QStringLiteral("Rate & Share")))
-{
+      m_rateShareButton(new Outlet(this, QStringLiteral("Rate & Share"))) {
     // The collapsed set is what a menu shows until "Expanded" says otherwise.
     for (Outlet *button : MainMenuButton()) {
         button->setHidden(true);
@@ -54,8 +52,7 @@ MainMenuViewController::MainMenuViewController(QObject *parent)
     }
 }
 
-QString MainMenuViewController::toggleTitle() const
-{
+QString MainMenuViewController::toggleTitle() const {
     for (const Outlet *button : MainMenuButton()) {
         if (button->hidden())
             return QStringLiteral("More");
@@ -63,8 +60,7 @@ QString MainMenuViewController::toggleTitle() const
     return QStringLiteral("Less");
 }
 
-void MainMenuViewController::applyDistanceDefault()
-{
+void MainMenuViewController::applyDistanceDefault() {
     Settings &settings = Settings::standard();
     const QString key = QStringLiteral("Distance");
     if (settings.contains(key)) {
@@ -76,8 +72,7 @@ void MainMenuViewController::applyDistanceDefault()
     }
 }
 
-void MainMenuViewController::applyFirstTime()
-{
+void MainMenuViewController::applyFirstTime() {
     Settings &settings = Settings::standard();
     const QString key = QStringLiteral("FirstTime");
     if (!settings.contains(key)) {
@@ -89,8 +84,7 @@ void MainMenuViewController::applyFirstTime()
     }
 }
 
-void MainMenuViewController::viewDidLoad()
-{
+void MainMenuViewController::viewDidLoad() {
     applyDistanceDefault();
     applyFirstTime();
 
@@ -108,28 +102,46 @@ void MainMenuViewController::viewDidLoad()
     repairSessions();
 }
 
-void MainMenuViewController::viewWillAppear()
-{
+void MainMenuViewController::viewWillAppear() {
     m_menuExpanded = Settings::standard().boolForKey(ExpandedKey);
     AppState::instance()->setMenuExpanded(m_menuExpanded);
     for (Outlet *button : MainMenuButton())
         button->setHidden(!m_menuExpanded);
 }
 
-void MainMenuViewController::HandleSelection()
-{
+void MainMenuViewController::HandleSelection() {
     for (Outlet *button : MainMenuButton())
         button->setHidden(!button->hidden());
 }
 
-void MainMenuViewController::repairSessions()
-{
+void MainMenuViewController::repairSessions() {
     Context &context = AppDelegate::shared()->persistentContainer();
     m_dailyList.clear();
     QString error;
     m_dailyList = context.fetchAs<UserData>(UserData::fetchRequest(), &error);
     if (!error.isEmpty())
         qDebug().noquote() << error;
+
+    // Sessions are saved in groups: a commit per session costs more than the whole repair of
+    // it. A group that fails to save is done again one session and one save at a time, so a
+    // failure keeps exactly the sessions whose own save fails unrepaired.
+    struct Repair {
+        UserData session;
+        QDateTime moment;
+    };
+    QList<Repair> unsaved;
+    auto saveRepairs = [&] {
+        if (!context.save()) {
+            for (Repair &r : unsaved) {
+                r.session.setTreadDate(r.moment);
+                context.change(r.session);
+                context.save(); // a failed save is ignored; the next start tries again
+            }
+        }
+        unsaved.clear();
+    };
+    // Many sessions share a day, and finding where a local day starts is the slow part of it.
+    QHash<QDate, QDateTime> dayStarts;
 
     for (const UserData &session : std::as_const(m_dailyList)) {
         // A session that has its treadDate is never changed, so it needs no lookup.
@@ -141,24 +153,33 @@ void MainMenuViewController::repairSessions()
         if (!year || !month || !day || session.date().isNull() || session.calories().isNull() ||
             session.distance().isNull())
             continue;
+        const QDate date = calendarDay(*year, *month, *day);
+        if (!date.isValid())
+            continue;
 
         FetchRequest request = UserData::fetchRequest();
         request.where(QStringLiteral("date == %@"), session.date())
             .where(QStringLiteral("calories == %@"), session.calories())
             .where(QStringLiteral("distance == %@"), session.distance());
-        m_userResults = context.fetchAs<UserData>(request);
-        m_userResultsCount = m_userResults.size();
-        if (m_userResultsCount != 1 || m_userResults.first().treadDate().isValid())
+        // The session matches itself, so a count of one means the match is the session in hand.
+        m_userResultsCount = context.count(request);
+        if (m_userResultsCount != 1)
             continue;
+        m_userResults = {session};
 
-        const QDateTime moment = startOfDay(*year, *month, *day);
-        if (!moment.isValid())
+        auto start = dayStarts.constFind(date);
+        if (start == dayStarts.constEnd())
+            start = dayStarts.insert(date, date.startOfDay());
+        if (!start->isValid())
             continue;
         UserData &match = m_userResults.first();
-        match.setTreadDate(moment);
+        match.setTreadDate(*start);
         context.change(match);
-        context.save(); // a session that cannot be saved stays as it was until the next start
+        unsaved.append({match, *start});
+        if (unsaved.size() == RepairsPerSave)
+            saveRepairs();
     }
+    saveRepairs();
     // Kept only while the repair runs; a large log would otherwise stay in memory all run.
     m_dailyList.clear();
     m_userResults.clear();

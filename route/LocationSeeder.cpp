@@ -13,15 +13,14 @@ namespace {
 
 // Attribute of each field of a line, by index. The distances run Bangor, Miami, Seattle, SLC:
 // the attribute names sorted without regard to case, as the export writes them.
-const char *const FieldKeys[] = {"fromCity",       "latitude",         "longitude",
-                                 "milesFromBangor", "milesFromMiami",  "milesFromSeattle",
-                                 "milesFromSLC",    "name"};
+const char *const FieldKeys[] = {
+    "fromCity",       "latitude",         "longitude",    "milesFromBangor",
+    "milesFromMiami", "milesFromSeattle", "milesFromSLC", "name"};
 constexpr qsizetype FieldCount = 8;
 
 enum class Encoding { Utf8, Ascii };
 
-std::optional<QString> readText(const QString &path, Encoding encoding, QString *error)
-{
+std::optional<QString> readText(const QString &path, Encoding encoding, QString *error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         *error = file.errorString();
@@ -46,8 +45,7 @@ std::optional<QString> readText(const QString &path, Encoding encoding, QString 
     return text;
 }
 
-void deleteAllPlaces()
-{
+void deleteAllPlaces() {
     std::unique_ptr<Context> context = AppDelegate::shared()->newContainer();
     FetchRequest request = Locations::fetchRequest();
     request.setIncludesPropertyValues(false);
@@ -64,8 +62,7 @@ void deleteAllPlaces()
 
 // Fields 1 to 6 must read as numbers; a line that breaks this would store a place the map
 // could never reach, so it is left out whole.
-bool numbersReadable(const QStringList &fields)
-{
+bool numbersReadable(const QStringList &fields) {
     for (qsizetype i = 1; i < qMin(fields.size(), qsizetype(7)); ++i) {
         if (!NumberReading::wholeFloat(fields.at(i)))
             return false;
@@ -75,13 +72,11 @@ bool numbersReadable(const QStringList &fields)
 
 } // namespace
 
-QString LocationSeeder::resourcePath()
-{
+QString LocationSeeder::resourcePath() {
     return QStringLiteral(":/qt/qml/Pacelog/resources/TreadmillLocations.txt");
 }
 
-void LocationSeeder::seed(const QString &path)
-{
+void LocationSeeder::seed(const QString &path) {
     QString error;
     std::optional<QString> fileObject = readText(path, Encoding::Utf8, &error);
     if (!fileObject)

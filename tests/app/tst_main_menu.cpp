@@ -24,8 +24,7 @@ class MainMenuTest : public QObject {
 
     // A session as an import stores it: texts, year text, month and day, no treadDate.
     qint64 addImported(const QString &date, const QString &yearText, Day month, Day day,
-                       const QString &calories = "300", const QString &distance = "3.1")
-    {
+                       const QString &calories = "300", const QString &distance = "3.1") {
         UserData s;
         s.setDate(date);
         s.setCalories(calories);
@@ -38,30 +37,26 @@ class MainMenuTest : public QObject {
         return s.id();
     }
 
-    UserData session(qint64 id)
-    {
+    UserData session(qint64 id) {
         UserData probe;
         probe.markStored(id);
         return UserData(store().refetch(probe));
     }
 
-    bool hasPlace(const QString &name)
-    {
+    bool hasPlace(const QString &name) {
         FetchRequest request = Locations::fetchRequest();
         request.where("name == %@", name);
         return store().count(request) > 0;
     }
 
-    void addUserPlace()
-    {
+    void addUserPlace() {
         Locations mine;
         mine.setName("My Gym");
         mine.setFromCity("Miami");
         QVERIFY(store().insert(mine) && store().save());
     }
 
-    void start(MainMenuViewController &menu)
-    {
+    void start(MainMenuViewController &menu) {
         menu.viewDidLoad();
         menu.viewWillAppear();
     }
@@ -70,15 +65,13 @@ class MainMenuTest : public QObject {
     void skipSeeding() { Settings::standard().setString("FirstTime", "false"); }
 
 private slots:
-    void init()
-    {
+    void init() {
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
         restart();
     }
 
-    void firstTimeRule_data()
-    {
+    void firstTimeRule_data() {
         QTest::addColumn<QVariant>("stored");
         QTest::addColumn<bool>("seeded");
         QTest::addColumn<QString>("after");
@@ -88,8 +81,7 @@ private slots:
         QTest::newRow("other text") << QVariant("TRUE") << false << "TRUE";
         QTest::newRow("a stored boolean is not the text") << QVariant(true) << false << QString();
     }
-    void firstTimeRule()
-    {
+    void firstTimeRule() {
         QFETCH(QVariant, stored);
         QFETCH(bool, seeded);
         QFETCH(QString, after);
@@ -106,8 +98,7 @@ private slots:
         QCOMPARE(Settings::standard().string("FirstTime"), after);
     }
 
-    void threeStarts()
-    {
+    void threeStarts() {
         const int builtIn = [&] {
             MainMenuViewController first;
             start(first);
@@ -140,8 +131,7 @@ private slots:
         QCOMPARE(AppState::instance()->distanceUnit(), QString("Kilometers"));
     }
 
-    void repair_data()
-    {
+    void repair_data() {
         QTest::addColumn<QString>("yearText");
         QTest::addColumn<Day>("month");
         QTest::addColumn<Day>("day");
@@ -150,10 +140,12 @@ private slots:
         QTest::newRow("plain date") << "2021" << Day(3) << Day(2) << QDate(2021, 3, 2);
         QTest::newRow("31 December") << "2020" << Day(12) << Day(31) << QDate(2020, 12, 31);
         QTest::newRow("day 30 of February") << "2021" << Day(2) << Day(30) << QDate(2021, 3, 2);
-        QTest::newRow("day 30 of February, leap year") << "2024" << Day(2) << Day(30) << QDate(2024, 3, 1);
+        QTest::newRow("day 30 of February, leap year")
+            << "2024" << Day(2) << Day(30) << QDate(2024, 3, 1);
         QTest::newRow("month 13") << "2020" << Day(13) << Day(1) << QDate(2021, 1, 1);
         QTest::newRow("day 0") << "2021" << Day(3) << Day(0) << QDate(2021, 2, 28);
-        QTest::newRow("day of the spring clock change") << "2021" << Day(3) << Day(14) << QDate(2021, 3, 14);
+        QTest::newRow("day of the spring clock change")
+            << "2021" << Day(3) << Day(14) << QDate(2021, 3, 14);
         QTest::newRow("signed year") << "+2021" << Day(3) << Day(2) << QDate(2021, 3, 2);
         QTest::newRow("year with a fraction") << "2021.0" << Day(3) << Day(2) << QDate();
         QTest::newRow("year beyond 16 bits") << "40000" << Day(3) << Day(2) << QDate();
@@ -163,8 +155,7 @@ private slots:
         QTest::newRow("no day") << "2021" << Day(3) << Day() << QDate();
         QTest::newRow("month beyond 16 bits") << "2021" << Day(70000) << Day(2) << QDate();
     }
-    void repair()
-    {
+    void repair() {
         QFETCH(QString, yearText);
         QFETCH(Day, month);
         QFETCH(Day, day);
@@ -195,8 +186,7 @@ private slots:
         QCOMPARE(s.date(), QString("Mar 2, 2021"));
     }
 
-    void repairLeavesTwinsAndDatedSessions()
-    {
+    void repairLeavesTwinsAndDatedSessions() {
         skipSeeding();
         const qint64 twin1 = addImported("Jan 5, 2020", "2020", 1, 5);
         const qint64 twin2 = addImported("Jan 5, 2020", "2020", 1, 5);
@@ -225,8 +215,37 @@ private slots:
         QCOMPARE(session(single).treadDate(), QDate(2020, 1, 6).startOfDay());
     }
 
-    void expansion_data()
-    {
+    // While another connection holds the store for writing, every save of the repair fails:
+    // the start carries on with nothing half-written, and the next start repairs.
+    void repairSurvivesFailedSaves() {
+        skipSeeding();
+        const qint64 a = addImported("Jan 5, 2020", "2020", 1, 5);
+        const qint64 b = addImported("Jan 6, 2020", "2020", 1, 6);
+        restart();
+        Context blocker(AppDelegate::storePath());
+        QVERIFY(blocker.open());
+        Locations held;
+        held.setName("held");
+        QVERIFY(blocker.insert(held)); // an open write transaction, never saved
+
+        store().setBusyTimeout(10);
+        {
+            MainMenuViewController menu;
+            start(menu);
+        }
+        QVERIFY(!session(a).treadDate().isValid());
+        QCOMPARE(session(b).iyear(), qint16(0));
+        QVERIFY(!store().hasChanges());
+
+        blocker.rollback();
+        restart();
+        MainMenuViewController next;
+        start(next);
+        QCOMPARE(session(a).treadDate(), QDate(2020, 1, 5).startOfDay());
+        QCOMPARE(session(b).treadDate(), QDate(2020, 1, 6).startOfDay());
+    }
+
+    void expansion_data() {
         QTest::addColumn<QVariant>("stored");
         QTest::addColumn<bool>("expanded");
         QTest::newRow("absent") << QVariant() << false;
@@ -234,8 +253,7 @@ private slots:
         QTest::newRow("text false") << QVariant("false") << false;
         QTest::newRow("boolean true") << QVariant(true) << true;
     }
-    void expansion()
-    {
+    void expansion() {
         QFETCH(QVariant, stored);
         QFETCH(bool, expanded);
         skipSeeding();
@@ -282,8 +300,7 @@ private slots:
         QCOMPARE(QString::fromUtf8(f.readAll()), fileBefore);
     }
 
-    void expansionFollowsTheSettingWhenShownAgain()
-    {
+    void expansionFollowsTheSettingWhenShownAgain() {
         skipSeeding();
         MainMenuViewController menu;
         start(menu);

@@ -7,13 +7,13 @@
 #include <QtTest>
 
 // A place as one caret line, fields in file order, so a whole store compares as a list.
-static QString line(const Locations &p)
-{
+static QString line(const Locations &p) {
     auto num = [&](const char *key) { return QString::number(double(p.value(key).toFloat())); };
     const QVariant name = p.value("name");
-    return QStringList{p.fromCity(),           num("latitude"),       num("longitude"),
-                       num("milesFromBangor"), num("milesFromMiami"), num("milesFromSeattle"),
-                       num("milesFromSLC"),    name.isValid() ? name.toString() : "<none>"}
+    return QStringList{p.fromCity(),          num("latitude"),
+                       num("longitude"),      num("milesFromBangor"),
+                       num("milesFromMiami"), num("milesFromSeattle"),
+                       num("milesFromSLC"),   name.isValid() ? name.toString() : "<none>"}
         .join('^');
 }
 
@@ -22,8 +22,7 @@ class LocationSeederTest : public QObject {
 
     std::unique_ptr<QTemporaryDir> m_dir;
 
-    QString writeFile(const QByteArray &bytes)
-    {
+    QString writeFile(const QByteArray &bytes) {
         const QString path = m_dir->filePath("places.txt");
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -32,22 +31,19 @@ class LocationSeederTest : public QObject {
         return path;
     }
 
-    QList<Locations> places()
-    {
+    QList<Locations> places() {
         return AppDelegate::shared()->persistentContainer().fetchAs<Locations>(
             Locations::fetchRequest());
     }
 
-    QStringList placeLines()
-    {
+    QStringList placeLines() {
         QStringList out;
         for (const Locations &p : places())
             out << line(p);
         return out;
     }
 
-    void addUserPlace()
-    {
+    void addUserPlace() {
         Context &context = AppDelegate::shared()->persistentContainer();
         Locations mine;
         mine.setName("My Gym");
@@ -59,21 +55,18 @@ class LocationSeederTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
+    void init() {
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
         AppDelegate::setDataDirectory(m_dir->path());
     }
 
-    void linesBecomePlaces_data()
-    {
+    void linesBecomePlaces_data() {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QStringList>("expected");
 
-        QTest::newRow("full line")
-            << QByteArray("Miami^25.5^-80.25^0^120^0^0^Homestead, FL\n")
-            << QStringList{"Miami^25.5^-80.25^0^120^0^0^Homestead, FL"};
+        QTest::newRow("full line") << QByteArray("Miami^25.5^-80.25^0^120^0^0^Homestead, FL\n")
+                                   << QStringList{"Miami^25.5^-80.25^0^120^0^0^Homestead, FL"};
         QTest::newRow("carriage returns are ignored")
             << QByteArray("Miami^25.5^-80.25^0^120^0^0^A\r\nSLC^41^-112^0^0^0^36^B\r\n")
             << QStringList{"Miami^25.5^-80.25^0^120^0^0^A", "SLC^41^-112^0^0^0^36^B"};
@@ -105,18 +98,17 @@ private slots:
             << QStringList{"miami ^1^2^0^3^0^0^ Lower "};
         QTest::newRow("names in UTF-8")
             << QByteArray("Seattle^47.75^-116.75^0^0^295^0^C\xc5\x93ur d'Al\xc3\xa8ne, ID\n")
-            << QStringList{QString::fromUtf8("Seattle^47.75^-116.75^0^0^295^0^C\xc5\x93ur d'Al\xc3\xa8ne, ID")};
+            << QStringList{QString::fromUtf8(
+                   "Seattle^47.75^-116.75^0^0^295^0^C\xc5\x93ur d'Al\xc3\xa8ne, ID")};
     }
-    void linesBecomePlaces()
-    {
+    void linesBecomePlaces() {
         QFETCH(QByteArray, file);
         QFETCH(QStringList, expected);
         LocationSeeder::seed(writeFile(file));
         QCOMPARE(placeLines(), expected);
     }
 
-    void seedingReplacesEverything()
-    {
+    void seedingReplacesEverything() {
         const QString path = writeFile("Miami^25.5^-80.25^0^120^0^0^A\nSLC^41^-112^0^0^0^36^B\n");
         LocationSeeder::seed(path);
         const QStringList once = placeLines();
@@ -127,16 +119,14 @@ private slots:
         QCOMPARE(placeLines(), once);
     }
 
-    void unreadableFileInsertsNothing_data()
-    {
+    void unreadableFileInsertsNothing_data() {
         QTest::addColumn<bool>("exists");
         QTest::addColumn<QByteArray>("file");
         QTest::newRow("missing") << false << QByteArray();
         QTest::newRow("neither UTF-8 nor ASCII")
             << true << QByteArray("Seattle^47.75^-116.75^0^0^295^0^Coeur d'Al\xe8ne\n");
     }
-    void unreadableFileInsertsNothing()
-    {
+    void unreadableFileInsertsNothing() {
         QFETCH(bool, exists);
         QFETCH(QByteArray, file);
         addUserPlace();
@@ -148,8 +138,7 @@ private slots:
     }
 
     // The shipped file: every line a place, every leg well covered, distances in leg order.
-    void builtInPlaces()
-    {
+    void builtInPlaces() {
         QFile source(PACELOG_SOURCE_DIR "/resources/TreadmillLocations.txt");
         QVERIFY(source.open(QIODevice::ReadOnly));
         const QByteArray text = source.readAll();
