@@ -1,6 +1,7 @@
 // The start-up work on a store that an import filled: N sessions without treadDate, each with
 // its own date, calories and distance texts. Prints the time of the repair on the first start
 // (everything to repair), on the next start (nothing left), and of the place seeding.
+#include "BenchClock.h"
 #include "app/MainMenuViewController.h"
 #include "model/AppDelegate.h"
 #include "model/UserData.h"
@@ -43,33 +44,9 @@ int repaired() {
     return n;
 }
 
-double cpuMilliseconds() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
-
-// Wall-clock and CPU time: the machine is shared, so the CPU figure shows the work itself.
-struct Timing {
-    double wall;
-    double cpu;
-};
-
-Timing timed(const std::function<void()> &work) {
-    QElapsedTimer timer;
-    const double cpuStart = cpuMilliseconds();
-    timer.start();
-    work();
-    return {timer.nsecsElapsed() / 1e6, cpuMilliseconds() - cpuStart};
-}
-
-long peakMegabytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024;
-}
-
 } // namespace
+
+using namespace BenchClock;
 
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);

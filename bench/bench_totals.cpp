@@ -1,6 +1,7 @@
 // The totals screen on a large log: N sessions spread over 25 years. Prints the time of the
 // first load (month, year and lifetime blocks), of picking another date (all three again) and
 // of building the printed report.
+#include "BenchClock.h"
 #include "model/AppDelegate.h"
 #include "model/UserData.h"
 #include "summary/TotalsViewController.h"
@@ -33,33 +34,9 @@ void fill(int n) {
         std::fprintf(stderr, "could not fill the store\n");
 }
 
-double cpuMilliseconds() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
-
-// Wall-clock and CPU time: the machine is shared, so the CPU figure shows the work itself.
-struct Timing {
-    double wall;
-    double cpu;
-};
-
-Timing timed(const std::function<void()> &work) {
-    QElapsedTimer timer;
-    const double cpuStart = cpuMilliseconds();
-    timer.start();
-    work();
-    return {timer.nsecsElapsed() / 1e6, cpuMilliseconds() - cpuStart};
-}
-
-long peakMegabytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024;
-}
-
 } // namespace
+
+using namespace BenchClock;
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
