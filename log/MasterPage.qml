@@ -7,9 +7,6 @@ ScreenPage {
     id: page
     objectName: "MasterViewController"
     title: "Sessions"
-    // Resolved here, beside this page, not where the stack performs the segue.
-    segues: ({ "showDetail": Qt.resolvedUrl("DetailPage.qml") })
-    unwinds: ["unwindToMenu"]
 
     MasterViewController { id: controller }
     Component.onCompleted: {
