@@ -140,6 +140,20 @@ Item {
             compare(TestStore.records("UserData").filter(s => s.distance === "2").length, 1)
         }
 
+        // The wheel offers the session's own year, so turning the month keeps it.
+        function test_wheel_keeps_an_old_year() {
+            TestStore.addSession(1962, 7, 14, "120", "1")
+            const page = openSession(4)
+            const dateField = findChild(page, "dateTextField")
+            compare(dateField.text, "Jul 14, 1962")
+            mouseClick(dateField)
+            const month = findChild(page, "monthWheel")
+            tryVerify(() => month.visible)
+            mouseDrag(month, month.width / 2, month.height / 2, 0, -month.height / month.visibleItemCount,
+                      Qt.LeftButton, Qt.NoModifier, 50)
+            tryCompare(dateField, "text", "Aug 14, 1962", 3000)
+        }
+
         function test_twins_change_neither() {
             const page = openSession(2)
             compare(findChild(page, "caloriesTextField").text, "150")
