@@ -32,7 +32,6 @@ ColumnLayout {
     }
     DayOfWeekRow {
         Layout.fillWidth: true
-        locale: grid.locale
     }
     MonthGrid {
         id: grid
@@ -40,7 +39,6 @@ ColumnLayout {
         Layout.fillWidth: true
         month: calendar.shownMonth
         year: calendar.shownYear
-        locale: Qt.locale()
         delegate: Label {
             required property var model
             objectName: model.month === grid.month ? "day" + model.day : ""

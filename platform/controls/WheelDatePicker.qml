@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -61,6 +62,7 @@ Item {
             Layout.fillWidth: true
             model: 31
             delegate: Label {
+                required property int index
                 text: index + 1
                 horizontalAlignment: Text.AlignHCenter
                 verticalAlignment: Text.AlignVCenter
@@ -74,6 +76,7 @@ Item {
             Layout.fillWidth: true
             model: wheel.lastYear - wheel.firstYear + 1
             delegate: Label {
+                required property int index
                 text: wheel.firstYear + index
                 horizontalAlignment: Text.AlignHCenter
                 verticalAlignment: Text.AlignVCenter
