@@ -85,7 +85,6 @@ QString TestStore::dataDirectory() const {
     return AppDelegate::dataDirectory();
 }
 
-
 void TestStore::setEnvironment(const QString &name, const QString &value) const {
     qputenv(name.toUtf8().constData(), value.toUtf8());
 }
