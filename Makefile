@@ -2,7 +2,7 @@
 PRESET ?= dev
 BUILD  := build/$(PRESET)
 
-.PHONY: deps configure build run test bench clean format
+.PHONY: deps configure build run test bench clean format install
 
 # The presets use Ninja: with CMake 3.25's Makefile generator, Qt 6.4's QML module rules
 # rewrite the moc json file list on every build and touch the metatypes file they declare as
@@ -49,6 +49,12 @@ test: build
 bench:
 	$(MAKE) build PRESET=release
 	for b in build/release/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+# Installs a release build under PREFIX (staged below DESTDIR when that is set).
+PREFIX ?= /usr/local
+install:
+	$(MAKE) build PRESET=release
+	DESTDIR=$(DESTDIR) cmake --install build/release --prefix $(PREFIX)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

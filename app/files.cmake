@@ -8,3 +8,5 @@ list(APPEND PACELOG_QML
     app/Main.qml
     app/MainMenuPage.qml
 )
+# The window's icon, the same file the desktop entry installs.
+list(APPEND PACELOG_RESOURCES resources/desktop/org.pacelog.Pacelog.svg)

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QQmlApplicationEngine>
 #include <QQuickStyle>
 #include <QtQml/qqmlextensionplugin.h>
@@ -14,6 +15,10 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Pacelog"));
     QCoreApplication::setApplicationName(QStringLiteral("Pacelog"));
+    // The desktop entry's name lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.pacelog.Pacelog"));
+    QGuiApplication::setWindowIcon(
+        QIcon(QStringLiteral(":/qt/qml/Pacelog/resources/desktop/org.pacelog.Pacelog.svg")));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Pacelog, a logbook for treadmill workouts"));
