@@ -2,7 +2,7 @@
 PRESET ?= dev
 BUILD  := build/$(PRESET)
 
-.PHONY: deps configure build run test bench clean format install
+.PHONY: deps configure build run test bench clean format install screenshots
 
 # The presets use Ninja: with CMake 3.25's Makefile generator, Qt 6.4's QML module rules
 # rewrite the moc json file list on every build and touch the metatypes file they declare as
@@ -49,6 +49,12 @@ test: build
 bench:
 	$(MAKE) build PRESET=release
 	for b in build/release/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+# A PNG of every page at 390 x 844, light and dark, over a sample log: build/screenshots/.
+screenshots: build
+	rm -rf build/screenshots
+	QT_QPA_PLATFORM=offscreen TZ=America/New_York LANG=en_US.UTF-8 LC_ALL= \
+	    $(BUILD)/pacelog --screenshots build/screenshots
 
 # Installs a release build under PREFIX (staged below DESTDIR when that is set).
 PREFIX ?= /usr/local

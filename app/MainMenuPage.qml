@@ -25,8 +25,8 @@ ScreenPage {
     onAppearing: controller.viewWillAppear()
 
     background: Rectangle {
-        color: "white"
-        Rectangle { visible: page.docked; width: parent.width; height: 1; color: "#cccccc" }
+        color: Look.pageBackground
+        Rectangle { visible: page.docked; width: parent.width; height: 1; color: Look.divider }
     }
 
     // Buttons share one size: a full-width row each, or a quarter of the bar when docked.

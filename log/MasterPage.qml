@@ -13,20 +13,22 @@ ScreenPage {
 
     MasterViewController { id: controller }
     Component.onCompleted: {
-        controller.DarkMode = page.palette.window.hslLightness < 0.5
+        controller.DarkMode = Look.dark
         controller.viewDidLoad()
     }
     onAppearing: controller.viewWillAppear()
     StackView.onDeactivated: controller.viewDidDisappear()
 
     header: ToolBar {
-        background: Rectangle { color: "#f7f7f7" }
+        background: Rectangle { color: Look.barBackground }
         RowLayout {
             anchors.fill: parent
             Item { Layout.fillWidth: true }
             ToolButton {
+                id: sortButton
                 objectName: "SortButtonTapped"
                 text: controller.SortAsc ? "Sort \u2191" : "Sort \u2193"
+                contentItem: Label { text: sortButton.text; color: Look.accent; font.pixelSize: 17 }
                 onClicked: controller.SortButtonTapped()
             }
         }
@@ -52,8 +54,9 @@ ScreenPage {
             text: controller.titleForHeader
             horizontalAlignment: Text.AlignHCenter
             font.bold: true
-            color: controller.DarkMode ? "black" : palette.text
-            background: Rectangle { color: "white" }
+            // A light strip, so the black text the dark appearance asks for stays readable.
+            color: "black"
+            background: Rectangle { color: Look.cellBackground }
         }
         delegate: MasterTableViewCell {
             width: ListView.view.width

@@ -30,7 +30,7 @@ SwipeDelegate {
             text: cell.firstLabel
             font.bold: true
             elide: Text.ElideRight
-            color: cell.darkMode ? "black" : cell.palette.text
+            color: Look.cellText
         }
         Label {
             objectName: "SecondLabel"
@@ -38,7 +38,7 @@ SwipeDelegate {
             text: cell.secondLabel
             font.pixelSize: 12
             elide: Text.ElideRight
-            color: cell.darkMode ? "black" : cell.palette.text
+            color: Look.cellText
         }
     }
 
