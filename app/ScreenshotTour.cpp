@@ -1,6 +1,6 @@
 #include "app/ScreenshotTour.h"
 
-#include "app/SelfTest.h"
+#include "app/SegueRegistry.h"
 #include "log/SessionRules.h"
 #include "model/AppDelegate.h"
 #include "model/Context.h"
@@ -35,10 +35,9 @@ QQuickItem *findStack(QObject *root) {
     return nullptr;
 }
 
-// "qrc:/qt/qml/Pacelog/log/MasterPage.qml" -> "log-MasterPage".
-QString nameOf(const QString &url) {
-    const QString path = QUrl(url).path().section(QStringLiteral("/Pacelog/"), 1);
-    return QString(path).remove(QStringLiteral(".qml")).replace(QLatin1Char('/'), QLatin1Char('-'));
+// "log/MasterPage.qml" -> "log-MasterPage".
+QString nameOf(const QString &page) {
+    return QString(page).remove(QStringLiteral(".qml")).replace(QLatin1Char('/'), QLatin1Char('-'));
 }
 
 } // namespace
@@ -105,12 +104,13 @@ void ScreenshotTour::run() {
     for (const QString &appearance : {QStringLiteral("light"), QStringLiteral("dark")}) {
         Appearance::instance()->force(appearance);
         settle(300);
-        capture(QStringLiteral("app-MainMenuPage-") + appearance);
-        for (const QString &url : SelfTest::pageUrls()) {
+        capture(nameOf(SegueRegistry::menuPage()) + QLatin1Char('-') + appearance);
+        // Every page a segue can open, so a new screen is pictured once it is registered.
+        for (const QString &page : SegueRegistry::pages()) {
             stackValue.property(QStringLiteral("push"))
-                .callWithInstance(stackValue, {QJSValue(url), properties});
+                .callWithInstance(stackValue, {QJSValue(SegueRegistry::url(page)), properties});
             settle(500);
-            capture(nameOf(url) + QLatin1Char('-') + appearance);
+            capture(nameOf(page) + QLatin1Char('-') + appearance);
             stackValue.property(QStringLiteral("pop")).callWithInstance(stackValue, {QJSValue()});
             settle(100);
         }

@@ -27,6 +27,7 @@ QtObject {
     readonly property int buttonBorder: 2
     readonly property int fieldRadius: 5
     readonly property int fieldBorder: 1
+    readonly property color destructive: "#e53935"
     readonly property color toolbarTint: Qt.rgba(92 / 255, 216 / 255, 1, 1)
     readonly property color required: dark ? "#ef5350" : "#c62828"
     readonly property int margin: 16
