@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QHash>
 #include <QImage>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
@@ -92,14 +93,22 @@ void ScreenshotTour::run() {
         return;
     }
     QJSValue stackValue = m_engine->newQObject(stack);
-    // Pages that show one session (the edit screen) get the newest one.
-    FetchRequest newestFirst = UserData::fetchRequest();
-    newestFirst.setSortDescriptors({SortDescriptor(QStringLiteral("treadDate"), false)});
-    const QList<Record> sessions = AppDelegate::shared()->persistentContainer().fetch(newestFirst);
-    QJSValue properties = m_engine->newObject();
-    if (!sessions.isEmpty())
-        properties.setProperty(QStringLiteral("detailItem"),
-                               m_engine->toScriptValue(QVariant::fromValue(sessions.first())));
+    // A page opened with "showDetail" is handed the first record its source screen lists.
+    const QHash<QString, QString> listedBy = {
+        {QStringLiteral("MasterViewController"), QStringLiteral("UserData")},
+        {QStringLiteral("LocationTableViewController"), QStringLiteral("Locations")}};
+    QHash<QString, QJSValue> openedWith;
+    for (const SegueRegistry::Segue &segue : SegueRegistry::segues()) {
+        if (segue.identifier != QLatin1String("showDetail") || !listedBy.contains(segue.source))
+            continue;
+        const QList<Record> records = AppDelegate::shared()->persistentContainer().fetch(
+            FetchRequest(listedBy.value(segue.source)));
+        QJSValue properties = m_engine->newObject();
+        if (!records.isEmpty())
+            properties.setProperty(QStringLiteral("detailItem"),
+                                   m_engine->toScriptValue(QVariant::fromValue(records.first())));
+        openedWith.insert(segue.page, properties);
+    }
 
     for (const QString &appearance : {QStringLiteral("light"), QStringLiteral("dark")}) {
         Appearance::instance()->force(appearance);
@@ -108,7 +117,8 @@ void ScreenshotTour::run() {
         // Every page a segue can open, so a new screen is pictured once it is registered.
         for (const QString &page : SegueRegistry::pages()) {
             stackValue.property(QStringLiteral("push"))
-                .callWithInstance(stackValue, {QJSValue(SegueRegistry::url(page)), properties});
+                .callWithInstance(stackValue, {QJSValue(SegueRegistry::url(page)),
+                                               openedWith.value(page, m_engine->newObject())});
             settle(500);
             capture(nameOf(page) + QLatin1Char('-') + appearance);
             stackValue.property(QStringLiteral("pop")).callWithInstance(stackValue, {QJSValue()});

@@ -19,7 +19,7 @@ public:
     bool dark() const;
     // "light" or "dark" forces that appearance, "" follows the system again; false for any
     // other text.
-    bool force(const QString &name);
+    Q_INVOKABLE bool force(const QString &name);
     static bool systemIsDark();
 
 signals:

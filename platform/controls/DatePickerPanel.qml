@@ -47,14 +47,14 @@ Rectangle {
                     objectName: "todayClick"
                     text: "Today"
                     palette.buttonText: Look.toolbarTint
-                    contentItem: Label { text: "Today"; color: Look.toolbarTint; font.bold: true }
+                    contentItem: Label { text: "Today"; color: Look.toolbarTint; font.bold: true; verticalAlignment: Text.AlignVCenter }
                     onClicked: panel.todayClicked()
                 }
                 Item { Layout.fillWidth: true }
                 ToolButton {
                     objectName: "doneClick"
                     text: "Done"
-                    contentItem: Label { text: "Done"; color: Look.toolbarTint; font.bold: true }
+                    contentItem: Label { text: "Done"; color: Look.toolbarTint; font.bold: true; verticalAlignment: Text.AlignVCenter }
                     onClicked: panel.doneClicked()
                 }
             }
