@@ -26,6 +26,8 @@ ScreenPage {
         horizontalAlignment: Text.AlignHCenter
         font.bold: true
         color: screen.headerColor
+        // In the dark appearance a light strip keeps the black header text readable.
+        background: Rectangle { color: Look.dark ? Look.cellBackground : Look.pageBackground }
     }
 
     ListView {
