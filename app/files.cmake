@@ -9,4 +9,5 @@ list(APPEND PACELOG_QML
     app/AppRoot.qml
     app/Main.qml
     app/MainMenuPage.qml
+    app/RateSharePage.qml
 )

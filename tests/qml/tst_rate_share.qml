@@ -1,0 +1,58 @@
+import QtQuick
+import QtTest
+import Pacelog
+import PacelogTest
+
+Item {
+    id: window
+    width: 390
+    height: 844
+
+    AppRoot {
+        id: app
+        anchors.fill: parent
+    }
+
+    AppTestCase {
+        name: "RateShare"
+        app: app
+
+        function tapRow(page, row) {
+            const table = findChild(page, "tableView")
+            tryVerify(() => table.itemAtIndex(row) !== null)
+            mouseClick(table.itemAtIndex(row))
+        }
+
+        function test_rate_share_and_feedback() {
+            const page = open("RateShareButton", "RateShareTableViewController")
+            compare(findChild(page, "tableView").count, 5)
+
+            const log = TestStore.dataDirectory() + "/opened.txt"
+            TestStore.setEnvironment("PACELOG_URL_LOG", log)
+            tapRow(page, 0)
+            tapRow(page, 3)
+            TestStore.setEnvironment("PACELOG_URL_LOG", "")
+            const opened = TestStore.readFile(log).trim().split("\n")
+            compare(opened.length, 2)
+            verify(opened[0].endsWith("?action=write-review"), opened[0])
+            compare(opened[1], page.controller.website)
+
+            tapRow(page, 2)
+            const sheet = findChild(app, "shareSheet")
+            tryVerify(() => sheet.visible)
+            compare(sheet.items, [page.controller.instructions, page.controller.website])
+            mouseClick(findChild(sheet, "Close"))
+            tryVerify(() => !sheet.visible)
+
+            TestStore.setEnvironment("PACELOG_MAILER", "/nonexistent/mailer")
+            tapRow(page, 4)
+            TestStore.setEnvironment("PACELOG_MAILER", "")
+            const alert = findChild(app, "alert")
+            tryVerify(() => alert.visible)
+            compare(alert.title, "Can't Send Email")
+            compare(alert.text, "Your Device is not able to send Email.")
+            mouseClick(findChild(alert, "OK"))
+            tryVerify(() => !alert.visible)
+        }
+    }
+}
