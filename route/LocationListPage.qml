@@ -56,7 +56,13 @@ TableScreen {
             ToolButton {
                 objectName: "addLocation"
                 text: "+"
-                font.pixelSize: 22
+                contentItem: Label {
+                    text: "+"
+                    color: "#1565c0"
+                    font.pixelSize: 26
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
+                }
                 onClicked: controller.addLocation()
             }
         }
