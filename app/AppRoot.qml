@@ -110,6 +110,7 @@ Item {
     }
 
     RatingPromptPopup {}
+    ShareSheetPopup {}
 
     Dialog {
         id: alert

@@ -6,6 +6,10 @@ const QList<SegueRegistry::Segue> &SegueRegistry::segues() {
         {"MainMenuViewController", "showAddSession", "log/EnterTreadmillDataPage.qml"},
         {"MainMenuViewController", "showTotals", "summary/TotalsPage.qml"},
         {"MainMenuViewController", "showSettings", "model/DefaultSettingsPage.qml"},
+        {"MainMenuViewController", "showLocationList", "route/LocationListPage.qml"},
+        {"MainMenuViewController", "showRateShare", "app/RateSharePage.qml"},
+        {"LocationTableViewController", "showDetail", "route/EditLocationPage.qml"},
+        {"LocationTableViewController", "showAddLocation", "route/LocationPage.qml"},
         {"MasterViewController", "showDetail", "log/DetailPage.qml"},
     };
     return table;

@@ -3,3 +3,15 @@ list(APPEND PACELOG_SOURCES
     route/RouteLegs.cpp route/RouteLegs.h
 )
 list(APPEND PACELOG_RESOURCES resources/TreadmillLocations.txt)
+# The place list and its add and edit screens.
+list(APPEND PACELOG_SOURCES
+    route/EditLocationViewController.cpp route/EditLocationViewController.h
+    route/LocationTableViewController.cpp route/LocationTableViewController.h
+    route/LocationViewController.cpp route/LocationViewController.h
+)
+list(APPEND PACELOG_QML
+    route/EditLocationPage.qml
+    route/LocationListPage.qml
+    route/LocationPage.qml
+    route/PlaceForm.qml
+)

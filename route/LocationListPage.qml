@@ -1,0 +1,85 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Pacelog
+
+TableScreen {
+    id: page
+    objectName: "LocationTableViewController"
+    title: "Locations"
+    readonly property alias controller: controller
+
+    LocationTableViewController { id: controller }
+    Component.onCompleted: controller.viewDidLoad()
+    onAppearing: controller.viewWillAppear()
+
+    // The leg selector in the bar above the list, with the add control beside it.
+    header: ToolBar {
+        background: Rectangle { color: "#f7f7f7" }
+        RowLayout {
+            anchors.fill: parent
+            anchors.leftMargin: 8
+            RowLayout {
+                id: segment
+                objectName: "segment"
+                readonly property int currentIndex: controller.selectedSegmentIndex
+                readonly property color tint: Qt.rgba(0, 0.15, 0.65, 1)
+                Layout.fillWidth: true
+                spacing: 0
+                Repeater {
+                    model: controller.segmentItems
+                    Button {
+                        id: legButton
+                        required property string modelData
+                        required property int index
+                        objectName: modelData
+                        Layout.fillWidth: true
+                        Layout.preferredWidth: 1 // four equal parts
+                        implicitHeight: 34
+                        flat: true
+                        font.capitalization: Font.MixedCase
+                        contentItem: Label {
+                            text: legButton.modelData
+                            horizontalAlignment: Text.AlignHCenter
+                            verticalAlignment: Text.AlignVCenter
+                            color: legButton.index === segment.currentIndex ? "white" : segment.tint
+                        }
+                        background: Rectangle {
+                            border.width: 1
+                            border.color: segment.tint
+                            color: legButton.index === segment.currentIndex ? segment.tint : "white"
+                        }
+                        onClicked: page.controller.segmentedControlActionWithSender(legButton.index)
+                    }
+                }
+            }
+            ToolButton {
+                objectName: "addLocation"
+                text: "+"
+                contentItem: Label {
+                    text: "+"
+                    color: "#1565c0"
+                    font.pixelSize: 26
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
+                }
+                onClicked: controller.addLocation()
+            }
+        }
+    }
+
+    headerText: controller.titleForHeader
+    model: controller.LocationList
+    delegate: SubtitleTableCell {
+        id: cell
+        required property int index
+        required property string textLabel
+        required property string detailTextLabel
+        width: page.tableView.width
+        text: cell.textLabel
+        detailText: cell.detailTextLabel
+        deletable: true
+        onClicked: if (cell.tapped()) page.controller.selectRow(cell.index)
+        onDeleteTapped: page.controller.deleteRow(cell.index)
+    }
+}

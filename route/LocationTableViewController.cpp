@@ -1,0 +1,135 @@
+#include "route/LocationTableViewController.h"
+
+#include "model/AppDelegate.h"
+#include "platform/Formatting.h"
+#include "platform/Navigator.h"
+#include "platform/NumberReading.h"
+#include "route/RouteLegs.h"
+
+#include <QDebug>
+
+LocationTableViewController::LocationTableViewController(QObject *parent)
+    : QObject(parent), m_rows(new RowListModel(this, {QStringLiteral("textLabel"),
+                                                      QStringLiteral("detailTextLabel")})) {
+    connect(m_rows, &RowListModel::countChanged, this,
+            &LocationTableViewController::titleForHeaderChanged);
+}
+
+QStringList LocationTableViewController::segmentItems() const {
+    QStringList keys;
+    for (const RouteLeg &leg : RouteLegs::all())
+        keys << leg.key;
+    return keys;
+}
+
+QString LocationTableViewController::titleForHeader() const {
+    return QStringLiteral("Total # of Locations: ") + QString::number(m_rows->count());
+}
+
+int LocationTableViewController::initialSegmentIndex(double distanceTotal) {
+    if (distanceTotal < 2450)
+        return 0;
+    if (distanceTotal < 3290)
+        return 1;
+    if (distanceTotal < 6545)
+        return 2;
+    if (distanceTotal < 8288)
+        return 3;
+    return 0;
+}
+
+QString LocationTableViewController::titleFor(const Locations &place) {
+    if (!RouteLegs::byKey(place.fromCity()))
+        return QString();
+    return QStringLiteral("From: ") + place.fromCity() + QStringLiteral(" To: ") + place.name();
+}
+
+QString LocationTableViewController::detailFor(const Locations &place) {
+    const RouteLeg *leg = RouteLegs::byKey(place.fromCity());
+    if (!leg)
+        return QString();
+    return QStringLiteral("Lat: ") + Formatting::shortestFloat(place.latitude()) +
+           QStringLiteral(" Long: ") + Formatting::shortestFloat(place.longitude()) +
+           QStringLiteral(" Miles From: ") +
+           Formatting::shortestFloat(place.value(leg->distanceKey).toFloat());
+}
+
+void LocationTableViewController::viewDidLoad() {
+    Context &context = AppDelegate::shared()->persistentContainer();
+    FetchRequest request = UserData::fetchRequest();
+    request.sortBy(QStringLiteral("year"), false)
+        .sortBy(QStringLiteral("imonth"), false)
+        .sortBy(QStringLiteral("iday"), false);
+    QString error;
+    m_resultsLTD = context.fetchAs<UserData>(request, &error);
+    if (!error.isEmpty())
+        qWarning().noquote() << error;
+    m_recordCount = int(m_resultsLTD.size());
+    emit recordCountChanged();
+    // The unit setting is not consulted: the boundaries are the same numbers in either unit.
+    double distanceTotal = 0;
+    for (const UserData &session : std::as_const(m_resultsLTD))
+        distanceTotal += NumberReading::leadingNumber(session.distance());
+    m_selectedSegmentIndex = initialSegmentIndex(distanceTotal);
+    emit selectedSegmentIndexChanged();
+    loadLocations();
+}
+
+void LocationTableViewController::viewWillAppear() {
+    loadLocations();
+}
+
+void LocationTableViewController::segmentedControlActionWithSender(int index) {
+    if (index != m_selectedSegmentIndex) {
+        m_selectedSegmentIndex = index;
+        emit selectedSegmentIndexChanged();
+    }
+    loadLocations();
+}
+
+void LocationTableViewController::unwindToLocationsWithSegue() {
+    loadLocations();
+}
+
+void LocationTableViewController::loadLocations() {
+    Context &managedObjectContext = AppDelegate::shared()->persistentContainer();
+    FetchRequest request = Locations::fetchRequest();
+    const QList<RouteLeg> &legs = RouteLegs::all();
+    if (m_selectedSegmentIndex >= 0 && m_selectedSegmentIndex < legs.size()) {
+        const RouteLeg &leg = legs.at(m_selectedSegmentIndex);
+        request.where(QStringLiteral("fromCity=%@"), leg.key).sortBy(leg.distanceKey, true);
+    }
+    QString error;
+    m_locationList = managedObjectContext.fetchAs<Locations>(request, &error);
+    if (!error.isEmpty())
+        qWarning().noquote() << error;
+    QList<QVariantMap> rows;
+    rows.reserve(m_locationList.size());
+    for (const Locations &place : std::as_const(m_locationList))
+        rows.append({{QStringLiteral("textLabel"), titleFor(place)},
+                     {QStringLiteral("detailTextLabel"), detailFor(place)}});
+    m_rows->setRows(rows);
+    emit titleForHeaderChanged();
+}
+
+void LocationTableViewController::deleteRow(int row) {
+    if (row < 0 || row >= m_locationList.size())
+        return;
+    AppDelegate::shared()->persistentContainer().remove(m_locationList.at(row));
+    // A failed save here stops the program, as the store's rules say for swipe deletions.
+    AppDelegate::shared()->saveChanges();
+    m_locationList.removeAt(row);
+    m_rows->removeRow(row);
+    emit titleForHeaderChanged();
+}
+
+void LocationTableViewController::selectRow(int row) {
+    if (row < 0 || row >= m_locationList.size())
+        return;
+    Navigator::instance()->performSegue(QStringLiteral("showDetail"),
+                                        QVariant::fromValue<Record>(m_locationList.at(row)));
+}
+
+void LocationTableViewController::addLocation() {
+    Navigator::instance()->performSegue(QStringLiteral("showAddLocation"));
+}

@@ -1,0 +1,85 @@
+#include "app/RateShareTableViewController.h"
+#include "doubles/RecordingMailComposer.h"
+#include "platform/AlertPresenter.h"
+#include "platform/AppLinks.h"
+#include "platform/ShareSheet.h"
+
+#include <QtTest>
+
+class RateShareTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        AlertPresenter::instance()->clear();
+        ShareSheet::instance()->dismiss();
+        ShareSheet::instance()->setTargetCheck({});
+    }
+
+    void rateAddress_data() {
+        QTest::addColumn<QString>("storePage");
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("plain store page")
+            << "https://apps.apple.com/app/pacelog/id123"
+            << "https://apps.apple.com/app/pacelog/id123?action=write-review";
+        QTest::newRow("earlier query dropped")
+            << "https://apps.apple.com/app/pacelog/id123?mt=8&action=open"
+            << "https://apps.apple.com/app/pacelog/id123?action=write-review";
+        QTest::newRow("no address, nothing opens") << ""
+                                                   << "";
+    }
+    void rateAddress() {
+        QFETCH(QString, storePage);
+        QFETCH(QString, opened);
+        QCOMPARE(RateShareTableViewController::rateUrl(QUrl(storePage)).toString(), opened);
+    }
+
+    void rows() {
+        RecordingMailComposer mail;
+        RateShareTableViewController screen;
+        QCOMPARE(screen.rowTitles().size(), 5);
+        screen.didSelectRow(1);
+        QCOMPARE(ShareSheet::instance()->items(), QStringList{AppLinks::storePage().toString()});
+        screen.didSelectRow(2);
+        QCOMPARE(ShareSheet::instance()->items(),
+                 (QStringList{"Click the following link to visit the Pacelog App website",
+                              AppLinks::webPage()}));
+        screen.didSelectRow(4);
+        QCOMPARE(mail.sent.size(), 1);
+        QCOMPARE(mail.sent.first().recipients, QStringList{AppLinks::contactEmail()});
+        QCOMPARE(mail.sent.first().subject, QString());
+        QCOMPARE(mail.sent.first().body, "<p>Enter your comments about Pacelog app below: </p>");
+        QVERIFY(mail.sent.first().bodyIsHtml);
+        QVERIFY(!AlertPresenter::instance()->showing());
+    }
+
+    void alertsWithoutTargets_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("store link") << 1 << "Can't Send Text Message"
+                                    << "Your Device is not able to send text messages.";
+        QTest::newRow("invitation") << 2 << "Can't Send Text Message"
+                                    << "Your Device is not able to send text messages.";
+        QTest::newRow("feedback") << 4 << "Can't Send Email"
+                                  << "Your Device is not able to send Email.";
+    }
+    void alertsWithoutTargets() {
+        QFETCH(int, row);
+        QFETCH(QString, title);
+        QFETCH(QString, message);
+        // No mail program and nothing to share to.
+        qputenv("PACELOG_MAILER", "/nonexistent/mailer");
+        ShareSheet::instance()->setTargetCheck([] { return false; });
+        RateShareTableViewController screen;
+        screen.didSelectRow(row);
+        QCOMPARE(AlertPresenter::instance()->title(), title);
+        QCOMPARE(AlertPresenter::instance()->message(), message);
+        QCOMPARE(AlertPresenter::instance()->buttons(), QStringList{"OK"});
+        QVERIFY(!ShareSheet::instance()->showing());
+        qunsetenv("PACELOG_MAILER");
+    }
+};
+
+QTEST_MAIN(RateShareTest)
+#include "tst_rate_share.moc"

@@ -1,0 +1,232 @@
+#include "model/AppDelegate.h"
+#include "model/Locations.h"
+#include "model/UserData.h"
+#include "platform/AlertPresenter.h"
+#include "platform/Navigator.h"
+#include "route/EditLocationViewController.h"
+#include "route/LocationTableViewController.h"
+#include "route/LocationViewController.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// A place in the test tables: "leg^name^latitude^longitude^miles on its own leg".
+static Locations place(const QString &spec) {
+    const QStringList f = spec.split('^');
+    Locations p;
+    p.setFromCity(f.at(0));
+    p.setName(f.at(1));
+    p.setLatitude(f.at(2).toFloat());
+    p.setLongitude(f.at(3).toFloat());
+    if (f.at(0) == "Miami" || f.at(0) == "SLC" || f.at(0) == "Seattle" || f.at(0) == "Bangor")
+        p.setValue("milesFrom" + f.at(0), f.at(4).toFloat());
+    return p;
+}
+
+// What the store holds, one "leg^name^latitude^longitude^Miami^SLC^Seattle^Bangor" per place.
+static QStringList stored() {
+    QStringList out;
+    const auto all =
+        AppDelegate::shared()->persistentContainer().fetchAs<Locations>(Locations::fetchRequest());
+    for (const Locations &p : all) {
+        QStringList f{p.fromCity(), p.name()};
+        for (const char *key : {"latitude", "longitude", "milesFromMiami", "milesFromSLC",
+                                "milesFromSeattle", "milesFromBangor"})
+            f << QString::number(p.value(key).toFloat());
+        out << f.join('^');
+    }
+    return out;
+}
+
+class PlacesTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> m_dir;
+
+    void store(const QStringList &places) {
+        Context &context = AppDelegate::shared()->persistentContainer();
+        for (const QString &spec : places) {
+            Locations p = place(spec);
+            QVERIFY(context.insert(p));
+        }
+        QVERIFY(context.save());
+    }
+
+private slots:
+    void init() {
+        m_dir = std::make_unique<QTemporaryDir>();
+        AppDelegate::setDataDirectory(m_dir->path());
+        AlertPresenter::instance()->clear();
+    }
+
+    void initialLeg_data() {
+        QTest::addColumn<QStringList>("distances");
+        QTest::addColumn<int>("index");
+        QTest::newRow("no sessions: Miami") << QStringList{} << 0;
+        QTest::newRow("2449: Miami") << QStringList{"2000", "449"} << 0;
+        QTest::newRow("2450: SLC") << QStringList{"2449.5", "0.5"} << 1;
+        QTest::newRow("6545: Bangor") << QStringList{"6545"} << 3;
+        QTest::newRow("9000: Miami again") << QStringList{"9000 miles"} << 0;
+    }
+    void initialLeg() {
+        QFETCH(QStringList, distances);
+        QFETCH(int, index);
+        Context &context = AppDelegate::shared()->persistentContainer();
+        for (const QString &distance : distances) {
+            UserData session;
+            session.setDistance(distance);
+            QVERIFY(context.insert(session));
+        }
+        QVERIFY(context.save());
+        LocationTableViewController list;
+        list.viewDidLoad();
+        QCOMPARE(list.selectedSegmentIndex(), index);
+        QCOMPARE(list.recordCount(), distances.size());
+    }
+
+    void rowTexts_data() {
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("detail");
+        QTest::newRow("Tacoma") << "Seattle^Tacoma^47.6^-122.3^120.5"
+                                << "From: Seattle To: Tacoma"
+                                << "Lat: 47.6 Long: -122.3 Miles From: 120.5";
+        QTest::newRow("whole miles") << "Bangor^Portland^43.66^-70.25^100"
+                                     << "From: Bangor To: Portland"
+                                     << "Lat: 43.66 Long: -70.25 Miles From: 100.0";
+        QTest::newRow("unknown leg") << "Tulsa^Nowhere^36^-96^5"
+                                     << ""
+                                     << "";
+    }
+    void rowTexts() {
+        QFETCH(QString, place);
+        QFETCH(QString, title);
+        QFETCH(QString, detail);
+        QCOMPARE(LocationTableViewController::titleFor(::place(place)), title);
+        QCOMPARE(LocationTableViewController::detailFor(::place(place)), detail);
+    }
+
+    void legsOrderCountsAndDelete() {
+        store({"Seattle^C^47^-120^300", "Seattle^A^47^-122^12.5", "Seattle^B^47^-121^120",
+               "SLC^Ogden^41.2^-112^36", "seattle^Wrong case^1^1^1"});
+        LocationTableViewController list;
+        list.viewDidLoad();
+        list.segmentedControlActionWithSender(2);
+        QAbstractItemModel *rows = list.LocationList();
+        const int role = rows->roleNames().key("textLabel");
+        QStringList titles;
+        for (int row = 0; row < rows->rowCount(); ++row)
+            titles << rows->data(rows->index(row, 0), role).toString();
+        QCOMPARE(titles, (QStringList{"From: Seattle To: A", "From: Seattle To: B",
+                                      "From: Seattle To: C"}));
+        QCOMPARE(list.titleForHeader(), "Total # of Locations: 3");
+
+        list.segmentedControlActionWithSender(3);
+        QCOMPARE(list.titleForHeader(), "Total # of Locations: 0");
+        list.segmentedControlActionWithSender(1);
+        QCOMPARE(list.titleForHeader(), "Total # of Locations: 1");
+        list.deleteRow(0);
+        QCOMPARE(list.titleForHeader(), "Total # of Locations: 0");
+        list.viewWillAppear();
+        QCOMPARE(list.titleForHeader(), "Total # of Locations: 0");
+        QCOMPARE(stored().size(), 4);
+    }
+
+    void add_data() {
+        QTest::addColumn<QStringList>("fields"); // name, latitude, longitude, leg, miles
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("alert");
+        QTest::newRow("SLC insert") << QStringList{"Ogden", "41.2", "-111.97", "SLC", "42"}
+                                    << QStringList{"SLC^Ogden^41.2^-111.97^0^42^0^0"} << "";
+        QTest::newRow("empty name")
+            << QStringList{"", "41.2", "-111.97", "SLC", "42"} << QStringList{} << "";
+        QTest::newRow("empty miles")
+            << QStringList{"Ogden", "41.2", "-111.97", "SLC", ""} << QStringList{} << "";
+        QTest::newRow("no leg") << QStringList{"Ogden", "41.2", "-111.97", "", "42"}
+                                << QStringList{} << "";
+        QTest::newRow("leg not a key")
+            << QStringList{"Ogden", "41.2", "-111.97", "slc", "42"} << QStringList{} << "";
+        QTest::newRow("latitude not a number")
+            << QStringList{"Ogden", "41,2", "-111.97", "SLC", "42"} << QStringList{}
+            << "The latitude is not a number.";
+        QTest::newRow("miles not a number")
+            << QStringList{"Ogden", "41.2", "-111.97", "SLC", "42 mi"} << QStringList{}
+            << "The miles is not a number.";
+    }
+    void add() {
+        QFETCH(QStringList, fields);
+        QFETCH(QStringList, expected);
+        QFETCH(QString, alert);
+        QSignalSpy segues(Navigator::instance(), &Navigator::segueRequested);
+        LocationViewController screen;
+        screen.CityNameTextField()->setText(fields.at(0));
+        screen.LatitudeTextField()->setText(fields.at(1));
+        screen.LongitudeTextField()->setText(fields.at(2));
+        screen.FromCityTextField()->setText(fields.at(3));
+        screen.MileFromTextField()->setText(fields.at(4));
+        screen.SaveLocation();
+        QCOMPARE(stored(), expected);
+        QCOMPARE(AlertPresenter::instance()->message(), alert);
+        // A refused number keeps the screen open so the field can be corrected.
+        QCOMPARE(segues.size(), alert.isEmpty() ? 1 : 0);
+        if (!alert.isEmpty())
+            return;
+        QCOMPARE(segues.first().first().toString(), "unwindToLocations");
+    }
+
+    void edit_data() {
+        QTest::addColumn<QStringList>("places"); // the first one is opened
+        QTest::addColumn<QStringList>("fields"); // name, latitude, longitude, leg, miles
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("rename") << QStringList{"Seattle^Tacoma^47.6^-122.3^120.5"}
+                                << QStringList{"Tacoma Dome", "47.6", "-122.3", "Seattle", "121"}
+                                << QStringList{"Seattle^Tacoma Dome^47.6^-122.3^0^0^121^0"};
+        QTest::newRow("Miami to SLC") << QStringList{"Miami^Ocala^29.19^-82.14^300"}
+                                      << QStringList{"Ocala", "29.19", "-82.14", "SLC", "120"}
+                                      << QStringList{"SLC^Ocala^29.19^-82.14^300^120^0^0"};
+        QTest::newRow("lower-case leg saves nothing")
+            << QStringList{"Seattle^Tacoma^47.6^-122.3^120.5"}
+            << QStringList{"Tacoma Dome", "47.6", "-122.3", "seattle", "121"}
+            << QStringList{"Seattle^Tacoma^47.6^-122.3^0^0^120.5^0"};
+        QTest::newRow("latitude not a number is cleared")
+            << QStringList{"Seattle^Tacoma^47.6^-122.3^120.5"}
+            << QStringList{"Tacoma Dome", "north", "-122.3", "Seattle", "120.5"}
+            << QStringList{"Seattle^Tacoma Dome^0^-122.3^0^0^120.5^0"};
+        QTest::newRow("two places with one name save nothing")
+            << QStringList{"Bangor^Augusta^44.3^-69.8^90", "Bangor^Augusta^44.4^-69.7^95"}
+            << QStringList{"Augusta ME", "44.3", "-69.8", "Bangor", "91"}
+            << QStringList{"Bangor^Augusta^44.3^-69.8^0^0^0^90",
+                           "Bangor^Augusta^44.4^-69.7^0^0^0^95"};
+    }
+    void edit() {
+        QFETCH(QStringList, places);
+        QFETCH(QStringList, fields);
+        QFETCH(QStringList, expected);
+        store(places);
+        QSignalSpy segues(Navigator::instance(), &Navigator::segueRequested);
+        EditLocationViewController screen;
+        screen.setDetailItem(QVariant::fromValue<Record>(
+            AppDelegate::shared()->persistentContainer().fetch(Locations::fetchRequest()).first()));
+        const QStringList opened = places.first().split('^');
+        QCOMPARE(screen.MilesFromTextField()->text().toFloat(), opened.at(4).toFloat());
+        screen.CityNameTextField()->setText(fields.at(0));
+        screen.LatitudeTextField()->setText(fields.at(1));
+        screen.LongitudeTextField()->setText(fields.at(2));
+        screen.FromCityTextField()->setText(fields.at(3));
+        screen.MilesFromTextField()->setText(fields.at(4));
+        screen.SaveLocation();
+        QCOMPARE(stored(), expected);
+        QCOMPARE(segues.size(), 1);
+        QCOMPARE(segues.first().first().toString(), "unwindToLocations");
+    }
+
+    void editOfUnknownLegShowsNoMiles() {
+        EditLocationViewController screen;
+        screen.setDetailItem(QVariant::fromValue<Record>(place("Tulsa^Nowhere^36^-96^5")));
+        QCOMPARE(screen.LatitudeTextField()->text(), "36.0");
+        QCOMPARE(screen.MilesFromTextField()->text(), "");
+    }
+};
+
+QTEST_MAIN(PlacesTest)
+#include "tst_places.moc"
