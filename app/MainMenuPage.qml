@@ -14,6 +14,7 @@ ScreenPage {
         "showList": "../log/MasterPage.qml",
         "showAddSession": "../log/EnterTreadmillDataPage.qml",
         "showTotals": "../summary/TotalsPage.qml",
+        "showMilesSummary": "../summary/YearlyPage.qml",
         "showSettings": "../model/DefaultSettingsPage.qml"
     })
     property bool docked: false
@@ -73,6 +74,11 @@ ScreenPage {
                 objectName: "TotalsButton"
                 outlet: controller.TotalsButton
                 onClicked: Navigator.performSegue("showTotals")
+            }
+            MenuButton {
+                objectName: "MilesSummaryButton"
+                outlet: controller.MilesSummaryButton
+                onClicked: Navigator.performSegue("showMilesSummary")
             }
             MenuButton {
                 objectName: "DefaultSettingsButton"

@@ -63,8 +63,8 @@ void MonthlyTableViewController::viewDidLoad() {
     for (int r = 0; r < MonthDisplay.size(); ++r) {
         const auto cell =
             MonthlyTableViewCell::forMonth(MonthDisplay.at(r), m_selectedYear, m_sums[r], miles);
-        rows.append({{QStringLiteral("DateLabel"), cell.DateLabel},
-                     {QStringLiteral("MilesLabel"), cell.MilesLabel}});
+        rows.append({{QStringLiteral("dateLabel"), cell.DateLabel},
+                     {QStringLiteral("milesLabel"), cell.MilesLabel}});
         bars.append({MonthDisplay.at(r).left(3), m_sums[r], r});
     }
     m_rows->setRows(rows);

@@ -136,7 +136,7 @@ void YearlyTableViewController::reloadData() {
     QList<DistanceBars::Bar> bars(m_yearArray.size());
     for (int r = 0; r < m_yearArray.size(); ++r) {
         const YearlyData &record = m_yearArray.at(r);
-        rows.append({{QStringLiteral("DateLabel"), YearlyTableViewCell::DateLabel(record, miles)},
+        rows.append({{QStringLiteral("dateLabel"), YearlyTableViewCell::DateLabel(record, miles)},
                      {QStringLiteral("year"), int(record.year())},
                      {QStringLiteral("imonth"), int(record.imonth())}});
         // The chart reads oldest to newest whichever way the table is sorted.

@@ -11,5 +11,8 @@ list(APPEND PACELOG_SOURCES
     summary/YearlyTableViewController.cpp summary/YearlyTableViewController.h
 )
 list(APPEND PACELOG_QML
+    summary/DailyPage.qml
+    summary/MonthlyPage.qml
     summary/TotalsPage.qml
+    summary/YearlyPage.qml
 )

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import Pacelog
@@ -29,7 +30,7 @@ Rectangle {
         font.pixelSize: 13
     }
 
-    Row {
+    Item {
         id: plot
         anchors.top: captionLabel.bottom
         anchors.bottom: parent.bottom
@@ -38,7 +39,7 @@ Rectangle {
         anchors.margins: 8
         readonly property real barWidth: bars.count > 0 ? width / bars.count : width
         // Narrow bars turn their captions upright and leave the figures to the table.
-        readonly property bool narrow: barWidth < 34
+        readonly property bool narrow: barWidth < 28
 
         Repeater {
             id: bars
@@ -48,7 +49,9 @@ Rectangle {
                 required property string valueText
                 required property real fraction
                 required property int row
+                required property int index
                 objectName: "bar" + label
+                x: index * plot.barWidth
                 width: plot.barWidth
                 height: plot.height
 

@@ -138,7 +138,7 @@ private slots:
         c.viewDidLoad();
         for (int i = 0; i < sortTaps; ++i)
             c.SortButtonTapped();
-        QCOMPARE(column(c.YearArray(), QStringLiteral("DateLabel")), rows);
+        QCOMPARE(column(c.YearArray(), QStringLiteral("dateLabel")), rows);
         QCOMPARE(storedYears(), stored);
         QCOMPARE(c.recordCount(), qint64(sessions.size()));
         QCOMPARE(c.titleForHeader(), QString::number(rows.size()) + " Years Logged So Far");
@@ -190,13 +190,13 @@ private slots:
 
         MonthlyTableViewController c;
         c.viewDidLoad();
-        const Texts labels = column(c.monthRows(), QStringLiteral("MilesLabel"));
+        const Texts labels = column(c.monthRows(), QStringLiteral("milesLabel"));
         QCOMPARE(labels.size(), 12);
         for (int m = 1; m <= 12; ++m)
             QCOMPARE(labels.at(m - 1), m == month        ? milesLabel
                                        : unit == "Miles" ? "Miles = 0.000"
                                                          : "km = 0.000");
-        const Texts dates = column(c.monthRows(), QStringLiteral("DateLabel"));
+        const Texts dates = column(c.monthRows(), QStringLiteral("dateLabel"));
         QCOMPARE(dates.first(), QStringLiteral("January 2023"));
         QCOMPARE(dates.last(), QStringLiteral("December 2023"));
         QCOMPARE(c.titleForHeader(), QStringLiteral("12 Months Logged in This Year"));
