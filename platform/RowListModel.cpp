@@ -1,27 +1,36 @@
 #include "platform/RowListModel.h"
 
-RowListModel::RowListModel(QObject *parent) : QAbstractListModel(parent) {}
-
-void RowListModel::setRows(const QList<QVariantMap> &rows) {
-    beginResetModel();
-    m_rows = rows;
-    m_roles.clear();
-    int role = Qt::UserRole + 1;
-    if (!m_rows.isEmpty()) {
-        for (auto it = m_rows.first().cbegin(); it != m_rows.first().cend(); ++it)
-            m_roles.insert(role++, it.key().toUtf8());
-    }
-    endResetModel();
-    emit countChanged();
+RowListModel::RowListModel(QObject *parent, const QStringList &roles) : QAbstractListModel(parent) {
+    addRoles(roles);
 }
 
-void RowListModel::removeRow(int row) {
+void RowListModel::addRoles(const QStringList &keys) {
+    for (const QString &key : keys) {
+        const QByteArray name = key.toUtf8();
+        if (!m_roles.contains(name))
+            m_roles.append(name);
+    }
+}
+
+void RowListModel::setRows(const QList<QVariantMap> &rows) {
+    const bool countChanges = rows.size() != m_rows.size();
+    beginResetModel();
+    m_rows = rows;
+    for (const QVariantMap &row : rows)
+        addRoles(row.keys());
+    endResetModel();
+    if (countChanges)
+        emit countChanged();
+}
+
+bool RowListModel::removeRow(int row) {
     if (row < 0 || row >= m_rows.size())
-        return;
-    beginRemoveRows({}, row, row);
+        return false;
+    beginRemoveRows(QModelIndex(), row, row);
     m_rows.removeAt(row);
     endRemoveRows();
     emit countChanged();
+    return true;
 }
 
 int RowListModel::rowCount(const QModelIndex &parent) const {
@@ -29,11 +38,17 @@ int RowListModel::rowCount(const QModelIndex &parent) const {
 }
 
 QVariant RowListModel::data(const QModelIndex &index, int role) const {
-    if (!index.isValid() || index.row() >= m_rows.size())
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
-    return m_rows.at(index.row()).value(QString::fromUtf8(m_roles.value(role)));
+    const int at = role - Qt::UserRole;
+    if (at < 0 || at >= m_roles.size())
+        return {};
+    return m_rows.at(index.row()).value(QString::fromUtf8(m_roles.at(at)));
 }
 
 QHash<int, QByteArray> RowListModel::roleNames() const {
-    return m_roles;
+    QHash<int, QByteArray> names;
+    for (int i = 0; i < m_roles.size(); ++i)
+        names.insert(Qt::UserRole + i, m_roles.at(i));
+    return names;
 }

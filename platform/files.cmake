@@ -21,5 +21,9 @@ list(APPEND PACELOG_QML
     platform/controls/PaceSwitch.qml
     platform/controls/RatingPromptPopup.qml
     platform/controls/ScreenPage.qml
+    platform/controls/SubtitleTableCell.qml
+    platform/controls/SwipeCell.qml
+    platform/controls/TableCell.qml
+    platform/controls/TableScreen.qml
     platform/controls/WheelDatePicker.qml
 )

@@ -5,11 +5,10 @@ import Pacelog
 
 // The yearly summary: a chart of the years above one row per year. A row or a bar opens that
 // year's months.
-ScreenPage {
+TableScreen {
     id: page
     objectName: "YearlyTableViewController"
     title: "Distance Summary"
-    segues: ({ "showMonthly": Qt.resolvedUrl("MonthlyPage.qml") })
     readonly property alias controller: controller
 
     YearlyTableViewController { id: controller }
@@ -31,59 +30,26 @@ ScreenPage {
         }
     }
 
-    ColumnLayout {
-        anchors.fill: parent
-        anchors.margins: 8
-        spacing: 8
-        BarChart {
-            objectName: "yearChart"
-            Layout.fillWidth: true
-            Layout.preferredHeight: 200
-            caption: controller.chartCaption
-            model: controller.yearBars
-            onBarTapped: row => controller.selectRow(row)
+    aboveTable: BarChart {
+        objectName: "yearChart"
+        implicitHeight: 200
+        caption: controller.chartCaption
+        model: controller.yearBars
+        onBarTapped: row => controller.selectRow(row)
+    }
+    headerText: controller.titleForHeader
+    model: controller.YearArray
+    delegate: SwipeCell {
+        id: cell
+        required property int index
+        required property string dateLabel
+        width: page.tableView.width
+        contentItem: Label {
+            objectName: "DateLabel"
+            text: cell.dateLabel
+            elide: Text.ElideRight
+            color: Look.cellText
         }
-        ListView {
-            id: tableView
-            objectName: "tableView"
-            Layout.fillWidth: true
-            Layout.fillHeight: true
-            clip: true
-            spacing: 6
-            model: controller.YearArray
-            boundsBehavior: Flickable.StopAtBounds
-            headerPositioning: ListView.OverlayHeader
-            header: Label {
-                objectName: "header"
-                z: 2
-                width: ListView.view.width
-                topPadding: 6
-                bottomPadding: 6
-                text: controller.titleForHeader
-                horizontalAlignment: Text.AlignHCenter
-                font.bold: true
-                color: "black"
-                background: Rectangle { color: "white" }
-            }
-            delegate: ItemDelegate {
-                id: cell
-                required property int index
-                required property string dateLabel
-                width: ListView.view.width
-                background: Rectangle {
-                    radius: Look.buttonRadius
-                    border.width: Look.buttonBorder
-                    border.color: Look.border
-                    color: cell.down ? Qt.darker(Look.cellBackground, 1.06) : Look.cellBackground
-                }
-                contentItem: Label {
-                    objectName: "DateLabel"
-                    text: cell.dateLabel
-                    color: "black"
-                }
-                onClicked: controller.selectRow(index)
-            }
-            ScrollIndicator.vertical: ScrollIndicator {}
-        }
+        onClicked: controller.selectRow(index)
     }
 }
