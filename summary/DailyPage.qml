@@ -1,5 +1,5 @@
+pragma ComponentBehavior: Bound
 import QtQuick
-import QtQuick.Controls
 import Pacelog
 
 // The sessions of the picked month: read-only two-line rows that neither open nor swipe.

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -23,8 +24,16 @@ TableScreen {
             anchors.fill: parent
             Item { Layout.fillWidth: true }
             ToolButton {
+                id: sortButton
                 objectName: "SortButtonTapped"
                 text: controller.SortAsc ? "Sort \u2191" : "Sort \u2193"
+                // The bar's own tint, readable on its light background.
+                contentItem: Label {
+                    text: sortButton.text
+                    color: "#1565c0"
+                    font.pixelSize: 17
+                    verticalAlignment: Text.AlignVCenter
+                }
                 onClicked: controller.SortButtonTapped()
             }
         }

@@ -12,20 +12,28 @@ ScreenPage {
     property alias tableView: tableView
     property string headerText
     property color headerColor: "black"
-    property alias aboveTable: above.sourceComponent
+    property Item aboveTable: null
 
-    Loader {
+    Item {
         id: above
         anchors.top: parent.top
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.margins: 8
+        height: screen.aboveTable ? screen.aboveTable.implicitHeight : 0
+        data: screen.aboveTable ? [screen.aboveTable] : []
+    }
+    Binding {
+        target: screen.aboveTable
+        property: "width"
+        value: above.width
+        when: screen.aboveTable !== null
     }
 
     ListView {
         id: tableView
         objectName: "tableView"
-        anchors.top: above.item ? above.bottom : parent.top
+        anchors.top: screen.aboveTable ? above.bottom : parent.top
         anchors.bottom: parent.bottom
         anchors.left: parent.left
         anchors.right: parent.right

@@ -13,13 +13,15 @@ Item {
         anchors.fill: parent
     }
 
-    TestCase {
+    AppTestCase {
         name: "Summaries"
-        when: windowShown
+        app: app
 
+        // The screen a tap opened, once it is on top and laid out.
         function openPage(name) {
-            tryVerify(() => findChild(app, name) !== null, 3000)
-            const page = findChild(app, name)
+            const stack = findChild(app, "stack")
+            tryVerify(() => stack.currentItem.objectName === name, 3000, name + " opens")
+            const page = stack.currentItem
             const table = findChild(page, "tableView")
             tryVerify(() => table.count === 0 || table.itemAtIndex(0) !== null)
             waitForRendering(page)
@@ -53,8 +55,7 @@ Item {
             TestStore.addSession(2023, 3, 20, "410", "1.8", "1.115", "7")
             TestStore.addSession(2023, 7, 1, "200", "4", "62.34", "16")
 
-            mouseClick(findChild(app, "MilesSummaryButton"))
-            let years = openPage("YearlyTableViewController")
+            let years = open("MilesSummaryButton", "YearlyTableViewController")
             compare(findChild(years, "header").text, "3 Years Logged So Far")
             compare(column(years, "DateLabel"), ["Year = 2023      Miles = 9.0",
                                                  "Year = 2022      Miles = 100.0",
@@ -108,8 +109,7 @@ Item {
             mouseClick(first)
             mouseDrag(first, first.width - 10, first.height / 2, -200, 0)
             wait(300)
-            verify(findChild(app, "DailyTableViewController") !== null)
-            verify(findChild(app, "MonthlyTableViewController") !== null)
+            compare(findChild(app, "stack").currentItem, days)
             compare(findChild(days, "delete"), null)
         }
     }
