@@ -64,13 +64,13 @@ Timing rawWalk(const QString &store) {
 
 int measure(const QString &directory, int n) {
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
-    AppState::instance()->setAppSelectedYear(2012);
-    AppState::instance()->setAppSelectedMonth(6);
     std::vector<Timing> floors, years, months, days;
     int yearRows = 0;
     qint64 daySessions = 0;
     for (int run = 0; run < 3; ++run) {
         AppDelegate::setDataDirectory(directory); // each screen opens the store afresh
+        AppState::instance()->setAppSelectedYear(2012);
+        AppState::instance()->setAppSelectedMonth(6);
         floors.push_back(rawWalk(AppDelegate::storePath()));
         YearlyTableViewController yearly;
         years.push_back(timed([&] { yearly.viewDidLoad(); }));

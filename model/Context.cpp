@@ -97,6 +97,13 @@ QStringList schemaVersion1() {
     return statements;
 }
 
+// The summaries walk every session by year and month reading its distance; with the distance
+// in the index that walk never visits the table.
+QStringList schemaVersion2() {
+    return {QStringLiteral("DROP INDEX UserData_yearMonth"),
+            QStringLiteral("CREATE INDEX UserData_yearMonth ON UserData (year, imonth, distance)")};
+}
+
 } // namespace
 
 Context::Context(QString filePath)
@@ -177,7 +184,7 @@ bool Context::migrate(QString *error) {
     if (current == SchemaVersion)
         return true;
 
-    const QList<QStringList> steps{schemaVersion1()};
+    const QList<QStringList> steps{schemaVersion1(), schemaVersion2()};
     if (!run(QStringLiteral("BEGIN IMMEDIATE")))
         return false;
     for (int v = current; v < SchemaVersion; ++v) {

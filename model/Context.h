@@ -57,7 +57,7 @@ public:
     void setBusyTimeout(int milliseconds);
     QString lastError() const { return m_lastError; }
 
-    static constexpr int SchemaVersion = 1;
+    static constexpr int SchemaVersion = 2;
 
 private:
     bool beginWriting();
