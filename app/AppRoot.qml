@@ -10,6 +10,7 @@ Item {
     id: root
     objectName: "appRoot"
     Material.accent: Material.Blue
+    Material.theme: Look.dark ? Material.Dark : Material.Light
     width: 390
     height: 844
 
@@ -60,8 +61,8 @@ Item {
         anchors.right: parent.right
         background: Rectangle {
             implicitHeight: 48 // as tall as its buttons, so the screens start below them
-            color: "#f7f7f7"
-            Rectangle { anchors.bottom: parent.bottom; width: parent.width; height: 1; color: "#cccccc" }
+            color: Look.barBackground
+            Rectangle { anchors.bottom: parent.bottom; width: parent.width; height: 1; color: Look.divider }
         }
         RowLayout {
             anchors.fill: parent
@@ -70,7 +71,7 @@ Item {
                 text: "\u2039 Back"
                 contentItem: Label {
                     text: "\u2039 Back"
-                    color: "#1565c0"
+                    color: Look.accent
                     font.pixelSize: 17
                     verticalAlignment: Text.AlignVCenter
                 }
@@ -85,7 +86,7 @@ Item {
                 verticalAlignment: Qt.AlignVCenter
                 font.bold: true
                 font.pixelSize: 17
-                color: "black"
+                color: Look.barText
             }
             Item { implicitWidth: stack.depth > 1 ? 64 : 0 }
         }

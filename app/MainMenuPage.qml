@@ -1,5 +1,5 @@
+pragma ComponentBehavior: Bound
 import QtQuick
-import QtQuick.Controls
 import Pacelog
 
 // The main menu, the root of the navigation: one button per entry, then the control that shows
@@ -20,7 +20,6 @@ ScreenPage {
         id: button
         property real reveal: button.outlet && button.outlet.hidden ? 0 : 1
         Behavior on reveal { NumberAnimation { duration: 300; easing.type: Easing.InOutQuad } }
-        width: entries.width
         visible: reveal > 0
         opacity: reveal
         implicitHeight: 52 * reveal
@@ -45,12 +44,14 @@ ScreenPage {
                 delegate: MenuButton {
                     required property string modelData
                     objectName: modelData
-                    outlet: controller.outlet(modelData)
-                    onClicked: controller.openEntry(modelData)
+                    width: entries.width
+                    outlet: page.controller.outlet(modelData)
+                    onClicked: page.controller.openEntry(modelData)
                 }
             }
             MenuButton {
                 objectName: "HandleSelection"
+                width: entries.width
                 text: controller.toggleTitle
                 onClicked: controller.HandleSelection()
             }

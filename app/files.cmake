@@ -1,6 +1,7 @@
 list(APPEND PACELOG_SOURCES
     app/MainMenuViewController.cpp app/MainMenuViewController.h
     app/ReviewService.cpp app/ReviewService.h
+    app/ScreenshotTour.cpp app/ScreenshotTour.h
     app/SegueRegistry.cpp app/SegueRegistry.h
     app/SelfTest.cpp app/SelfTest.h
 )
@@ -9,3 +10,5 @@ list(APPEND PACELOG_QML
     app/Main.qml
     app/MainMenuPage.qml
 )
+# The window's icon, the same file the desktop entry installs.
+list(APPEND PACELOG_RESOURCES resources/desktop/org.pacelog.Pacelog.svg)

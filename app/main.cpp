@@ -1,11 +1,16 @@
+#include "app/ScreenshotTour.h"
 #include "app/SelfTest.h"
 #include "model/AppDelegate.h"
+#include "platform/Appearance.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QQmlApplicationEngine>
 #include <QQuickStyle>
+#include <QTemporaryDir>
 #include <QtQml/qqmlextensionplugin.h>
+#include <cstdio>
 
 Q_IMPORT_QML_PLUGIN(PacelogPlugin)
 
@@ -14,6 +19,10 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Pacelog"));
     QCoreApplication::setApplicationName(QStringLiteral("Pacelog"));
+    // The desktop entry's name lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.pacelog.Pacelog"));
+    QGuiApplication::setWindowIcon(
+        QIcon(QStringLiteral(":/qt/qml/Pacelog/resources/desktop/org.pacelog.Pacelog.svg")));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Pacelog, a logbook for treadmill workouts"));
@@ -23,14 +32,31 @@ int main(int argc, char *argv[]) {
                                      QStringLiteral("dir"));
     const QCommandLineOption selfTest(QStringLiteral("self-test"),
                                       QStringLiteral("Open every screen once and exit."));
-    parser.addOption(dataDir);
-    parser.addOption(selfTest);
+    const QCommandLineOption appearance(QStringLiteral("appearance"),
+                                        QStringLiteral("Use the light or dark appearance "
+                                                       "instead of the system's."),
+                                        QStringLiteral("light|dark"));
+    const QCommandLineOption screenshots(
+        QStringLiteral("screenshots"),
+        QStringLiteral("Save every page, light and dark, over a sample log as PNGs in <dir>."),
+        QStringLiteral("dir"));
+    parser.addOptions({dataDir, selfTest, appearance, screenshots});
     parser.process(app);
-    if (parser.isSet(dataDir))
+    if (parser.isSet(appearance) && !Appearance::instance()->force(parser.value(appearance))) {
+        std::fprintf(stderr, "pacelog: --appearance takes light or dark\n");
+        return 2;
+    }
+    // The sample log lives in a data directory of its own, never in the person's.
+    QTemporaryDir sampleDir;
+    if (parser.isSet(screenshots))
+        AppDelegate::setDataDirectory(sampleDir.path());
+    else if (parser.isSet(dataDir))
         AppDelegate::setDataDirectory(parser.value(dataDir));
 
     // The store loads before any screen, so one that cannot be opened stops the program here.
     AppDelegate::shared()->persistentContainer();
+    if (parser.isSet(screenshots))
+        ScreenshotTour::seedSampleLog();
 
     QQuickStyle::setStyle(QStringLiteral("Material"));
     QQmlApplicationEngine engine;
@@ -47,5 +73,8 @@ int main(int argc, char *argv[]) {
     SelfTest test(&engine);
     if (parser.isSet(selfTest))
         test.start();
+    ScreenshotTour tour(&engine, parser.value(screenshots));
+    if (parser.isSet(screenshots))
+        tour.start();
     return app.exec();
 }

@@ -13,7 +13,7 @@ ScreenPage {
         detailItem: page.detailItem
     }
     Component.onCompleted: {
-        controller.DarkMode = page.palette.window.hslLightness < 0.5
+        controller.DarkMode = Look.dark
         controller.viewDidLoad()
     }
 

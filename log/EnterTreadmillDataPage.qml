@@ -10,7 +10,7 @@ ScreenPage {
 
     EnterTreadmillDataViewController { id: controller }
     Component.onCompleted: {
-        controller.DarkMode = page.palette.window.hslLightness < 0.5
+        controller.DarkMode = Look.dark
         controller.viewDidLoad()
     }
 

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -11,20 +12,22 @@ TableScreen {
 
     MasterViewController { id: controller }
     Component.onCompleted: {
-        controller.DarkMode = page.palette.window.hslLightness < 0.5
+        controller.DarkMode = Look.dark
         controller.viewDidLoad()
     }
     onAppearing: controller.viewWillAppear()
     StackView.onDeactivated: controller.viewDidDisappear()
 
     header: ToolBar {
-        background: Rectangle { color: "#f7f7f7" }
+        background: Rectangle { color: Look.barBackground }
         RowLayout {
             anchors.fill: parent
             Item { Layout.fillWidth: true }
             ToolButton {
+                id: sortButton
                 objectName: "SortButtonTapped"
                 text: controller.SortAsc ? "Sort \u2191" : "Sort \u2193"
+                contentItem: Label { text: sortButton.text; color: Look.accent; font.pixelSize: 17 }
                 onClicked: controller.SortButtonTapped()
             }
         }

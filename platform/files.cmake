@@ -1,5 +1,6 @@
 list(APPEND PACELOG_SOURCES
     platform/AlertPresenter.cpp platform/AlertPresenter.h
+    platform/Appearance.cpp platform/Appearance.h
     platform/DatePickerStyle.cpp platform/DatePickerStyle.h
     platform/Formatting.cpp platform/Formatting.h
     platform/Navigator.cpp platform/Navigator.h

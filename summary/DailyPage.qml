@@ -11,7 +11,7 @@ TableScreen {
 
     DailyTableViewController { id: controller }
     Component.onCompleted: {
-        controller.DarkMode = page.palette.window.hslLightness < 0.5
+        controller.DarkMode = Look.dark
         controller.viewDidLoad()
     }
 

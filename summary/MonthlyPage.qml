@@ -14,7 +14,7 @@ TableScreen {
 
     MonthlyTableViewController { id: controller }
     Component.onCompleted: {
-        controller.DarkMode = page.palette.window.hslLightness < 0.5
+        controller.DarkMode = Look.dark
         controller.viewDidLoad()
     }
 

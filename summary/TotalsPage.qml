@@ -23,7 +23,8 @@ ScreenPage {
             implicitHeight: 32
             radius: Look.fieldRadius
             border.width: Look.fieldBorder
-            border.color: Look.border
+            border.color: Look.fieldBorderColor
+            color: Look.fieldBackground
         }
         topPadding: 4
         bottomPadding: 4

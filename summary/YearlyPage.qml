@@ -14,12 +14,12 @@ TableScreen {
 
     YearlyTableViewController { id: controller }
     Component.onCompleted: {
-        controller.DarkMode = page.palette.window.hslLightness < 0.5
+        controller.DarkMode = Look.dark
         controller.viewDidLoad()
     }
 
     header: ToolBar {
-        background: Rectangle { color: "#f7f7f7" }
+        background: Rectangle { color: Look.barBackground }
         RowLayout {
             anchors.fill: parent
             Item { Layout.fillWidth: true }
@@ -27,13 +27,7 @@ TableScreen {
                 id: sortButton
                 objectName: "SortButtonTapped"
                 text: controller.SortAsc ? "Sort \u2191" : "Sort \u2193"
-                // The bar's own tint, readable on its light background.
-                contentItem: Label {
-                    text: sortButton.text
-                    color: "#1565c0"
-                    font.pixelSize: 17
-                    verticalAlignment: Text.AlignVCenter
-                }
+                contentItem: Label { text: sortButton.text; color: Look.accent; font.pixelSize: 17 }
                 onClicked: controller.SortButtonTapped()
             }
         }

@@ -1,11 +1,13 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import Pacelog
 
 // A month calendar. Tapping a day calls `picked` with that day at the time of `date`.
 ColumnLayout {
     id: calendar
     property date date: new Date()
+    property color textColor: Look.text
     property int shownYear: date.getFullYear()
     property int shownMonth: date.getMonth()
     signal picked(date date)
@@ -32,7 +34,6 @@ ColumnLayout {
     }
     DayOfWeekRow {
         Layout.fillWidth: true
-        locale: grid.locale
     }
     MonthGrid {
         id: grid
@@ -40,7 +41,6 @@ ColumnLayout {
         Layout.fillWidth: true
         month: calendar.shownMonth
         year: calendar.shownYear
-        locale: Qt.locale()
         delegate: Label {
             required property var model
             objectName: model.month === grid.month ? "day" + model.day : ""
@@ -51,7 +51,7 @@ ColumnLayout {
             font.bold: model.month === grid.month && model.day === calendar.date.getDate()
                        && model.month === calendar.date.getMonth()
                        && model.year === calendar.date.getFullYear()
-            color: font.bold ? "#1565c0" : palette.text
+            color: font.bold ? Look.accent : calendar.textColor
         }
         onClicked: (day) => {
             // The grid hands over its day as midnight UTC; read that day, not the local one.

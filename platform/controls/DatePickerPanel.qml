@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import QtQuick.Controls.Material
 import Pacelog
 
 // The date input shown while a date field is edited: a "Today" / "Done" toolbar above a
@@ -20,8 +21,10 @@ Rectangle {
     property string dateText: ""
 
     visible: outlet ? !outlet.hidden : false
+    // The picker stays white in both appearances, its wheels and days dark on it.
     color: "white"
-    border.color: "#cccccc"
+    border.color: Look.divider
+    Material.theme: Material.Light
     implicitHeight: column.implicitHeight
     onVisibleChanged: compactOpen = false
 
@@ -37,21 +40,21 @@ Rectangle {
         spacing: 0
         ToolBar {
             Layout.fillWidth: true
-            background: Rectangle { color: "#f7f7f7"; border.color: "#dddddd" }
+            background: Rectangle { color: Look.barBackground; border.color: Look.divider }
             RowLayout {
                 anchors.fill: parent
                 ToolButton {
                     objectName: "todayClick"
                     text: "Today"
                     palette.buttonText: Look.toolbarTint
-                    contentItem: Label { text: "Today"; color: Look.toolbarTint; font.bold: true }
+                    contentItem: Label { text: "Today"; color: Look.toolbarTint; font.bold: true; verticalAlignment: Text.AlignVCenter }
                     onClicked: panel.todayClicked()
                 }
                 Item { Layout.fillWidth: true }
                 ToolButton {
                     objectName: "doneClick"
                     text: "Done"
-                    contentItem: Label { text: "Done"; color: Look.toolbarTint; font.bold: true }
+                    contentItem: Label { text: "Done"; color: Look.toolbarTint; font.bold: true; verticalAlignment: Text.AlignVCenter }
                     onClicked: panel.doneClicked()
                 }
             }
@@ -78,6 +81,7 @@ Rectangle {
             Layout.fillWidth: true
             Layout.margins: 8
             date: panel.date
+            textColor: "black"
             onPicked: (moment) => panel.picked(moment)
         }
     }

@@ -13,6 +13,16 @@ Button {
     implicitHeight: 48
     flat: true
     font.capitalization: Font.MixedCase
+    // Black on the light cell background in both appearances.
+    contentItem: Label {
+        text: control.text
+        font: control.font
+        color: Look.cellText
+        opacity: control.enabled ? 1 : 0.4
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+        elide: Text.ElideRight
+    }
     background: Rectangle {
         radius: Look.buttonRadius
         border.width: Look.buttonBorder

@@ -16,13 +16,14 @@ TextField {
     topPadding: 8
     bottomPadding: 8
     verticalAlignment: TextInput.AlignVCenter
-    color: outlet && outlet.color.valid ? outlet.color : palette.text
+    color: outlet && outlet.color.valid ? outlet.color : Look.fieldText
+    placeholderTextColor: Look.placeholder
     background: Rectangle {
         implicitHeight: 40
         radius: Look.fieldRadius
         border.width: field.activeFocus ? 2 : Look.fieldBorder
-        border.color: field.required && field.text.length === 0 ? Look.required : Look.border
-        color: field.outlet && field.outlet.backgroundColor.valid ? field.outlet.backgroundColor : "white"
+        border.color: field.required && field.text.length === 0 ? Look.required : Look.fieldBorderColor
+        color: field.outlet && field.outlet.backgroundColor.valid ? field.outlet.backgroundColor : Look.fieldBackground
     }
 
     function syncFromOutlet() {

@@ -11,6 +11,6 @@ Page {
     // Called each time the screen becomes the top of the stack again.
     signal appearing()
 
-    background: Rectangle { color: "white" }
+    background: Rectangle { color: Look.pageBackground }
     StackView.onActivating: page.appearing()
 }

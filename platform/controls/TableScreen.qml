@@ -3,12 +3,12 @@ import QtQuick.Controls
 import Pacelog
 
 // A screen that is one table: the rows of `model` drawn by `delegate` (a TableCell,
-// SubtitleTableCell or another SwipeCell) under a section header that stays on top. An optional
-// `aboveTable` (a chart, say) sits above the table and does not scroll with it.
+// SubtitleTableCell or another SwipeCell) under a section header. An optional `aboveTable`
+// (a chart, say) sits above the header and does not scroll with the rows.
 ScreenPage {
     id: screen
     property alias model: tableView.model
-    property alias delegate: tableView.delegate
+    property Component delegate
     property alias tableView: tableView
     property string headerText
     property color headerColor: "black"
@@ -30,33 +30,37 @@ ScreenPage {
         when: screen.aboveTable !== null
     }
 
+    Label {
+        id: header
+        objectName: "header"
+        anchors.top: screen.aboveTable ? above.bottom : parent.top
+        anchors.left: parent.left
+        anchors.right: parent.right
+        visible: text.length > 0
+        height: visible ? implicitHeight : 0
+        topPadding: 6
+        bottomPadding: 6
+        text: screen.headerText
+        horizontalAlignment: Text.AlignHCenter
+        font.bold: true
+        color: screen.headerColor
+        // In the dark appearance a light strip keeps the black header text readable.
+        background: Rectangle { color: Look.dark ? Look.cellBackground : Look.pageBackground }
+    }
+
     ListView {
         id: tableView
         objectName: "tableView"
-        anchors.top: screen.aboveTable ? above.bottom : parent.top
-        anchors.bottom: parent.bottom
+        anchors.top: header.bottom
         anchors.left: parent.left
         anchors.right: parent.right
+        anchors.bottom: parent.bottom
         anchors.margins: 8
         clip: true
         spacing: 6
         reuseItems: true
+        delegate: screen.delegate
         boundsBehavior: Flickable.StopAtBounds
-        headerPositioning: ListView.OverlayHeader
-        header: Label {
-            objectName: "header"
-            z: 2
-            width: tableView.width
-            visible: text.length > 0
-            height: visible ? implicitHeight : 0
-            topPadding: 6
-            bottomPadding: 6
-            text: screen.headerText
-            horizontalAlignment: Text.AlignHCenter
-            font.bold: true
-            color: screen.headerColor
-            background: Rectangle { color: "white" }
-        }
         // A deleted row fades out; the rows below close the gap.
         remove: Transition {
             NumberAnimation { property: "opacity"; to: 0; duration: 250 }

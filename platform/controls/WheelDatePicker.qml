@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -10,8 +11,9 @@ Item {
 
     implicitHeight: 216
     property bool syncing: false
-    readonly property int firstYear: 1970
-    readonly property int lastYear: 2100
+    // Any stored session's year is on the wheel, so turning another wheel keeps the year.
+    readonly property int firstYear: Math.min(1900, date.getFullYear())
+    readonly property int lastYear: Math.max(2100, date.getFullYear())
     readonly property var monthNames: Array.from({ length: 12 },
         (_, m) => Qt.locale().standaloneMonthName(m, Locale.ShortFormat))
 
@@ -22,6 +24,11 @@ Item {
         yearWheel.currentIndex = Math.max(0, Math.min(lastYear - firstYear, date.getFullYear() - firstYear))
         dayWheel.currentIndex = date.getDate() - 1
         syncing = false
+    }
+    // A wheel whose index was set while it was hidden keeps showing its old row.
+    function showIndexes() {
+        for (const each of [monthWheel, dayWheel, yearWheel])
+            each.positionViewAtIndex(each.currentIndex, Tumbler.Center)
     }
     // Only a wheel that a person turned and that came to rest picks a date; index changes while
     // the wheels are built or re-synced are not picks.
@@ -36,6 +43,8 @@ Item {
         picked(moment)
     }
     onDateChanged: syncFromDate()
+    onFirstYearChanged: syncFromDate()
+    onVisibleChanged: if (visible) { syncFromDate(); showIndexes() }
     Component.onCompleted: syncFromDate()
 
     RowLayout {
@@ -53,6 +62,7 @@ Item {
             Layout.fillWidth: true
             model: 31
             delegate: Label {
+                required property int index
                 text: index + 1
                 horizontalAlignment: Text.AlignHCenter
                 verticalAlignment: Text.AlignVCenter
@@ -66,6 +76,7 @@ Item {
             Layout.fillWidth: true
             model: wheel.lastYear - wheel.firstYear + 1
             delegate: Label {
+                required property int index
                 text: wheel.firstYear + index
                 horizontalAlignment: Text.AlignHCenter
                 verticalAlignment: Text.AlignVCenter

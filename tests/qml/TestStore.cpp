@@ -85,10 +85,6 @@ QString TestStore::dataDirectory() const {
     return AppDelegate::dataDirectory();
 }
 
-QString TestStore::mediumDate(int year, int month, int day) const {
-    return Formatting::mediumDate(QDate(year, month, day).startOfDay().addSecs(8 * 3600));
-}
-
 void TestStore::setEnvironment(const QString &name, const QString &value) const {
     qputenv(name.toUtf8().constData(), value.toUtf8());
 }

@@ -26,7 +26,6 @@ public:
     Q_INVOKABLE QVariantMap settingsFile() const;
     Q_INVOKABLE void setSetting(const QString &key, const QVariant &value) const;
     Q_INVOKABLE QString dataDirectory() const;
-    Q_INVOKABLE QString mediumDate(int year, int month, int day) const;
     Q_INVOKABLE void setEnvironment(const QString &name, const QString &value) const;
     Q_INVOKABLE QString readFile(const QString &path) const;
 };
