@@ -5,12 +5,15 @@ const QList<SegueRegistry::Segue> &SegueRegistry::segues() {
         {"MainMenuViewController", "showList", "log/MasterPage.qml"},
         {"MainMenuViewController", "showAddSession", "log/EnterTreadmillDataPage.qml"},
         {"MainMenuViewController", "showTotals", "summary/TotalsPage.qml"},
+        {"MainMenuViewController", "showMilesSummary", "summary/YearlyPage.qml"},
         {"MainMenuViewController", "showSettings", "model/DefaultSettingsPage.qml"},
         {"MainMenuViewController", "showLocationList", "route/LocationListPage.qml"},
         {"MainMenuViewController", "showRateShare", "app/RateSharePage.qml"},
         {"LocationTableViewController", "showDetail", "route/EditLocationPage.qml"},
         {"LocationTableViewController", "showAddLocation", "route/LocationPage.qml"},
         {"MasterViewController", "showDetail", "log/DetailPage.qml"},
+        {"YearlyTableViewController", "showMonthly", "summary/MonthlyPage.qml"},
+        {"MonthlyTableViewController", "showDaily", "summary/DailyPage.qml"},
     };
     return table;
 }

@@ -97,6 +97,13 @@ QStringList schemaVersion1() {
     return statements;
 }
 
+// The summaries walk every session by year and month reading its distance; with the distance
+// in the index that walk never visits the table.
+QStringList schemaVersion2() {
+    return {QStringLiteral("DROP INDEX UserData_yearMonth"),
+            QStringLiteral("CREATE INDEX UserData_yearMonth ON UserData (year, imonth, distance)")};
+}
+
 } // namespace
 
 Context::Context(QString filePath)
@@ -177,7 +184,7 @@ bool Context::migrate(QString *error) {
     if (current == SchemaVersion)
         return true;
 
-    const QList<QStringList> steps{schemaVersion1()};
+    const QList<QStringList> steps{schemaVersion1(), schemaVersion2()};
     if (!run(QStringLiteral("BEGIN IMMEDIATE")))
         return false;
     for (int v = current; v < SchemaVersion; ++v) {
@@ -228,6 +235,13 @@ bool Context::exec(QSqlQuery *query, const QVariantList &bindings) {
 
 QList<Record> Context::fetch(const FetchRequest &request, QString *error) {
     QList<Record> out;
+    walk(
+        request, [&out](const Record &record) { out.append(record); }, error);
+    return out;
+}
+
+bool Context::walk(const FetchRequest &request, const std::function<void(const Record &)> &visit,
+                   QString *error) {
     const FetchRequest::Sql sql = request.selectSql();
     const Entity *entity = Entity::named(request.entityName());
     QSqlQuery *query = sql.error.isEmpty() && m_open ? prepared(sql.text) : nullptr;
@@ -238,24 +252,27 @@ QList<Record> Context::fetch(const FetchRequest &request, QString *error) {
     if (!query || !exec(query, sql.bindings)) {
         if (error)
             *error = m_lastError;
-        return out;
+        return false;
     }
-    const QList<Attribute> &attributes = entity->attributes();
-    const bool withValues = request.includesPropertyValues();
+    QList<Attribute> attributes;
+    if (request.includesPropertyValues()) {
+        for (const QString &key : request.propertiesToFetch())
+            attributes.append(*entity->attribute(key));
+        if (attributes.isEmpty())
+            attributes = entity->attributes();
+    }
     while (query->next()) {
         QHash<QString, QVariant> values;
-        if (withValues) {
-            values.reserve(attributes.size());
-            for (int i = 0; i < attributes.size(); ++i) {
-                const QVariant v = fromColumn(attributes.at(i).kind, query->value(i + 1));
-                if (v.isValid())
-                    values.insert(attributes.at(i).name, v);
-            }
+        values.reserve(attributes.size());
+        for (int i = 0; i < attributes.size(); ++i) {
+            const QVariant v = fromColumn(attributes.at(i).kind, query->value(i + 1));
+            if (v.isValid())
+                values.insert(attributes.at(i).name, v);
         }
-        out.append(Record(entity, query->value(0).toLongLong(), std::move(values)));
+        visit(Record(entity, query->value(0).toLongLong(), std::move(values)));
     }
     query->finish();
-    return out;
+    return true;
 }
 
 int Context::count(const FetchRequest &request, QString *error) {

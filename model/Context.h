@@ -8,6 +8,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
+#include <functional>
 
 // One connection to the store file. Writes since the last save() sit in an open transaction:
 // this context sees them, others do not. save() commits; a write that failed in between makes
@@ -33,6 +34,11 @@ public:
             out.append(T(r));
         return out;
     }
+    // Reads the matching records one at a time, in sort order, and hands each to `visit`;
+    // nothing is kept once a record has been visited, so a walk over a large log holds one
+    // record at a time. Pair it with propertiesToFetch to read only the columns needed.
+    bool walk(const FetchRequest &request, const std::function<void(const Record &)> &visit,
+              QString *error = nullptr);
     // -1 on failure.
     int count(const FetchRequest &request, QString *error = nullptr);
     // Reloads one record by identity; an invalid record when it is gone.
@@ -51,7 +57,7 @@ public:
     void setBusyTimeout(int milliseconds);
     QString lastError() const { return m_lastError; }
 
-    static constexpr int SchemaVersion = 1;
+    static constexpr int SchemaVersion = 2;
 
 private:
     bool beginWriting();

@@ -110,8 +110,18 @@ FetchRequest::Sql FetchRequest::selectSql() const {
     }
     QStringList columns{QStringLiteral("rowid")};
     if (m_includeValues) {
-        for (const Attribute &a : entity->attributes())
-            columns << quoted(a.name);
+        for (const QString &key : m_properties) {
+            if (!entity->attribute(key)) {
+                out.error =
+                    QStringLiteral("keypath %1 not found in entity %2").arg(key, m_entityName);
+                return out;
+            }
+            columns << quoted(key);
+        }
+        if (m_properties.isEmpty()) {
+            for (const Attribute &a : entity->attributes())
+                columns << quoted(a.name);
+        }
     }
     Sql where = whereClause(*entity);
     if (!where.error.isEmpty())

@@ -29,6 +29,21 @@ std::optional<float> NumberReading::wholeFloat(const QString &text) {
     return value;
 }
 
+std::optional<double> NumberReading::wholeDouble(const QString &text) {
+    if (text.isEmpty())
+        return std::nullopt;
+    const QChar first = text.front();
+    if (first.isSpace() || first.unicode() < 0x20)
+        return std::nullopt;
+    static locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
+    const QByteArray bytes = text.toUtf8();
+    char *end = nullptr;
+    const double value = strtod_l(bytes.constData(), &end, cLocale);
+    if (end == bytes.constData() || *end != '\0')
+        return std::nullopt;
+    return value;
+}
+
 double NumberReading::leadingNumber(const QString &text) {
     int i = 0;
     const int n = int(text.size());

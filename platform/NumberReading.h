@@ -10,6 +10,9 @@ public:
     // trailing characters or a decimal comma give no value.
     static std::optional<float> wholeFloat(const QString &text);
 
+    // The same rule read in double precision, for sums kept as doubles.
+    static std::optional<double> wholeDouble(const QString &text);
+
     // The leading decimal number of the text, after optional leading blanks; 0 when there is
     // none ("12abc" is 12, "--5" is 0).
     static double leadingNumber(const QString &text);

@@ -18,13 +18,14 @@ list(APPEND PACELOG_SOURCES
     platform/NumberReading.cpp platform/NumberReading.h
     platform/Outlet.cpp platform/Outlet.h
     platform/PrintController.cpp platform/PrintController.h
-    platform/RowListModel.cpp platform/RowListModel.h
     platform/RatingPrompt.cpp platform/RatingPrompt.h
     platform/ShareSheet.cpp platform/ShareSheet.h
+    platform/RowListModel.cpp platform/RowListModel.h
     platform/UrlOpener.cpp platform/UrlOpener.h
 )
 set_source_files_properties(platform/controls/Look.qml PROPERTIES QT_QML_SINGLETON_TYPE TRUE)
 list(APPEND PACELOG_QML
+    platform/controls/BarChart.qml
     platform/controls/CalendarDatePicker.qml
     platform/controls/DatePickerPanel.qml
     platform/controls/Look.qml

@@ -3,7 +3,8 @@ import QtQuick.Controls
 import Pacelog
 
 // A screen that is one table: the rows of `model` drawn by `delegate` (a TableCell,
-// SubtitleTableCell or another SwipeCell) under a section header.
+// SubtitleTableCell or another SwipeCell) under a section header. An optional `aboveTable`
+// (a chart, say) sits above the header and does not scroll with the rows.
 ScreenPage {
     id: screen
     property alias model: tableView.model
@@ -11,11 +12,28 @@ ScreenPage {
     property alias tableView: tableView
     property string headerText
     property color headerColor: "black"
+    property Item aboveTable: null
+
+    Item {
+        id: above
+        anchors.top: parent.top
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.margins: 8
+        height: screen.aboveTable ? screen.aboveTable.implicitHeight : 0
+        data: screen.aboveTable ? [screen.aboveTable] : []
+    }
+    Binding {
+        target: screen.aboveTable
+        property: "width"
+        value: above.width
+        when: screen.aboveTable !== null
+    }
 
     Label {
         id: header
         objectName: "header"
-        anchors.top: parent.top
+        anchors.top: screen.aboveTable ? above.bottom : parent.top
         anchors.left: parent.left
         anchors.right: parent.right
         visible: text.length > 0

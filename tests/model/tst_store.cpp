@@ -75,6 +75,12 @@ private slots:
                            "AND calories = 'b' AND distance = 'c'") &&
                     q.next());
             QVERIFY2(q.value(3).toString().contains("INDEX"), qPrintable(q.value(3).toString()));
+            // The summaries' walk by year and month reads its distances from the index alone.
+            QVERIFY(q.exec("EXPLAIN QUERY PLAN SELECT rowid, year, imonth, distance FROM UserData"
+                           " ORDER BY year DESC, imonth DESC") &&
+                    q.next());
+            QVERIFY2(q.value(3).toString().contains("COVERING INDEX"),
+                     qPrintable(q.value(3).toString()));
         }
         db.close();
         db = QSqlDatabase();

@@ -1,0 +1,118 @@
+// The distance summaries on a large log: N sessions over 25 years. Measures opening the yearly
+// summary (its rebuild of the per-year records included) beside the floor of SQLite alone
+// reading the same three columns in the same order, one year's monthly summary and one month's
+// sessions, and the peak memory of a process that opens the store and those three screens.
+#include "BenchClock.h"
+#include "BenchReport.h"
+#include "model/AppDelegate.h"
+#include "model/AppState.h"
+#include "model/UserData.h"
+#include "summary/DailyTableViewController.h"
+#include "summary/MonthlyTableViewController.h"
+#include "summary/YearlyTableViewController.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <sqlite3.h>
+
+using namespace BenchClock;
+
+namespace {
+
+// Sessions written the way session entry writes them: texts plus treadDate and its fields.
+void fill(int n) {
+    Context &context = AppDelegate::shared()->persistentContainer();
+    for (int i = 0; i < n; ++i) {
+        UserData s;
+        const QDateTime when(QDate(2000 + i % 25, 1 + (i / 25) % 12, 1 + (i / 300) % 28),
+                             QTime(8, 0));
+        s.setTreadDate(when);
+        s.setDate(when.date().toString(Qt::ISODate));
+        s.setCalories(QString::number(200 + i % 500));
+        s.setFatCalories(QString::number(60 + i % 150));
+        s.setDistance(QString::number(1.0 + (i % 90) / 10.0));
+        s.setLaps(QString::number(4 + i % 36));
+        context.insert(s);
+    }
+    if (!context.save())
+        std::fprintf(stderr, "could not fill the store\n");
+}
+
+// The yearly walk's read as SQLite does it alone: every session's year, month and distance,
+// newest first.
+Timing rawWalk(const QString &store) {
+    return timed([&] {
+        sqlite3 *db = nullptr;
+        sqlite3_stmt *walk = nullptr;
+        if (sqlite3_open_v2(store.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
+                SQLITE_OK &&
+            sqlite3_prepare_v2(db,
+                               "SELECT rowid, year, imonth, distance FROM UserData"
+                               " ORDER BY year DESC, imonth DESC",
+                               -1, &walk, nullptr) == SQLITE_OK) {
+            while (sqlite3_step(walk) == SQLITE_ROW) {
+                sqlite3_column_text(walk, 1);
+                sqlite3_column_int64(walk, 2);
+                sqlite3_column_text(walk, 3);
+            }
+        }
+        sqlite3_finalize(walk);
+        sqlite3_close(db);
+    });
+}
+
+int measure(const QString &directory, int n) {
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    std::vector<Timing> floors, years, months, days;
+    int yearRows = 0;
+    qint64 daySessions = 0;
+    for (int run = 0; run < 3; ++run) {
+        AppDelegate::setDataDirectory(directory); // each screen opens the store afresh
+        AppState::instance()->setAppSelectedYear(2012);
+        AppState::instance()->setAppSelectedMonth(6);
+        floors.push_back(rawWalk(AppDelegate::storePath()));
+        YearlyTableViewController yearly;
+        years.push_back(timed([&] { yearly.viewDidLoad(); }));
+        MonthlyTableViewController monthly;
+        months.push_back(timed([&] { monthly.viewDidLoad(); }));
+        DailyTableViewController daily;
+        days.push_back(timed([&] { daily.viewDidLoad(); }));
+        yearRows = yearly.YearArray()->count();
+        daySessions = daily.recordCount();
+    }
+    const long peak = peakMegabytes();
+    const Timing floor = median(floors), year = median(years), month = median(months),
+                 day = median(days);
+    std::printf("summaries, %6d sessions: SQLite alone %6.1f ms, yearly %7.1f ms (cpu %7.1f ms),"
+                " monthly %6.1f ms (cpu %6.1f ms), days %6.1f ms (cpu %6.1f ms), peak memory"
+                " %ld MB; %d years, %lld sessions in the month\n",
+                n, floor.wall, year.wall, year.cpu, month.wall, month.cpu, day.wall, day.cpu, peak,
+                yearRows, daySessions);
+    std::fflush(stdout);
+    const QString ms = QStringLiteral("ms");
+    BenchReport::add(QStringLiteral("yearly summary with rebuild"), n, year.wall, ms, 500,
+                     floor.wall);
+    BenchReport::add(QStringLiteral("monthly summary"), n, month.wall, ms, 100);
+    BenchReport::add(QStringLiteral("days of a month"), n, day.wall, ms, 100);
+    BenchReport::add(QStringLiteral("summaries memory"), n, peak, QStringLiteral("MB"), 150);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() == 4 && args.at(1) == QLatin1String("--measure"))
+        return measure(args.at(2), args.at(3).toInt());
+    int failures = 0;
+    for (const int n : {10000, 100000}) {
+        QTemporaryDir dir;
+        AppDelegate::setDataDirectory(dir.path());
+        fill(n);
+        AppDelegate::setDataDirectory(dir.path()); // closes the store for the measuring run
+        failures += !runSelf({QStringLiteral("--measure"), dir.path(), QString::number(n)});
+    }
+    return failures;
+}
