@@ -3,8 +3,8 @@
 #include "log/SessionRules.h"
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
+#include "model/DatePickerStyle.h"
 #include "model/UserData.h"
-#include "platform/DatePickerStyle.h"
 #include "platform/Formatting.h"
 #include "platform/Navigator.h"
 

@@ -16,75 +16,13 @@ QString quoted(const QString &name) {
     return QLatin1Char('"') + name + QLatin1Char('"');
 }
 
-QString columnType(AttributeKind kind) {
-    switch (kind) {
-    case AttributeKind::Text:
-        return QStringLiteral("TEXT NULL");
-    case AttributeKind::Float32:
-        return QStringLiteral("REAL NOT NULL DEFAULT 0");
-    case AttributeKind::Int16:
-        return QStringLiteral("INTEGER NOT NULL DEFAULT 0");
-    case AttributeKind::Number:
-        return QStringLiteral("INTEGER NULL");
-    case AttributeKind::DateTime:
-        return QStringLiteral("REAL NULL");
-    }
-    return QString();
-}
-
-// The value a column stores for an attribute value held by a Record.
-QVariant storedForm(AttributeKind kind, const QVariant &value) {
-    if (value.isNull() || !value.isValid()) {
-        if (kind == AttributeKind::Float32)
-            return 0.0;
-        if (kind == AttributeKind::Int16)
-            return 0;
-        return QVariant();
-    }
-    switch (kind) {
-    case AttributeKind::Text:
-        return value.toString();
-    case AttributeKind::Float32:
-        return double(value.toFloat());
-    case AttributeKind::Int16:
-    case AttributeKind::Number:
-        return value.toLongLong();
-    case AttributeKind::DateTime:
-        return value.toDateTime().toMSecsSinceEpoch() / 1000.0;
-    }
-    return QVariant();
-}
-
-QVariant fromColumn(AttributeKind kind, const QVariant &column) {
-    if (column.isNull()) {
-        if (kind == AttributeKind::Float32)
-            return QVariant(0.0f);
-        if (kind == AttributeKind::Int16)
-            return QVariant(0);
-        return QVariant();
-    }
-    switch (kind) {
-    case AttributeKind::Text:
-        return column.toString();
-    case AttributeKind::Float32:
-        return QVariant(float(column.toDouble()));
-    case AttributeKind::Int16:
-        return QVariant(int(qint16(column.toLongLong())));
-    case AttributeKind::Number:
-        return QVariant(column.toLongLong());
-    case AttributeKind::DateTime:
-        return QVariant(QDateTime::fromMSecsSinceEpoch(qRound64(column.toDouble() * 1000.0)));
-    }
-    return QVariant();
-}
-
 // Schema steps, one per version; a store only ever moves forward through them.
 QStringList schemaVersion1() {
     QStringList statements;
     for (const Entity *e : Entity::all()) {
         QStringList columns;
         for (const Attribute &a : e->attributes())
-            columns << quoted(a.name) + QLatin1Char(' ') + columnType(a.kind);
+            columns << quoted(a.name) + QLatin1Char(' ') + AttributeKinds::columnType(a.kind);
         statements << QStringLiteral("CREATE TABLE %1 (%2)")
                           .arg(quoted(e->name()), columns.join(QStringLiteral(", ")));
     }
@@ -247,7 +185,8 @@ QList<Record> Context::fetch(const FetchRequest &request, QString *error) {
         if (withValues) {
             values.reserve(attributes.size());
             for (int i = 0; i < attributes.size(); ++i) {
-                const QVariant v = fromColumn(attributes.at(i).kind, query->value(i + 1));
+                const QVariant v =
+                    AttributeKinds::loaded(attributes.at(i).kind, query->value(i + 1));
                 if (v.isValid())
                     values.insert(attributes.at(i).name, v);
             }
@@ -292,7 +231,7 @@ Record Context::refetch(const Record &record) {
     QHash<QString, QVariant> values;
     for (int i = 0; i < entity->attributes().size(); ++i) {
         const Attribute &a = entity->attributes().at(i);
-        const QVariant v = fromColumn(a.kind, query->value(i));
+        const QVariant v = AttributeKinds::loaded(a.kind, query->value(i));
         if (v.isValid())
             values.insert(a.name, v);
     }
@@ -313,15 +252,15 @@ bool Context::beginWriting() {
         return false;
     }
     m_inTransaction = true;
-    m_writeError.clear();
     return true;
 }
 
 void Context::fail(const QString &message) {
     m_lastError = message;
-    if (m_writeError.isEmpty())
-        m_writeError = message;
     qWarning().noquote() << "Store write failed:" << message;
+    // Back to the last save at once: a half-done group of writes never stays pending where a
+    // later, unrelated save would trip over it.
+    rollback();
 }
 
 bool Context::insert(Record &record) {
@@ -333,7 +272,7 @@ bool Context::insert(Record &record) {
     for (const QString &key : record.changedKeys()) {
         const Attribute *a = entity->attribute(key);
         columns << quoted(key);
-        bindings << storedForm(a->kind, record.value(key));
+        bindings << AttributeKinds::stored(a->kind, record.value(key));
     }
     QString sql;
     if (columns.isEmpty()) {
@@ -368,7 +307,7 @@ bool Context::change(Record &record) {
     QVariantList bindings;
     for (const QString &key : record.changedKeys()) {
         sets << quoted(key) + QStringLiteral(" = ?");
-        bindings << storedForm(entity->attribute(key)->kind, record.value(key));
+        bindings << AttributeKinds::stored(entity->attribute(key)->kind, record.value(key));
     }
     bindings << record.id();
     QSqlQuery *query = prepared(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
@@ -399,14 +338,6 @@ bool Context::save(QString *error) {
     if (!m_inTransaction)
         return true;
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    if (!m_writeError.isEmpty()) {
-        const QString message = m_writeError;
-        rollback();
-        m_lastError = message;
-        if (error)
-            *error = message;
-        return false;
-    }
     for (QSqlQuery *q : std::as_const(m_statements))
         q->finish();
     if (!db.commit()) {
@@ -425,7 +356,8 @@ void Context::rollback() {
         return;
     for (QSqlQuery *q : std::as_const(m_statements))
         q->finish();
+    // A trigger's RAISE(ROLLBACK) may have ended the transaction already; then this fails
+    // harmlessly.
     QSqlDatabase::database(m_connection, false).rollback();
     m_inTransaction = false;
-    m_writeError.clear();
 }

@@ -10,8 +10,9 @@
 #include <QString>
 
 // One connection to the store file. Writes since the last save() sit in an open transaction:
-// this context sees them, others do not. save() commits; a write that failed in between makes
-// the save fail and roll everything back.
+// this context sees them, others do not. save() commits. A write that fails rolls the context
+// back to its last save (every write since then is dropped) and returns false; the context is
+// then ready for the next operation.
 class Context {
 public:
     explicit Context(QString filePath);
@@ -48,6 +49,7 @@ public:
     bool save(QString *error = nullptr);
     void rollback();
 
+    // How long a write waits for another connection's write to finish (5 s unless set).
     void setBusyTimeout(int milliseconds);
     QString lastError() const { return m_lastError; }
 
@@ -64,7 +66,6 @@ private:
     QString m_connection;
     bool m_open = false;
     bool m_inTransaction = false;
-    QString m_writeError;
     QString m_lastError;
     QHash<QString, QSqlQuery *> m_statements;
 };

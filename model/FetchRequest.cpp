@@ -1,53 +1,10 @@
 #include "model/FetchRequest.h"
 
 #include "model/Entity.h"
-#include "platform/NumberReading.h"
 
-#include <QDateTime>
 #include <QRegularExpression>
 
 namespace {
-
-// Binds an argument by the kind of the attribute it is compared with. A value that cannot be
-// read in that kind binds as NULL, which equals nothing.
-QVariant bindingFor(AttributeKind kind, const QVariant &argument) {
-    if (argument.isNull() || !argument.isValid())
-        return QVariant();
-    const bool isText = argument.typeId() == QMetaType::QString;
-    switch (kind) {
-    case AttributeKind::Text:
-        return argument.toString();
-    case AttributeKind::Float32: {
-        if (isText) {
-            auto value = NumberReading::wholeFloat(argument.toString());
-            return value ? QVariant(double(*value)) : QVariant();
-        }
-        bool ok = false;
-        const double d = argument.toDouble(&ok);
-        return ok ? QVariant(double(float(d))) : QVariant();
-    }
-    case AttributeKind::Int16:
-    case AttributeKind::Number: {
-        if (isText) {
-            auto value = NumberReading::wholeFloat(argument.toString());
-            if (!value)
-                return QVariant();
-            const double d = double(*value);
-            return d == double(qint64(d)) ? QVariant(qint64(d)) : QVariant(d);
-        }
-        bool ok = false;
-        const double d = argument.toDouble(&ok);
-        if (!ok)
-            return QVariant();
-        return d == double(qint64(d)) ? QVariant(qint64(d)) : QVariant(d);
-    }
-    case AttributeKind::DateTime:
-        if (argument.typeId() == QMetaType::QDateTime)
-            return argument.toDateTime().toMSecsSinceEpoch() / 1000.0;
-        return QVariant();
-    }
-    return QVariant();
-}
 
 QString sqlOperator(const QString &op) {
     if (op == QLatin1String("==") || op == QLatin1String("="))
@@ -94,7 +51,7 @@ FetchRequest::Sql FetchRequest::whereClause(const Entity &entity) const {
         }
         terms << quoted(attribute->name) + QLatin1Char(' ') + sqlOperator(match.captured(2)) +
                      QStringLiteral(" ?");
-        out.bindings << bindingFor(attribute->kind, p.argument);
+        out.bindings << AttributeKinds::argument(attribute->kind, p.argument);
     }
     if (!terms.isEmpty())
         out.text = QStringLiteral(" WHERE ") + terms.join(QStringLiteral(" AND "));

@@ -1,7 +1,9 @@
 list(APPEND PACELOG_SOURCES
     model/AppDelegate.cpp model/AppDelegate.h
     model/AppState.cpp model/AppState.h
+    model/AttributeKind.cpp model/AttributeKind.h
     model/Context.cpp model/Context.h
+    model/DatePickerStyle.cpp model/DatePickerStyle.h
     model/DefaultSettingsViewController.cpp model/DefaultSettingsViewController.h
     model/Entity.cpp model/Entity.h
     model/FetchRequest.cpp model/FetchRequest.h
@@ -9,6 +11,7 @@ list(APPEND PACELOG_SOURCES
     model/MainLocations.cpp model/MainLocations.h
     model/MonthlyData.cpp model/MonthlyData.h
     model/Record.cpp model/Record.h
+    model/ReviewService.cpp model/ReviewService.h
     model/Settings.cpp model/Settings.h
     model/SortDescriptor.h
     model/UserData.cpp model/UserData.h

@@ -1,0 +1,142 @@
+#include "model/ReviewService.h"
+#include "model/AppDelegate.h"
+#include "model/Settings.h"
+#include "platform/RatingPrompt.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+class ReviewServiceTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QDateTime m_now;
+    bool m_active = true;
+    int m_asked = 0;
+
+    ReviewService &service() { return ReviewService::shared(); }
+
+private slots:
+    void init() {
+        m_dir = std::make_unique<QTemporaryDir>();
+        AppDelegate::setDataDirectory(m_dir->path());
+        // Two days after the clocks went forward in New York.
+        m_now = QDateTime(QDate(2024, 3, 12), QTime(12, 0));
+        m_active = true;
+        m_asked = 0;
+        service().setClock([this] { return m_now; });
+        service().setActiveCheck([this] { return m_active; });
+        service().setPrompt([this] { ++m_asked; });
+    }
+
+    void cleanup() {
+        service().setClock({});
+        service().setActiveCheck({});
+        service().setPrompt({});
+    }
+
+    void canRequest_data() {
+        QTest::addColumn<QDateTime>("last");
+        QTest::addColumn<bool>("allowed");
+        const QDateTime now(QDate(2024, 3, 12), QTime(12, 0));
+        QTest::newRow("never asked") << QDateTime() << true;
+        QTest::newRow("seven days ago to the second") << now.addDays(-7) << false;
+        QTest::newRow("one second more") << now.addDays(-7).addSecs(-1) << true;
+        QTest::newRow("one millisecond more") << now.addDays(-7).addMSecs(-1) << true;
+        QTest::newRow("six days ago") << now.addDays(-6) << false;
+        QTest::newRow("just now") << now << false;
+        // Seven calendar days back across the clock change is 167 hours, not 168.
+        QTest::newRow("168 hours ago is before the limit") << now.addSecs(-168 * 3600) << true;
+        QTest::newRow("167 hours ago is the limit") << now.addSecs(-167 * 3600) << false;
+        QTest::newRow("in the future") << now.addDays(30) << false;
+    }
+
+    void canRequest() {
+        QFETCH(QDateTime, last);
+        service().setLastRequest(last);
+        QTEST(service().canRequest(), "allowed");
+    }
+
+    void oneSecondLaterAllowed() {
+        service().setLastRequest(m_now.addDays(-7));
+        QVERIFY(!service().canRequest());
+        m_now = m_now.addSecs(1);
+        QVERIFY(service().canRequest());
+    }
+
+    void everyAttemptRecorded_data() {
+        QTest::addColumn<bool>("active");
+        QTest::addColumn<int>("asked");
+        QTest::newRow("active app is asked") << true << 1;
+        QTest::newRow("inactive app: nothing asked, still recorded") << false << 0;
+    }
+
+    void everyAttemptRecorded() {
+        QFETCH(bool, active);
+        m_active = active;
+        QVERIFY(service().canRequest());
+        service().requestReview();
+        QTEST(m_asked, "asked");
+        QCOMPARE(service().lastRequest(), m_now);
+        QVERIFY(!service().canRequest());
+
+        // The next attempt inside the week is refused and leaves the record alone.
+        const QDateTime first = m_now;
+        m_now = m_now.addDays(3);
+        m_active = true;
+        service().requestReview();
+        QTEST(m_asked, "asked");
+        QCOMPARE(service().lastRequest(), first);
+
+        m_now = first.addDays(7).addSecs(1);
+        service().requestReview();
+        QCOMPARE(service().lastRequest(), m_now);
+    }
+
+    void lastRequestSurvivesARestart() {
+        service().requestReview();
+        Settings::standard().reload();
+        QCOMPARE(service().lastRequest(), m_now);
+        QVERIFY(Settings::standard().contains(QStringLiteral("ReviewService.lastRequest")));
+        service().setLastRequest(QDateTime());
+        QVERIFY(!Settings::standard().contains(QStringLiteral("ReviewService.lastRequest")));
+    }
+
+    void storedValueThatIsNotADate() {
+        Settings::standard().setString(QStringLiteral("ReviewService.lastRequest"),
+                                       QStringLiteral("last Tuesday"));
+        QVERIFY(!service().lastRequest().isValid());
+        QVERIFY(service().canRequest());
+        service().requestReview();
+        QCOMPARE(m_asked, 1);
+        QCOMPARE(service().lastRequest(), m_now);
+    }
+
+    // The real prompt: rating opens the store page on its review form.
+    void promptOpensTheStorePage() {
+        service().setPrompt({});
+        const QString log = m_dir->filePath(QStringLiteral("urls.txt"));
+        qputenv("PACELOG_URL_LOG", log.toLocal8Bit());
+        RatingPrompt *prompt = RatingPrompt::instance();
+        service().requestReview();
+        QVERIFY(prompt->showing());
+        prompt->respond(true);
+        QVERIFY(!prompt->showing());
+
+        service().setLastRequest(QDateTime());
+        service().requestReview();
+        prompt->respond(false);
+        qunsetenv("PACELOG_URL_LOG");
+
+        QFile file(log);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = file.readAll().split('\n');
+        QCOMPARE(lines.size(), 2); // one address and the line end
+        const QUrl opened(QString::fromUtf8(lines.at(0)));
+        QCOMPARE(opened.scheme(), QStringLiteral("https"));
+        QCOMPARE(opened.query(), QStringLiteral("action=write-review"));
+    }
+};
+
+QTEST_MAIN(ReviewServiceTest)
+#include "tst_review_service.moc"
