@@ -1,6 +1,5 @@
 list(APPEND PACELOG_SOURCES
     platform/AlertPresenter.cpp platform/AlertPresenter.h
-    platform/DatePickerStyle.cpp platform/DatePickerStyle.h
     platform/Formatting.cpp platform/Formatting.h
     platform/Navigator.cpp platform/Navigator.h
     platform/NumberReading.cpp platform/NumberReading.h

@@ -1,6 +1,6 @@
 #include "summary/TotalsViewController.h"
 
-#include "app/ReviewService.h"
+#include "model/ReviewService.h"
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
 #include "model/UserData.h"
