@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 #include <QQmlApplicationEngine>
 #include <QQuickStyle>
+#include <QQuickWindow>
 #include <QtQml/qqmlextensionplugin.h>
 
 Q_IMPORT_QML_PLUGIN(PacelogPlugin)
@@ -23,8 +24,12 @@ int main(int argc, char *argv[]) {
                                      QStringLiteral("dir"));
     const QCommandLineOption selfTest(QStringLiteral("self-test"),
                                       QStringLiteral("Open every screen once and exit."));
+    const QCommandLineOption firstFrame(
+        QStringLiteral("first-frame"),
+        QStringLiteral("Start as usual and exit once the menu's first frame is shown."));
     parser.addOption(dataDir);
     parser.addOption(selfTest);
+    parser.addOption(firstFrame);
     parser.process(app);
     if (parser.isSet(dataDir))
         AppDelegate::setDataDirectory(parser.value(dataDir));
@@ -43,6 +48,14 @@ int main(int argc, char *argv[]) {
     engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Pacelog/app/Main.qml")));
     if (engine.rootObjects().isEmpty())
         return 1;
+
+    // For timing a start from outside: the menu (and its start-up work) is done by then.
+    if (parser.isSet(firstFrame)) {
+        if (auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().first()))
+            QObject::connect(
+                window, &QQuickWindow::frameSwapped, &app, [] { QCoreApplication::exit(0); },
+                Qt::QueuedConnection);
+    }
 
     SelfTest test(&engine);
     if (parser.isSet(selfTest))

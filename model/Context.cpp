@@ -1,6 +1,8 @@
 #include "model/Context.h"
 
 #include "model/Entity.h"
+#include "model/LeadingNumberSum.h"
+#include "model/StoreSchema.h"
 
 #include <QAtomicInt>
 #include <QDateTime>
@@ -14,25 +16,6 @@ QAtomicInt connectionCounter;
 
 QString quoted(const QString &name) {
     return QLatin1Char('"') + name + QLatin1Char('"');
-}
-
-// Schema steps, one per version; a store only ever moves forward through them.
-QStringList schemaVersion1() {
-    QStringList statements;
-    for (const Entity *e : Entity::all()) {
-        QStringList columns;
-        for (const Attribute &a : e->attributes())
-            columns << quoted(a.name) + QLatin1Char(' ') + AttributeKinds::columnType(a.kind);
-        statements << QStringLiteral("CREATE TABLE %1 (%2)")
-                          .arg(quoted(e->name()), columns.join(QStringLiteral(", ")));
-    }
-    statements
-        << QStringLiteral("CREATE INDEX UserData_identity ON UserData (date, calories, distance)")
-        << QStringLiteral("CREATE INDEX UserData_day ON UserData (iyear, imonth, iday)")
-        << QStringLiteral("CREATE INDEX UserData_yearMonth ON UserData (year, imonth)")
-        << QStringLiteral("CREATE INDEX Locations_leg ON Locations (fromCity, latitude, longitude)")
-        << QStringLiteral("CREATE INDEX Locations_name ON Locations (name, fromCity)");
-    return statements;
 }
 
 } // namespace
@@ -64,73 +47,16 @@ bool Context::open(QString *error) {
     }
     // Reading the version first means a file that is not a store fails before anything is
     // written to it.
-    if (!migrate(error)) {
+    if (!StoreSchema::bringUpToDate(db, &m_lastError) ||
+        !LeadingNumberSum::registerOn(db, &m_lastError)) {
+        if (error)
+            *error = m_lastError;
         qDeleteAll(m_statements);
         m_statements.clear();
         db.close();
         return false;
     }
     m_open = true;
-    return true;
-}
-
-bool Context::migrate(QString *error) {
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    auto run = [&](const QString &sql, QSqlQuery *out = nullptr) {
-        QSqlQuery q(db);
-        if (!q.exec(sql)) {
-            m_lastError = q.lastError().text();
-            if (error)
-                *error = m_lastError;
-            return false;
-        }
-        if (out)
-            *out = std::move(q);
-        return true;
-    };
-    QSqlQuery version(db);
-    if (!run(QStringLiteral("PRAGMA user_version"), &version) || !version.next()) {
-        if (m_lastError.isEmpty())
-            m_lastError = QStringLiteral("cannot read the schema version");
-        if (error)
-            *error = m_lastError;
-        return false;
-    }
-    const int current = version.value(0).toInt();
-    version.finish();
-    if (current > SchemaVersion) {
-        m_lastError =
-            QStringLiteral("the store was written by a newer Pacelog (schema %1)").arg(current);
-        if (error)
-            *error = m_lastError;
-        return false;
-    }
-    if (!run(QStringLiteral("PRAGMA journal_mode=WAL")) ||
-        !run(QStringLiteral("PRAGMA synchronous=NORMAL")) ||
-        // Room for a whole large log (about 20 MB per 100,000 sessions): the start-up repair
-        // touches every session once and would otherwise reread most pages from the file.
-        !run(QStringLiteral("PRAGMA cache_size=-32000")) ||
-        !run(QStringLiteral("PRAGMA busy_timeout=5000")))
-        return false;
-    if (current == SchemaVersion)
-        return true;
-
-    const QList<QStringList> steps{schemaVersion1()};
-    if (!run(QStringLiteral("BEGIN IMMEDIATE")))
-        return false;
-    for (int v = current; v < SchemaVersion; ++v) {
-        for (const QString &sql : steps.at(v)) {
-            if (!run(sql)) {
-                run(QStringLiteral("ROLLBACK"));
-                return false;
-            }
-        }
-    }
-    if (!run(QStringLiteral("PRAGMA user_version=%1").arg(SchemaVersion)) ||
-        !run(QStringLiteral("COMMIT"))) {
-        run(QStringLiteral("ROLLBACK"));
-        return false;
-    }
     return true;
 }
 
@@ -178,21 +104,71 @@ QList<Record> Context::fetch(const FetchRequest &request, QString *error) {
             *error = m_lastError;
         return out;
     }
-    const QList<Attribute> &attributes = entity->attributes();
-    const bool withValues = request.includesPropertyValues();
-    while (query->next()) {
-        QHash<QString, QVariant> values;
-        if (withValues) {
-            values.reserve(attributes.size());
-            for (int i = 0; i < attributes.size(); ++i) {
-                const QVariant v =
-                    AttributeKinds::loaded(attributes.at(i).kind, query->value(i + 1));
-                if (v.isValid())
-                    values.insert(attributes.at(i).name, v);
-            }
-        }
-        out.append(Record(entity, query->value(0).toLongLong(), std::move(values)));
+    const QList<Attribute> attributes = request.fetchedAttributes();
+    while (query->next())
+        out.append(rowRecord(entity, attributes, *query));
+    query->finish();
+    return out;
+}
+
+Record Context::rowRecord(const Entity *entity, const QList<Attribute> &attributes,
+                          const QSqlQuery &query) {
+    QHash<QString, QVariant> values;
+    values.reserve(attributes.size());
+    for (int i = 0; i < attributes.size(); ++i) {
+        const QVariant v = AttributeKinds::loaded(attributes.at(i).kind, query.value(i + 1));
+        if (v.isValid())
+            values.insert(attributes.at(i).name, v);
     }
+    return Record(entity, query.value(0).toLongLong(), std::move(values));
+}
+
+bool Context::fetchInBatches(const FetchRequest &request, int size,
+                             const std::function<void(const QList<Record> &)> &handle,
+                             QString *error) {
+    const Entity *entity = Entity::named(request.entityName());
+    const QList<Attribute> attributes = request.fetchedAttributes();
+    qint64 after = 0;
+    for (;;) {
+        const FetchRequest::Sql sql = request.batchSql(after, size);
+        QSqlQuery *query = sql.error.isEmpty() && m_open ? prepared(sql.text) : nullptr;
+        if (!sql.error.isEmpty())
+            m_lastError = sql.error;
+        else if (!m_open)
+            m_lastError = QStringLiteral("the store is not open");
+        if (!query || !exec(query, sql.bindings)) {
+            if (error)
+                *error = m_lastError;
+            return false;
+        }
+        QList<Record> batch;
+        while (query->next())
+            batch.append(rowRecord(entity, attributes, *query));
+        query->finish();
+        if (batch.isEmpty())
+            return true;
+        after = batch.last().id();
+        handle(batch);
+    }
+}
+
+std::optional<Context::LeadingSums>
+Context::sumLeadingNumbers(const FetchRequest &request, const QStringList &keys, QString *error) {
+    const FetchRequest::Sql sql = request.leadingSumsSql(keys);
+    QSqlQuery *query = sql.error.isEmpty() && m_open ? prepared(sql.text) : nullptr;
+    if (!sql.error.isEmpty())
+        m_lastError = sql.error;
+    else if (!m_open)
+        m_lastError = QStringLiteral("the store is not open");
+    if (!query || !exec(query, sql.bindings) || !query->next()) {
+        if (error)
+            *error = m_lastError;
+        return std::nullopt;
+    }
+    LeadingSums out;
+    out.count = query->value(0).toLongLong();
+    for (int i = 0; i < keys.size(); ++i)
+        out.sums << query->value(i + 1).toDouble();
     query->finish();
     return out;
 }

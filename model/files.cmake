@@ -7,6 +7,7 @@ list(APPEND PACELOG_SOURCES
     model/DefaultSettingsViewController.cpp model/DefaultSettingsViewController.h
     model/Entity.cpp model/Entity.h
     model/FetchRequest.cpp model/FetchRequest.h
+    model/LeadingNumberSum.cpp model/LeadingNumberSum.h
     model/Locations.cpp model/Locations.h
     model/MainLocations.cpp model/MainLocations.h
     model/MonthlyData.cpp model/MonthlyData.h
@@ -14,6 +15,7 @@ list(APPEND PACELOG_SOURCES
     model/ReviewService.cpp model/ReviewService.h
     model/Settings.cpp model/Settings.h
     model/SortDescriptor.h
+    model/StoreSchema.cpp model/StoreSchema.h
     model/UserData.cpp model/UserData.h
     model/YearlyData.cpp model/YearlyData.h
 )

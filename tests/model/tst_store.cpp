@@ -236,6 +236,33 @@ private slots:
         QCOMPARE(dates(m_context->fetch(UserData::fetchRequest())), QStringList({"kept", "next"}));
     }
 
+    // Totals are summed inside SQLite; each text counts with its leading number as on screen.
+    void sumsReadTheLeadingNumber_data() {
+        QTest::addColumn<QVariant>("calories");
+        QTest::addColumn<double>("sum");
+        QTest::newRow("unit after the number") << QVariant("3.5km") << 3.5;
+        QTest::newRow("negative") << QVariant("-2") << -2.0;
+        QTest::newRow("no leading digit") << QVariant(".5") << 0.5;
+        QTest::newRow("exponent") << QVariant("1e3") << 1000.0;
+        QTest::newRow("leading blank") << QVariant(" 7") << 7.0;
+        QTest::newRow("leading no-break space") << QVariant(QString::fromUtf8("\u00a07")) << 7.0;
+        QTest::newRow("no number") << QVariant("abc") << 0.0;
+        QTest::newRow("absent") << QVariant() << 0.0;
+    }
+    void sumsReadTheLeadingNumber() {
+        QFETCH(QVariant, calories);
+        QFETCH(double, sum);
+        UserData s;
+        s.setValue("calories", calories);
+        s.setDistance("1");
+        QVERIFY(m_context->insert(s) && m_context->save());
+        const auto totals =
+            m_context->sumLeadingNumbers(UserData::fetchRequest(), {"calories", "distance"});
+        QVERIFY(totals);
+        QCOMPARE(totals->count, 1);
+        QCOMPARE(totals->sums, QList<double>({sum, 1.0}));
+    }
+
     void changesWriteOnlyWhatWasSet() {
         UserData s = addSession("Mar 5, 2026", "100", "3");
         QVERIFY(m_context->save());
