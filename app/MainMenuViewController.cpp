@@ -177,71 +177,70 @@ void MainMenuViewController::HandleSelection() {
 
 void MainMenuViewController::repairSessions() {
     Context &context = AppDelegate::shared()->persistentContainer();
-    m_dailyList.clear();
-    QString error;
-    m_dailyList = context.fetchAs<UserData>(UserData::fetchRequest(), &error);
-    if (!error.isEmpty())
-        qDebug().noquote() << error;
-
-    // Sessions are saved in groups: a commit per session costs more than the whole repair of
-    // it. A group that fails to save is done again one session and one save at a time, so a
-    // failure keeps exactly the sessions whose own save fails unrepaired.
-    struct Repair {
-        UserData session;
-        QDateTime moment;
-    };
-    QList<Repair> unsaved;
-    auto saveRepairs = [&] {
-        if (!context.save()) {
-            for (Repair &r : unsaved) {
-                r.session.setTreadDate(r.moment);
-                context.change(r.session);
-                context.save(); // a failed save is ignored; the next start tries again
-            }
-        }
-        unsaved.clear();
-    };
+    // Only sessions without treadDate can need a repair, and only the fields read here are
+    // loaded, a group at a time: a large log is never held in memory.
+    FetchRequest undated = UserData::fetchRequest();
+    undated.where(QStringLiteral("treadDate == nil"));
+    undated.setPropertiesToFetch({QStringLiteral("date"), QStringLiteral("calories"),
+                                  QStringLiteral("distance"), QStringLiteral("year"),
+                                  QStringLiteral("imonth"), QStringLiteral("iday")});
     // Many sessions share a day, and finding where a local day starts is the slow part of it.
     QHash<QDate, QDateTime> dayStarts;
 
-    for (const UserData &session : std::as_const(m_dailyList)) {
-        // A session that has its treadDate is never changed, so it needs no lookup.
-        if (session.treadDate().isValid())
-            continue;
-        const std::optional<qint16> year = NumberReading::int16(session.year());
-        const std::optional<int> month = asInt16(session.imonth());
-        const std::optional<int> day = asInt16(session.iday());
-        if (!year || !month || !day || session.date().isNull() || session.calories().isNull() ||
-            session.distance().isNull())
-            continue;
-        const QDate date = calendarDay(*year, *month, *day);
-        if (!date.isValid())
-            continue;
+    QString error;
+    const bool read = context.fetchInBatches(
+        undated, RepairsPerSave,
+        [&](const QList<Record> &group) {
+            QList<UserData> repairs;
+            for (const Record &record : group) {
+                UserData session(record);
+                const std::optional<qint16> year = NumberReading::int16(session.year());
+                const std::optional<int> month = asInt16(session.imonth());
+                const std::optional<int> day = asInt16(session.iday());
+                if (!year || !month || !day || session.date().isNull() ||
+                    session.calories().isNull() || session.distance().isNull())
+                    continue;
+                const QDate date = calendarDay(*year, *month, *day);
+                if (!date.isValid())
+                    continue;
+                FetchRequest request = UserData::fetchRequest();
+                request.where(QStringLiteral("date == %@"), session.date())
+                    .where(QStringLiteral("calories == %@"), session.calories())
+                    .where(QStringLiteral("distance == %@"), session.distance());
+                // The session matches itself, so a count of one means the match is the
+                // session in hand. A repair never changes these three fields, so the counts
+                // do not depend on the repairs before.
+                m_userResultsCount = context.count(request);
+                if (m_userResultsCount != 1)
+                    continue;
+                auto start = dayStarts.constFind(date);
+                if (start == dayStarts.constEnd())
+                    start = dayStarts.insert(date, date.startOfDay());
+                if (!start->isValid())
+                    continue;
+                session.setTreadDate(*start);
+                repairs.append(session);
+            }
+            saveRepairs(context, repairs);
+        },
+        &error);
+    if (!read)
+        qDebug().noquote() << error;
+}
 
-        FetchRequest request = UserData::fetchRequest();
-        request.where(QStringLiteral("date == %@"), session.date())
-            .where(QStringLiteral("calories == %@"), session.calories())
-            .where(QStringLiteral("distance == %@"), session.distance());
-        // The session matches itself, so a count of one means the match is the session in hand.
-        m_userResultsCount = context.count(request);
-        if (m_userResultsCount != 1)
-            continue;
-        m_userResults = {session};
-
-        auto start = dayStarts.constFind(date);
-        if (start == dayStarts.constEnd())
-            start = dayStarts.insert(date, date.startOfDay());
-        if (!start->isValid())
-            continue;
-        UserData &match = m_userResults.first();
-        match.setTreadDate(*start);
-        context.change(match);
-        unsaved.append({match, *start});
-        if (unsaved.size() == RepairsPerSave)
-            saveRepairs();
+void MainMenuViewController::saveRepairs(Context &context, QList<UserData> &repairs) {
+    // A group is saved at once: a commit per session costs more than the whole repair of it.
+    // A group that fails (a failed write drops the group) is done again one session and one
+    // save at a time, so only the sessions whose own save fails stay for the next start.
+    bool written = true;
+    for (UserData &session : repairs)
+        written = written && context.change(session);
+    if (written && context.save())
+        return;
+    for (UserData &session : repairs) {
+        UserData again = session;
+        again.setTreadDate(session.treadDate());
+        if (context.change(again))
+            context.save();
     }
-    saveRepairs();
-    // Kept only while the repair runs; a large log would otherwise stay in memory all run.
-    m_dailyList.clear();
-    m_userResults.clear();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Context.h"
 #include "model/UserData.h"
 #include "platform/Outlet.h"
 
@@ -81,9 +82,9 @@ signals:
     void toggleTitleChanged();
 
 private:
+    static void saveRepairs(Context &context, QList<UserData> &repairs);
+
     bool m_menuExpanded = false;
-    QList<UserData> m_dailyList;
-    QList<UserData> m_userResults;
     qsizetype m_userResultsCount = 0;
 
     Outlet *m_listButton;

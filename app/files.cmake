@@ -1,7 +1,6 @@
 list(APPEND PACELOG_SOURCES
     app/MainMenuViewController.cpp app/MainMenuViewController.h
     app/RateShareTableViewController.cpp app/RateShareTableViewController.h
-    app/ReviewService.cpp app/ReviewService.h
     app/ScreenshotTour.cpp app/ScreenshotTour.h
     app/SegueRegistry.cpp app/SegueRegistry.h
     app/SelfTest.cpp app/SelfTest.h

@@ -9,6 +9,7 @@
 #include <QQmlApplicationEngine>
 #include <QQuickStyle>
 #include <QTemporaryDir>
+#include <QQuickWindow>
 #include <QtQml/qqmlextensionplugin.h>
 #include <cstdio>
 
@@ -40,7 +41,10 @@ int main(int argc, char *argv[]) {
         QStringLiteral("screenshots"),
         QStringLiteral("Save every page, light and dark, over a sample log as PNGs in <dir>."),
         QStringLiteral("dir"));
-    parser.addOptions({dataDir, selfTest, appearance, screenshots});
+    const QCommandLineOption firstFrame(
+        QStringLiteral("first-frame"),
+        QStringLiteral("Start as usual and exit once the menu's first frame is shown."));
+    parser.addOptions({dataDir, selfTest, appearance, screenshots, firstFrame});
     parser.process(app);
     if (parser.isSet(appearance) && !Appearance::instance()->force(parser.value(appearance))) {
         std::fprintf(stderr, "pacelog: --appearance takes light or dark\n");
@@ -69,6 +73,14 @@ int main(int argc, char *argv[]) {
     engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Pacelog/app/Main.qml")));
     if (engine.rootObjects().isEmpty())
         return 1;
+
+    // For timing a start from outside: the menu (and its start-up work) is done by then.
+    if (parser.isSet(firstFrame)) {
+        if (auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().first()))
+            QObject::connect(
+                window, &QQuickWindow::frameSwapped, &app, [] { QCoreApplication::exit(0); },
+                Qt::QueuedConnection);
+    }
 
     SelfTest test(&engine);
     if (parser.isSet(selfTest))

@@ -3,6 +3,7 @@
 #include "log/SessionRules.h"
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
+#include "model/DatePickerStyle.h"
 #include "platform/Formatting.h"
 #include "platform/Navigator.h"
 
@@ -135,10 +136,9 @@ void DetailViewController::saveRecord() {
             session.setTreadDate(moment);
         }
         writeTexts(session);
-        // A failed write or save is not reported: the person is taken back either way.
-        if (!context.change(session))
-            context.rollback();
-        else
+        // A failed write or save is not reported (the context drops it): the person is taken
+        // back either way.
+        if (context.change(session))
             context.save();
     }
     qInfo().noquote() << "Back button Clicked";

@@ -1,6 +1,6 @@
 #include "log/SessionDateActions.h"
 
-#include "platform/DatePickerStyle.h"
+#include "model/DatePickerStyle.h"
 #include "platform/Formatting.h"
 #include "platform/Outlet.h"
 

@@ -46,8 +46,10 @@ UserData SessionListModel::session(int row) const {
 bool SessionListModel::removeSession(int row) {
     if (row < 0 || row >= m_ids.size())
         return false;
-    AppDelegate::shared()->persistentContainer().remove(
-        Record(Entity::named(QStringLiteral("UserData")), m_ids.at(row)));
+    Context &context = AppDelegate::shared()->persistentContainer();
+    // The deletion and its save are one step for the person; either failing stops the program.
+    if (!context.remove(Record(Entity::named(QStringLiteral("UserData")), m_ids.at(row))))
+        AppDelegate::stopOnStoreError(context.lastError());
     AppDelegate::shared()->saveChanges();
     beginRemoveRows(QModelIndex(), row, row);
     m_cells.remove(m_ids.takeAt(row));

@@ -72,7 +72,7 @@ std::unique_ptr<Context> AppDelegate::openContext() {
     QString error;
     if (!context->open(&error)) {
         unresolvedError(
-            error, QStringLiteral("{NSFilePath = \"%1\"; reason = \"store could not be loaded\"}")
+            error, QStringLiteral("{filePath = \"%1\"; reason = \"store could not be loaded\"}")
                        .arg(storePath()));
     }
     return context;
@@ -93,5 +93,9 @@ void AppDelegate::saveChanges() {
         return;
     QString error;
     if (!m_container->save(&error))
-        unresolvedError(error, QStringLiteral("{NSFilePath = \"%1\"}").arg(storePath()));
+        stopOnStoreError(error);
+}
+
+void AppDelegate::stopOnStoreError(const QString &error) {
+    unresolvedError(error, QStringLiteral("{filePath = \"%1\"}").arg(storePath()));
 }

@@ -21,6 +21,9 @@ public:
     std::unique_ptr<Context> newContainer();
     // Saves the shared context when it holds changes; a failure stops the program.
     void saveChanges();
+    // A write on the shared context whose failure the program cannot go on from (a deletion
+    // that cannot be saved): "Unresolved error" with the store's details.
+    [[noreturn]] static void stopOnStoreError(const QString &error);
 
     // Where the store and settings live: --data-dir, else $PACELOG_DATA_DIR, else the
     // platform's application data location. Changing it drops the shared context.

@@ -1,6 +1,8 @@
 #include "model/Context.h"
 
 #include "model/Entity.h"
+#include "model/LeadingNumberSum.h"
+#include "model/StoreSchema.h"
 
 #include <QAtomicInt>
 #include <QDateTime>
@@ -14,94 +16,6 @@ QAtomicInt connectionCounter;
 
 QString quoted(const QString &name) {
     return QLatin1Char('"') + name + QLatin1Char('"');
-}
-
-QString columnType(AttributeKind kind) {
-    switch (kind) {
-    case AttributeKind::Text:
-        return QStringLiteral("TEXT NULL");
-    case AttributeKind::Float32:
-        return QStringLiteral("REAL NOT NULL DEFAULT 0");
-    case AttributeKind::Int16:
-        return QStringLiteral("INTEGER NOT NULL DEFAULT 0");
-    case AttributeKind::Number:
-        return QStringLiteral("INTEGER NULL");
-    case AttributeKind::DateTime:
-        return QStringLiteral("REAL NULL");
-    }
-    return QString();
-}
-
-// The value a column stores for an attribute value held by a Record.
-QVariant storedForm(AttributeKind kind, const QVariant &value) {
-    if (value.isNull() || !value.isValid()) {
-        if (kind == AttributeKind::Float32)
-            return 0.0;
-        if (kind == AttributeKind::Int16)
-            return 0;
-        return QVariant();
-    }
-    switch (kind) {
-    case AttributeKind::Text:
-        return value.toString();
-    case AttributeKind::Float32:
-        return double(value.toFloat());
-    case AttributeKind::Int16:
-    case AttributeKind::Number:
-        return value.toLongLong();
-    case AttributeKind::DateTime:
-        return value.toDateTime().toMSecsSinceEpoch() / 1000.0;
-    }
-    return QVariant();
-}
-
-QVariant fromColumn(AttributeKind kind, const QVariant &column) {
-    if (column.isNull()) {
-        if (kind == AttributeKind::Float32)
-            return QVariant(0.0f);
-        if (kind == AttributeKind::Int16)
-            return QVariant(0);
-        return QVariant();
-    }
-    switch (kind) {
-    case AttributeKind::Text:
-        return column.toString();
-    case AttributeKind::Float32:
-        return QVariant(float(column.toDouble()));
-    case AttributeKind::Int16:
-        return QVariant(int(qint16(column.toLongLong())));
-    case AttributeKind::Number:
-        return QVariant(column.toLongLong());
-    case AttributeKind::DateTime:
-        return QVariant(QDateTime::fromMSecsSinceEpoch(qRound64(column.toDouble() * 1000.0)));
-    }
-    return QVariant();
-}
-
-// Schema steps, one per version; a store only ever moves forward through them.
-QStringList schemaVersion1() {
-    QStringList statements;
-    for (const Entity *e : Entity::all()) {
-        QStringList columns;
-        for (const Attribute &a : e->attributes())
-            columns << quoted(a.name) + QLatin1Char(' ') + columnType(a.kind);
-        statements << QStringLiteral("CREATE TABLE %1 (%2)")
-                          .arg(quoted(e->name()), columns.join(QStringLiteral(", ")));
-    }
-    statements
-        << QStringLiteral("CREATE INDEX UserData_identity ON UserData (date, calories, distance)")
-        << QStringLiteral("CREATE INDEX UserData_day ON UserData (iyear, imonth, iday)")
-        << QStringLiteral("CREATE INDEX UserData_yearMonth ON UserData (year, imonth)")
-        << QStringLiteral("CREATE INDEX Locations_leg ON Locations (fromCity, latitude, longitude)")
-        << QStringLiteral("CREATE INDEX Locations_name ON Locations (name, fromCity)");
-    return statements;
-}
-
-// The summaries walk every session by year and month reading its distance; with the distance
-// in the index that walk never visits the table.
-QStringList schemaVersion2() {
-    return {QStringLiteral("DROP INDEX UserData_yearMonth"),
-            QStringLiteral("CREATE INDEX UserData_yearMonth ON UserData (year, imonth, distance)")};
 }
 
 } // namespace
@@ -133,73 +47,16 @@ bool Context::open(QString *error) {
     }
     // Reading the version first means a file that is not a store fails before anything is
     // written to it.
-    if (!migrate(error)) {
+    if (!StoreSchema::bringUpToDate(db, &m_lastError) ||
+        !LeadingNumberSum::registerOn(db, &m_lastError)) {
+        if (error)
+            *error = m_lastError;
         qDeleteAll(m_statements);
         m_statements.clear();
         db.close();
         return false;
     }
     m_open = true;
-    return true;
-}
-
-bool Context::migrate(QString *error) {
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    auto run = [&](const QString &sql, QSqlQuery *out = nullptr) {
-        QSqlQuery q(db);
-        if (!q.exec(sql)) {
-            m_lastError = q.lastError().text();
-            if (error)
-                *error = m_lastError;
-            return false;
-        }
-        if (out)
-            *out = std::move(q);
-        return true;
-    };
-    QSqlQuery version(db);
-    if (!run(QStringLiteral("PRAGMA user_version"), &version) || !version.next()) {
-        if (m_lastError.isEmpty())
-            m_lastError = QStringLiteral("cannot read the schema version");
-        if (error)
-            *error = m_lastError;
-        return false;
-    }
-    const int current = version.value(0).toInt();
-    version.finish();
-    if (current > SchemaVersion) {
-        m_lastError =
-            QStringLiteral("the store was written by a newer Pacelog (schema %1)").arg(current);
-        if (error)
-            *error = m_lastError;
-        return false;
-    }
-    if (!run(QStringLiteral("PRAGMA journal_mode=WAL")) ||
-        !run(QStringLiteral("PRAGMA synchronous=NORMAL")) ||
-        // Room for a whole large log (about 20 MB per 100,000 sessions): the start-up repair
-        // touches every session once and would otherwise reread most pages from the file.
-        !run(QStringLiteral("PRAGMA cache_size=-32000")) ||
-        !run(QStringLiteral("PRAGMA busy_timeout=5000")))
-        return false;
-    if (current == SchemaVersion)
-        return true;
-
-    const QList<QStringList> steps{schemaVersion1(), schemaVersion2()};
-    if (!run(QStringLiteral("BEGIN IMMEDIATE")))
-        return false;
-    for (int v = current; v < SchemaVersion; ++v) {
-        for (const QString &sql : steps.at(v)) {
-            if (!run(sql)) {
-                run(QStringLiteral("ROLLBACK"));
-                return false;
-            }
-        }
-    }
-    if (!run(QStringLiteral("PRAGMA user_version=%1").arg(SchemaVersion)) ||
-        !run(QStringLiteral("COMMIT"))) {
-        run(QStringLiteral("ROLLBACK"));
-        return false;
-    }
     return true;
 }
 
@@ -254,25 +111,73 @@ bool Context::walk(const FetchRequest &request, const std::function<void(const R
             *error = m_lastError;
         return false;
     }
-    QList<Attribute> attributes;
-    if (request.includesPropertyValues()) {
-        for (const QString &key : request.propertiesToFetch())
-            attributes.append(*entity->attribute(key));
-        if (attributes.isEmpty())
-            attributes = entity->attributes();
-    }
-    while (query->next()) {
-        QHash<QString, QVariant> values;
-        values.reserve(attributes.size());
-        for (int i = 0; i < attributes.size(); ++i) {
-            const QVariant v = fromColumn(attributes.at(i).kind, query->value(i + 1));
-            if (v.isValid())
-                values.insert(attributes.at(i).name, v);
-        }
-        visit(Record(entity, query->value(0).toLongLong(), std::move(values)));
-    }
+    const QList<Attribute> attributes = request.fetchedAttributes();
+    while (query->next())
+        visit(rowRecord(entity, attributes, *query));
     query->finish();
     return true;
+}
+
+Record Context::rowRecord(const Entity *entity, const QList<Attribute> &attributes,
+                          const QSqlQuery &query) {
+    QHash<QString, QVariant> values;
+    values.reserve(attributes.size());
+    for (int i = 0; i < attributes.size(); ++i) {
+        const QVariant v = AttributeKinds::loaded(attributes.at(i).kind, query.value(i + 1));
+        if (v.isValid())
+            values.insert(attributes.at(i).name, v);
+    }
+    return Record(entity, query.value(0).toLongLong(), std::move(values));
+}
+
+bool Context::fetchInBatches(const FetchRequest &request, int size,
+                             const std::function<void(const QList<Record> &)> &handle,
+                             QString *error) {
+    const Entity *entity = Entity::named(request.entityName());
+    const QList<Attribute> attributes = request.fetchedAttributes();
+    qint64 after = 0;
+    for (;;) {
+        const FetchRequest::Sql sql = request.batchSql(after, size);
+        QSqlQuery *query = sql.error.isEmpty() && m_open ? prepared(sql.text) : nullptr;
+        if (!sql.error.isEmpty())
+            m_lastError = sql.error;
+        else if (!m_open)
+            m_lastError = QStringLiteral("the store is not open");
+        if (!query || !exec(query, sql.bindings)) {
+            if (error)
+                *error = m_lastError;
+            return false;
+        }
+        QList<Record> batch;
+        while (query->next())
+            batch.append(rowRecord(entity, attributes, *query));
+        query->finish();
+        if (batch.isEmpty())
+            return true;
+        after = batch.last().id();
+        handle(batch);
+    }
+}
+
+std::optional<Context::LeadingSums>
+Context::sumLeadingNumbers(const FetchRequest &request, const QStringList &keys, QString *error) {
+    const FetchRequest::Sql sql = request.leadingSumsSql(keys);
+    QSqlQuery *query = sql.error.isEmpty() && m_open ? prepared(sql.text) : nullptr;
+    if (!sql.error.isEmpty())
+        m_lastError = sql.error;
+    else if (!m_open)
+        m_lastError = QStringLiteral("the store is not open");
+    if (!query || !exec(query, sql.bindings) || !query->next()) {
+        if (error)
+            *error = m_lastError;
+        return std::nullopt;
+    }
+    LeadingSums out;
+    out.count = query->value(0).toLongLong();
+    for (int i = 0; i < keys.size(); ++i)
+        out.sums << query->value(i + 1).toDouble();
+    query->finish();
+    return out;
 }
 
 int Context::count(const FetchRequest &request, QString *error) {
@@ -309,7 +214,7 @@ Record Context::refetch(const Record &record) {
     QHash<QString, QVariant> values;
     for (int i = 0; i < entity->attributes().size(); ++i) {
         const Attribute &a = entity->attributes().at(i);
-        const QVariant v = fromColumn(a.kind, query->value(i));
+        const QVariant v = AttributeKinds::loaded(a.kind, query->value(i));
         if (v.isValid())
             values.insert(a.name, v);
     }
@@ -330,15 +235,15 @@ bool Context::beginWriting() {
         return false;
     }
     m_inTransaction = true;
-    m_writeError.clear();
     return true;
 }
 
 void Context::fail(const QString &message) {
     m_lastError = message;
-    if (m_writeError.isEmpty())
-        m_writeError = message;
     qWarning().noquote() << "Store write failed:" << message;
+    // Back to the last save at once: a half-done group of writes never stays pending where a
+    // later, unrelated save would trip over it.
+    rollback();
 }
 
 bool Context::insert(Record &record) {
@@ -350,7 +255,7 @@ bool Context::insert(Record &record) {
     for (const QString &key : record.changedKeys()) {
         const Attribute *a = entity->attribute(key);
         columns << quoted(key);
-        bindings << storedForm(a->kind, record.value(key));
+        bindings << AttributeKinds::stored(a->kind, record.value(key));
     }
     QString sql;
     if (columns.isEmpty()) {
@@ -385,7 +290,7 @@ bool Context::change(Record &record) {
     QVariantList bindings;
     for (const QString &key : record.changedKeys()) {
         sets << quoted(key) + QStringLiteral(" = ?");
-        bindings << storedForm(entity->attribute(key)->kind, record.value(key));
+        bindings << AttributeKinds::stored(entity->attribute(key)->kind, record.value(key));
     }
     bindings << record.id();
     QSqlQuery *query = prepared(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
@@ -416,14 +321,6 @@ bool Context::save(QString *error) {
     if (!m_inTransaction)
         return true;
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    if (!m_writeError.isEmpty()) {
-        const QString message = m_writeError;
-        rollback();
-        m_lastError = message;
-        if (error)
-            *error = message;
-        return false;
-    }
     for (QSqlQuery *q : std::as_const(m_statements))
         q->finish();
     if (!db.commit()) {
@@ -442,7 +339,8 @@ void Context::rollback() {
         return;
     for (QSqlQuery *q : std::as_const(m_statements))
         q->finish();
+    // A trigger's RAISE(ROLLBACK) may have ended the transaction already; then this fails
+    // harmlessly.
     QSqlDatabase::database(m_connection, false).rollback();
     m_inTransaction = false;
-    m_writeError.clear();
 }

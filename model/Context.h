@@ -2,6 +2,7 @@
 
 #include "model/FetchRequest.h"
 #include "model/Record.h"
+#include "model/StoreSchema.h"
 
 #include <QHash>
 #include <QList>
@@ -9,10 +10,12 @@
 #include <QSqlQuery>
 #include <QString>
 #include <functional>
+#include <optional>
 
 // One connection to the store file. Writes since the last save() sit in an open transaction:
-// this context sees them, others do not. save() commits; a write that failed in between makes
-// the save fail and roll everything back.
+// this context sees them, others do not. save() commits. A write that fails rolls the context
+// back to its last save (every write since then is dropped) and returns false; the context is
+// then ready for the next operation.
 class Context {
 public:
     explicit Context(QString filePath);
@@ -39,6 +42,22 @@ public:
     // record at a time. Pair it with propertiesToFetch to read only the columns needed.
     bool walk(const FetchRequest &request, const std::function<void(const Record &)> &visit,
               QString *error = nullptr);
+
+    // The matching records in identity order, `size` at a time, each group read by its own
+    // query: `handle` may write and save in between. Sort descriptors are not used.
+    bool fetchInBatches(const FetchRequest &request, int size,
+                        const std::function<void(const QList<Record> &)> &handle,
+                        QString *error = nullptr);
+
+    // The number of matching records and, per key, the sum of the leading numbers of its texts
+    // (0 for a text without one or an absent value), added up in double precision by the
+    // store itself. No value when the query fails.
+    struct LeadingSums {
+        qint64 count = 0;
+        QList<double> sums;
+    };
+    std::optional<LeadingSums> sumLeadingNumbers(const FetchRequest &request,
+                                                 const QStringList &keys, QString *error = nullptr);
     // -1 on failure.
     int count(const FetchRequest &request, QString *error = nullptr);
     // Reloads one record by identity; an invalid record when it is gone.
@@ -54,23 +73,24 @@ public:
     bool save(QString *error = nullptr);
     void rollback();
 
+    // How long a write waits for another connection's write to finish (5 s unless set).
     void setBusyTimeout(int milliseconds);
     QString lastError() const { return m_lastError; }
 
-    static constexpr int SchemaVersion = 2;
+    static constexpr int SchemaVersion = StoreSchema::Version;
 
 private:
     bool beginWriting();
     QSqlQuery *prepared(const QString &sql);
     bool exec(QSqlQuery *query, const QVariantList &bindings);
-    bool migrate(QString *error);
+    static Record rowRecord(const Entity *entity, const QList<Attribute> &attributes,
+                            const QSqlQuery &query);
     void fail(const QString &message);
 
     QString m_filePath;
     QString m_connection;
     bool m_open = false;
     bool m_inTransaction = false;
-    QString m_writeError;
     QString m_lastError;
     QHash<QString, QSqlQuery *> m_statements;
 };

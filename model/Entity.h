@@ -1,17 +1,10 @@
 #pragma once
 
+#include "model/AttributeKind.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
-
-// The kinds an attribute can have, and how each is kept in the store file.
-enum class AttributeKind {
-    Text,    // TEXT NULL
-    Float32, // REAL NOT NULL DEFAULT 0, always rounded through float
-    Int16,   // INTEGER NOT NULL DEFAULT 0
-    Number,  // INTEGER NULL
-    DateTime // REAL NULL, seconds since 1970-01-01 UTC
-};
 
 struct Attribute {
     QString name;

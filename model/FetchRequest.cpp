@@ -1,53 +1,8 @@
 #include "model/FetchRequest.h"
 
-#include "model/Entity.h"
-#include "platform/NumberReading.h"
-
-#include <QDateTime>
 #include <QRegularExpression>
 
 namespace {
-
-// Binds an argument by the kind of the attribute it is compared with. A value that cannot be
-// read in that kind binds as NULL, which equals nothing.
-QVariant bindingFor(AttributeKind kind, const QVariant &argument) {
-    if (argument.isNull() || !argument.isValid())
-        return QVariant();
-    const bool isText = argument.typeId() == QMetaType::QString;
-    switch (kind) {
-    case AttributeKind::Text:
-        return argument.toString();
-    case AttributeKind::Float32: {
-        if (isText) {
-            auto value = NumberReading::wholeFloat(argument.toString());
-            return value ? QVariant(double(*value)) : QVariant();
-        }
-        bool ok = false;
-        const double d = argument.toDouble(&ok);
-        return ok ? QVariant(double(float(d))) : QVariant();
-    }
-    case AttributeKind::Int16:
-    case AttributeKind::Number: {
-        if (isText) {
-            auto value = NumberReading::wholeFloat(argument.toString());
-            if (!value)
-                return QVariant();
-            const double d = double(*value);
-            return d == double(qint64(d)) ? QVariant(qint64(d)) : QVariant(d);
-        }
-        bool ok = false;
-        const double d = argument.toDouble(&ok);
-        if (!ok)
-            return QVariant();
-        return d == double(qint64(d)) ? QVariant(qint64(d)) : QVariant(d);
-    }
-    case AttributeKind::DateTime:
-        if (argument.typeId() == QMetaType::QDateTime)
-            return argument.toDateTime().toMSecsSinceEpoch() / 1000.0;
-        return QVariant();
-    }
-    return QVariant();
-}
 
 QString sqlOperator(const QString &op) {
     if (op == QLatin1String("==") || op == QLatin1String("="))
@@ -59,6 +14,10 @@ QString sqlOperator(const QString &op) {
 
 QString quoted(const QString &name) {
     return QLatin1Char('"') + name + QLatin1Char('"');
+}
+
+QString unknownKey(const QString &key, const QString &entity) {
+    return QStringLiteral("keypath %1 not found in entity %2").arg(key, entity);
 }
 
 } // namespace
@@ -77,7 +36,7 @@ FetchRequest &FetchRequest::sortBy(const QString &key, bool ascending) {
 
 FetchRequest::Sql FetchRequest::whereClause(const Entity &entity) const {
     static const QRegularExpression pattern(QStringLiteral(
-        R"(^\s*([A-Za-z_][A-Za-z0-9_]*)\s*(==|!=|<>|<=|>=|=|<|>)\s*(%@|%lf|%f|%d|%ld|%i)\s*$)"));
+        R"(^\s*([A-Za-z_][A-Za-z0-9_]*)\s*(==|!=|<>|<=|>=|=|<|>)\s*(%@|%lf|%f|%d|%ld|%i|nil)\s*$)"));
     Sql out;
     QStringList terms;
     for (const Predicate &p : m_predicates) {
@@ -88,74 +47,116 @@ FetchRequest::Sql FetchRequest::whereClause(const Entity &entity) const {
         }
         const Attribute *attribute = entity.attribute(match.captured(1));
         if (!attribute) {
-            out.error = QStringLiteral("keypath %1 not found in entity %2")
-                            .arg(match.captured(1), entity.name());
+            out.error = unknownKey(match.captured(1), entity.name());
             return out;
         }
-        terms << quoted(attribute->name) + QLatin1Char(' ') + sqlOperator(match.captured(2)) +
-                     QStringLiteral(" ?");
-        out.bindings << bindingFor(attribute->kind, p.argument);
+        const QString op = sqlOperator(match.captured(2));
+        if (match.captured(3) == QLatin1String("nil")) {
+            if (op != QLatin1String("=") && op != QLatin1String("!=")) {
+                out.error =
+                    QStringLiteral("Unable to parse the format string \"%1\"").arg(p.format);
+                return out;
+            }
+            terms << quoted(attribute->name) + (op == QLatin1String("=")
+                                                    ? QStringLiteral(" IS NULL")
+                                                    : QStringLiteral(" IS NOT NULL"));
+            continue;
+        }
+        terms << quoted(attribute->name) + QLatin1Char(' ') + op + QStringLiteral(" ?");
+        out.bindings << AttributeKinds::argument(attribute->kind, p.argument);
     }
+    out.text = terms.join(QStringLiteral(" AND "));
+    return out;
+}
+
+QList<Attribute> FetchRequest::fetchedAttributes() const {
+    QList<Attribute> out;
+    const Entity *entity = Entity::named(m_entityName);
+    if (!entity || !m_includeValues)
+        return out;
+    if (m_properties.isEmpty())
+        return entity->attributes();
+    // In the order asked for, so a row's values can be read by position.
+    for (const QString &key : m_properties) {
+        if (const Attribute *a = entity->attribute(key))
+            out << *a;
+    }
+    return out;
+}
+
+FetchRequest::Sql FetchRequest::select(const QString &columns, const QStringList &extraTerms,
+                                       const QVariantList &extra, const QString &order,
+                                       int limit) const {
+    Sql out;
+    const Entity *entity = Entity::named(m_entityName);
+    if (!entity) {
+        out.error = QStringLiteral("no entity named %1").arg(m_entityName);
+        return out;
+    }
+    for (const QString &key : m_properties) {
+        if (!entity->attribute(key)) {
+            out.error = unknownKey(key, m_entityName);
+            return out;
+        }
+    }
+    Sql where = whereClause(*entity);
+    if (!where.error.isEmpty())
+        return where;
+    QStringList terms = extraTerms;
+    if (!where.text.isEmpty())
+        terms.prepend(where.text);
+    out.text =
+        QStringLiteral("SELECT ") + columns + QStringLiteral(" FROM ") + quoted(m_entityName);
     if (!terms.isEmpty())
-        out.text = QStringLiteral(" WHERE ") + terms.join(QStringLiteral(" AND "));
+        out.text += QStringLiteral(" WHERE ") + terms.join(QStringLiteral(" AND "));
+    if (!order.isEmpty())
+        out.text += QStringLiteral(" ORDER BY ") + order;
+    if (limit >= 0)
+        out.text += QStringLiteral(" LIMIT %1").arg(limit);
+    out.bindings = where.bindings + extra;
     return out;
 }
 
 FetchRequest::Sql FetchRequest::selectSql() const {
-    Sql out;
-    const Entity *entity = Entity::named(m_entityName);
-    if (!entity) {
-        out.error = QStringLiteral("no entity named %1").arg(m_entityName);
-        return out;
+    if (const Entity *entity = Entity::named(m_entityName); entity && m_includeValues) {
+        for (const QString &key : m_properties) {
+            if (!entity->attribute(key))
+                return Sql{QString(), {}, unknownKey(key, m_entityName)};
+        }
     }
     QStringList columns{QStringLiteral("rowid")};
-    if (m_includeValues) {
-        for (const QString &key : m_properties) {
-            if (!entity->attribute(key)) {
-                out.error =
-                    QStringLiteral("keypath %1 not found in entity %2").arg(key, m_entityName);
-                return out;
-            }
-            columns << quoted(key);
-        }
-        if (m_properties.isEmpty()) {
-            for (const Attribute &a : entity->attributes())
-                columns << quoted(a.name);
-        }
-    }
-    Sql where = whereClause(*entity);
-    if (!where.error.isEmpty())
-        return where;
+    for (const Attribute &a : fetchedAttributes())
+        columns << quoted(a.name);
     QStringList order;
     for (const SortDescriptor &s : m_sort) {
-        if (!entity->attribute(s.key)) {
-            out.error =
-                QStringLiteral("keypath %1 not found in entity %2").arg(s.key, m_entityName);
-            return out;
-        }
+        const Entity *entity = Entity::named(m_entityName);
+        if (entity && !entity->attribute(s.key))
+            return Sql{QString(), {}, unknownKey(s.key, m_entityName)};
         order << quoted(s.key) + (s.ascending ? QStringLiteral(" ASC") : QStringLiteral(" DESC"));
     }
-    out.text = QStringLiteral("SELECT ") + columns.join(QStringLiteral(", ")) +
-               QStringLiteral(" FROM ") + quoted(m_entityName) + where.text;
-    if (!order.isEmpty())
-        out.text += QStringLiteral(" ORDER BY ") + order.join(QStringLiteral(", "));
-    if (m_limit >= 0 || m_offset > 0)
-        out.text += QStringLiteral(" LIMIT %1 OFFSET %2").arg(m_limit).arg(m_offset);
-    out.bindings = where.bindings;
-    return out;
+    return select(columns.join(QStringLiteral(", ")), {}, {}, order.join(QStringLiteral(", ")),
+                  m_limit);
 }
 
 FetchRequest::Sql FetchRequest::countSql() const {
-    Sql out;
+    return select(QStringLiteral("COUNT(*)"), {}, {}, QString(), -1);
+}
+
+FetchRequest::Sql FetchRequest::batchSql(qint64 afterId, int size) const {
+    QStringList columns{QStringLiteral("rowid")};
+    for (const Attribute &a : fetchedAttributes())
+        columns << quoted(a.name);
+    return select(columns.join(QStringLiteral(", ")), {QStringLiteral("rowid > ?")}, {afterId},
+                  QStringLiteral("rowid"), size);
+}
+
+FetchRequest::Sql FetchRequest::leadingSumsSql(const QStringList &keys) const {
     const Entity *entity = Entity::named(m_entityName);
-    if (!entity) {
-        out.error = QStringLiteral("no entity named %1").arg(m_entityName);
-        return out;
+    QStringList columns{QStringLiteral("COUNT(*)")};
+    for (const QString &key : keys) {
+        if (entity && !entity->attribute(key))
+            return Sql{QString(), {}, unknownKey(key, m_entityName)};
+        columns << QStringLiteral("leadingsum(%1)").arg(quoted(key));
     }
-    Sql where = whereClause(*entity);
-    if (!where.error.isEmpty())
-        return where;
-    out.text = QStringLiteral("SELECT COUNT(*) FROM ") + quoted(m_entityName) + where.text;
-    out.bindings = where.bindings;
-    return out;
+    return select(columns.join(QStringLiteral(", ")), {}, {}, QString(), -1);
 }

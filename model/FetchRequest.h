@@ -1,13 +1,12 @@
 #pragma once
 
+#include "model/Entity.h"
 #include "model/SortDescriptor.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
-
-class Entity;
 
 // A query on one record type: predicate format texts with their arguments (joined by AND) and
 // sort keys. Formats are "attribute OP placeholder", e.g. "date == %@", "imonth <=%@",
@@ -18,8 +17,9 @@ public:
 
     const QString &entityName() const { return m_entityName; }
 
-    // Adds one predicate, AND-joined with the others.
-    FetchRequest &where(const QString &format, const QVariant &argument);
+    // Adds one predicate, AND-joined with the others. "key == nil" / "key != nil" test for an
+    // absent value and take no argument.
+    FetchRequest &where(const QString &format, const QVariant &argument = QVariant());
     FetchRequest &sortBy(const QString &key, bool ascending = true);
     void setSortDescriptors(const QList<SortDescriptor> &sort) { m_sort = sort; }
     const QList<SortDescriptor> &sortDescriptors() const { return m_sort; }
@@ -27,12 +27,10 @@ public:
     // False: only the row ids are loaded (the fetches that only delete or count).
     void setIncludesPropertyValues(bool include) { m_includeValues = include; }
     bool includesPropertyValues() const { return m_includeValues; }
-    // Only these attributes are read (all when empty): a walk over many records then costs
-    // only the columns it needs.
+    // Only these attributes are loaded (the others read as absent); empty means all.
     void setPropertiesToFetch(const QStringList &keys) { m_properties = keys; }
     const QStringList &propertiesToFetch() const { return m_properties; }
     void setFetchLimit(int limit) { m_limit = limit; }
-    void setFetchOffset(int offset) { m_offset = offset; }
 
     struct Sql {
         QString text;
@@ -41,6 +39,12 @@ public:
     };
     Sql selectSql() const;
     Sql countSql() const;
+    // The records after row id `afterId` in identity order, at most `size` of them.
+    Sql batchSql(qint64 afterId, int size) const;
+    // The count and, per key, the sum of the leading numbers of its texts.
+    Sql leadingSumsSql(const QStringList &keys) const;
+    // The attributes a select loads, in column order after the row id.
+    QList<Attribute> fetchedAttributes() const;
 
 private:
     struct Predicate {
@@ -48,12 +52,13 @@ private:
         QVariant argument;
     };
     Sql whereClause(const Entity &entity) const;
+    Sql select(const QString &columns, const QStringList &extraTerms, const QVariantList &extra,
+               const QString &order, int limit) const;
 
     QString m_entityName;
     QList<Predicate> m_predicates;
     QList<SortDescriptor> m_sort;
-    QStringList m_properties;
     bool m_includeValues = true;
+    QStringList m_properties;
     int m_limit = -1;
-    int m_offset = 0;
 };

@@ -4,30 +4,6 @@
 
 #include <QDebug>
 
-namespace {
-
-QVariant coerce(AttributeKind kind, const QVariant &value) {
-    switch (kind) {
-    case AttributeKind::Text:
-        return value.isNull() ? QVariant() : QVariant(value.toString());
-    case AttributeKind::Float32:
-        return QVariant(value.isNull() ? 0.0f : static_cast<float>(value.toDouble()));
-    case AttributeKind::Int16:
-        return QVariant(int(static_cast<qint16>(value.isNull() ? 0 : value.toInt())));
-    case AttributeKind::Number:
-        return value.isNull() ? QVariant() : QVariant(value.toLongLong());
-    case AttributeKind::DateTime:
-        if (value.isNull())
-            return QVariant();
-        if (value.typeId() == QMetaType::QDateTime)
-            return value;
-        return QVariant(QDateTime::fromMSecsSinceEpoch(qint64(value.toDouble() * 1000.0)));
-    }
-    return QVariant();
-}
-
-} // namespace
-
 Record::Record(const Entity *entity, qint64 id, QHash<QString, QVariant> values)
     : m_entity(entity), m_id(id), m_values(std::move(values)) {}
 
@@ -39,13 +15,7 @@ QVariant Record::value(const QString &key) const {
     if (m_entity) {
         if (const Attribute *a = m_entity->attribute(key)) {
             auto it = m_values.constFind(key);
-            if (it != m_values.constEnd())
-                return *it;
-            // Scalars that nobody set read as 0, as the store's defaults say.
-            if (a->kind == AttributeKind::Float32)
-                return QVariant(0.0f);
-            if (a->kind == AttributeKind::Int16)
-                return QVariant(0);
+            return it != m_values.constEnd() ? *it : AttributeKinds::unset(a->kind);
         }
     }
     return QVariant();
@@ -57,7 +27,7 @@ void Record::setValue(const QString &key, const QVariant &value) {
         qWarning() << "Record: no attribute" << key << "on" << entityName();
         return;
     }
-    m_values.insert(key, coerce(a->kind, value));
+    m_values.insert(key, AttributeKinds::held(a->kind, value));
     if (!m_changed.contains(key))
         m_changed << key;
 }

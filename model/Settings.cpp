@@ -34,10 +34,6 @@ bool Settings::contains(const QString &key) const {
     return m_settings->contains(key);
 }
 
-QVariant Settings::object(const QString &key) const {
-    return m_settings->value(key);
-}
-
 QString Settings::string(const QString &key) const {
     const QVariant v = m_settings->value(key);
     if (v.typeId() != QMetaType::QString)

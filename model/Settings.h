@@ -14,7 +14,6 @@ public:
 
     // Present when the key has any value.
     bool contains(const QString &key) const;
-    QVariant object(const QString &key) const;
     // The text under the key; a null string when absent or not text.
     QString string(const QString &key) const;
     // True for a stored true and for the texts "true"/"yes"/"1"; false otherwise and when absent.

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <clocale>
 #include <cstdlib>
+#include <cstring>
 #include <locale.h>
 
 namespace {
@@ -83,6 +84,53 @@ double NumberReading::leadingNumber(const QString &text) {
     char *stop = nullptr;
     static locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
     return strtod_l(bytes.constData(), &stop, cLocale);
+}
+
+double NumberReading::leadingNumber(QByteArrayView utf8) {
+    const qsizetype n = utf8.size();
+    qsizetype i = 0;
+    const auto at = [&](qsizetype k) { return k < n ? utf8.at(k) : '\0'; };
+    while (i < n && (at(i) == ' ' || (at(i) >= '\t' && at(i) <= '\r')))
+        ++i;
+    // Other blanks are Unicode spaces: leave those to the QString reading.
+    if (i < n && static_cast<unsigned char>(at(i)) >= 0x80)
+        return leadingNumber(QString::fromUtf8(utf8));
+    const qsizetype start = i;
+    const auto digit = [&](qsizetype k) { return at(k) >= '0' && at(k) <= '9'; };
+    if (at(i) == '+' || at(i) == '-')
+        ++i;
+    int digits = 0;
+    for (; digit(i); ++i)
+        ++digits;
+    if (at(i) == '.') {
+        for (++i; digit(i); ++i)
+            ++digits;
+    }
+    if (digits == 0)
+        return 0.0;
+    qsizetype end = i;
+    if (at(i) == 'e' || at(i) == 'E') {
+        qsizetype j = i + 1;
+        if (at(j) == '+' || at(j) == '-')
+            ++j;
+        const qsizetype expStart = j;
+        while (digit(j))
+            ++j;
+        if (j > expStart)
+            end = j;
+    }
+    char buffer[64];
+    QByteArray longer;
+    const char *number = buffer;
+    if (end - start < qsizetype(sizeof buffer)) {
+        memcpy(buffer, utf8.data() + start, size_t(end - start));
+        buffer[end - start] = '\0';
+    } else {
+        longer = utf8.sliced(start, end - start).toByteArray();
+        number = longer.constData();
+    }
+    static locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
+    return strtod_l(number, nullptr, cLocale);
 }
 
 std::optional<qint16> NumberReading::int16(const QString &text) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <optional>
 
@@ -16,6 +17,8 @@ public:
     // The leading decimal number of the text, after optional leading blanks; 0 when there is
     // none ("12abc" is 12, "--5" is 0).
     static double leadingNumber(const QString &text);
+    // The same for UTF-8 bytes, without building a QString when the text starts in ASCII.
+    static double leadingNumber(QByteArrayView utf8);
     static float leadingFloat(const QString &text) { return float(leadingNumber(text)); }
 
     // Optional sign and digits only, within -32768..32767; anything else has no value.

@@ -11,7 +11,6 @@ list(APPEND PACELOG_SOURCES
     platform/AlertPresenter.cpp platform/AlertPresenter.h
     platform/Appearance.cpp platform/Appearance.h
     platform/AppLinks.cpp platform/AppLinks.h
-    platform/DatePickerStyle.cpp platform/DatePickerStyle.h
     platform/Formatting.cpp platform/Formatting.h
     platform/MailComposer.cpp platform/MailComposer.h
     platform/Navigator.cpp platform/Navigator.h

@@ -1,8 +1,8 @@
 #include "summary/TotalsViewController.h"
 
-#include "app/ReviewService.h"
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
+#include "model/ReviewService.h"
 #include "model/UserData.h"
 #include "platform/Formatting.h"
 #include "platform/NumberReading.h"
@@ -12,7 +12,6 @@
 
 #include <QDebug>
 #include <QTimer>
-#include <algorithm>
 
 namespace {
 
@@ -78,51 +77,49 @@ void TotalsViewController::rangeDatePickerChanged(const QDateTime &date) {
     computeMtd();
 }
 
-double TotalsViewController::computeBlock(const FetchRequest &request, const Block &block,
-                                          bool isLifetime) {
+double TotalsViewController::computeBlock(const FetchRequest &request, const Block &block) {
+    // Only the four sums are needed, so the store adds them up itself: nothing is loaded.
     Context &context = AppDelegate::shared()->persistentContainer();
     QString error;
-    const QList<UserData> sessions = context.fetchAs<UserData>(request, &error);
-    if (!error.isEmpty())
+    const auto totals =
+        context.sumLeadingNumbers(request,
+                                  {QStringLiteral("calories"), QStringLiteral("fatCalories"),
+                                   QStringLiteral("distance"), QStringLiteral("laps")},
+                                  &error);
+    if (!totals)
         qWarning().noquote() << error;
-    const int count = context.count(request);
-    if (count >= 0)
-        m_recordCount = count;
-
-    const qsizetype walked = std::min<qint64>(m_recordCount, sessions.size());
-    double calories = 0, fatCalories = 0, distance = 0, laps = 0;
-    for (qsizetype i = 0; i < walked; ++i) {
-        const UserData &session = sessions.at(i);
-        calories += NumberReading::leadingNumber(session.calories());
-        fatCalories += NumberReading::leadingNumber(session.fatCalories());
-        distance += NumberReading::leadingNumber(session.distance());
-        laps += NumberReading::leadingNumber(session.laps());
-        if (isLifetime && i == walked - 1)
-            block.header->setText(QStringLiteral("LTD Totals ( First Entry ") + session.date() +
-                                  QStringLiteral(" )"));
-    }
-    block.calories->setText(number(calories));
-    block.fatCalories->setText(number(fatCalories));
-    block.distance->setText(number(distance));
-    block.laps->setText(number(laps));
-    return distance;
+    else
+        m_recordCount = totals->count;
+    const QList<double> sums = totals ? totals->sums : QList<double>{0, 0, 0, 0};
+    block.calories->setText(number(sums.at(0)));
+    block.fatCalories->setText(number(sums.at(1)));
+    block.distance->setText(number(sums.at(2)));
+    block.laps->setText(number(sums.at(3)));
+    return sums.at(2);
 }
 
 void TotalsViewController::computeLtd() {
-    FetchRequest request = UserData::fetchRequest();
-    request.sortBy(QStringLiteral("year"), false)
-        .sortBy(QStringLiteral("imonth"), false)
-        .sortBy(QStringLiteral("iday"), false);
-    showRoute(computeBlock(request, m_ltd, true));
+    showRoute(computeBlock(UserData::fetchRequest(), m_ltd));
+    // The first entry is the last session of the newest-first order (year, imonth, iday).
+    FetchRequest first = UserData::fetchRequest();
+    first.sortBy(QStringLiteral("year"))
+        .sortBy(QStringLiteral("imonth"))
+        .sortBy(QStringLiteral("iday"));
+    first.setPropertiesToFetch({QStringLiteral("date")});
+    first.setFetchLimit(1);
+    const QList<UserData> oldest =
+        AppDelegate::shared()->persistentContainer().fetchAs<UserData>(first);
+    if (!oldest.isEmpty())
+        m_ltd.header->setText(QStringLiteral("LTD Totals ( First Entry ") + oldest.first().date() +
+                              QStringLiteral(" )"));
 }
 
 void TotalsViewController::computeYtd() {
     const QDate day = m_rangeDatePicker->date().toLocalTime().date();
     FetchRequest request = UserData::fetchRequest();
     request.where(QStringLiteral("year = %@"), QString::number(day.year()))
-        .where(QStringLiteral("imonth <=%@"), QString::number(day.month()))
-        .sortBy(QStringLiteral("date"));
-    computeBlock(request, m_ytd, false);
+        .where(QStringLiteral("imonth <=%@"), QString::number(day.month()));
+    computeBlock(request, m_ytd);
     m_ytd.header->setText(QStringLiteral("YTD Totals"));
 }
 
@@ -130,9 +127,8 @@ void TotalsViewController::computeMtd() {
     const QDate day = m_rangeDatePicker->date().toLocalTime().date();
     FetchRequest request = UserData::fetchRequest();
     request.where(QStringLiteral("year = %@"), QString::number(day.year()))
-        .where(QStringLiteral("imonth =%@"), QString::number(day.month()))
-        .sortBy(QStringLiteral("date"));
-    computeBlock(request, m_mtd, false);
+        .where(QStringLiteral("imonth =%@"), QString::number(day.month()));
+    computeBlock(request, m_mtd);
     m_mtd.header->setText(QStringLiteral("MTD Totals"));
 }
 

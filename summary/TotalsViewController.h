@@ -99,7 +99,7 @@ private:
     };
     Block makeBlock(const QString &caption);
     // Sums the sessions of `request` into the block's fields; returns the distance sum.
-    double computeBlock(const FetchRequest &request, const Block &block, bool isLifetime);
+    double computeBlock(const FetchRequest &request, const Block &block);
     void computeLtd();
     void computeYtd();
     void computeMtd();

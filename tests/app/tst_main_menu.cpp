@@ -18,7 +18,7 @@ class MainMenuTest : public QObject {
 
     // A new run of the app on the same data directory: a fresh store connection, settings read
     // from the file again, the run's shared values back to their defaults.
-    void restart() { AppDelegate::setDataDirectory(m_dir->path()); }
+    void reopenDataDirectory() { AppDelegate::setDataDirectory(m_dir->path()); }
 
     Context &store() { return AppDelegate::shared()->persistentContainer(); }
 
@@ -68,7 +68,7 @@ private slots:
     void init() {
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
-        restart();
+        reopenDataDirectory();
     }
 
     void firstTimeRule_data() {
@@ -110,7 +110,7 @@ private slots:
         QCOMPARE(Settings::standard().string("FirstTime"), QString("true"));
 
         addUserPlace();
-        restart();
+        reopenDataDirectory();
         {
             MainMenuViewController second;
             start(second);
@@ -121,7 +121,7 @@ private slots:
 
         addUserPlace();
         Settings::standard().setString("Distance", "Kilometers");
-        restart();
+        reopenDataDirectory();
         {
             MainMenuViewController third;
             start(third);
@@ -164,7 +164,7 @@ private slots:
         const qint64 id = addImported("Mar 2, 2021", yearText, month, day);
         QVERIFY(id > 0);
 
-        restart();
+        reopenDataDirectory();
         MainMenuViewController menu;
         start(menu);
 
@@ -202,7 +202,7 @@ private slots:
         QVERIFY(store().insert(dated) && store().save());
         const qint64 single = addImported("Jan 6, 2020", "2020", 1, 6);
 
-        restart();
+        reopenDataDirectory();
         MainMenuViewController menu;
         start(menu);
 
@@ -221,7 +221,7 @@ private slots:
         skipSeeding();
         const qint64 a = addImported("Jan 5, 2020", "2020", 1, 5);
         const qint64 b = addImported("Jan 6, 2020", "2020", 1, 6);
-        restart();
+        reopenDataDirectory();
         Context blocker(AppDelegate::storePath());
         QVERIFY(blocker.open());
         Locations held;
@@ -238,7 +238,7 @@ private slots:
         QVERIFY(!store().hasChanges());
 
         blocker.rollback();
-        restart();
+        reopenDataDirectory();
         MainMenuViewController next;
         start(next);
         QCOMPARE(session(a).treadDate(), QDate(2020, 1, 5).startOfDay());

@@ -280,30 +280,6 @@ private slots:
         QCOMPARE(stored(s.id()).date(), Formatting::mediumDate(QDateTime::currentDateTime()));
         QCOMPARE(stored(s.id()).iyear(), qint16(QDate::currentDate().year()));
     }
-
-    void requiredFields_data() {
-        QTest::addColumn<QString>("field");
-        QTest::newRow("calories") << "calories";
-        QTest::newRow("distance") << "distance";
-    }
-    void requiredFields() {
-        QFETCH(QString, field);
-        const UserData s = addSession(day(2024, 11, 5));
-        auto screen = open(s);
-        (field == "calories" ? screen->caloriesTextField() : screen->distanceTextField())
-            ->setText(QString());
-        screen->lapsTextField()->setText("1");
-        QSignalSpy segues(Navigator::instance(), &Navigator::segueRequested);
-        screen->saveRecord();
-        QVERIFY(!AlertPresenter::instance()->showing());
-        QTRY_VERIFY(AlertPresenter::instance()->showing());
-        QCOMPARE(AlertPresenter::instance()->title(), QString("New Session"));
-        QCOMPARE(AlertPresenter::instance()->message(),
-                 QString("Session Not Saved - Required Fields in Red not Entered"));
-        QCOMPARE(AlertPresenter::instance()->buttons(), QStringList{"OK"});
-        QCOMPARE(segues.count(), 0);
-        QCOMPARE(stored(s.id()).laps(), QString("14.00"));
-    }
 };
 
 QTEST_MAIN(SessionEditTest)

@@ -1,4 +1,5 @@
 #include "log/EnterTreadmillDataViewController.h"
+#include "log/MasterViewController.h"
 #include "log/SessionRules.h"
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
@@ -9,6 +10,8 @@
 #include "platform/Navigator.h"
 
 #include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -208,6 +211,52 @@ private slots:
         QVERIFY(screen.textDate()->text().isEmpty());
         QVERIFY(screen.textCalories()->text().isEmpty());
         QVERIFY(screen.textFatCalories()->text().isEmpty());
+    }
+
+    // A save the store refuses once left the shared connection's transaction open, and the
+    // next deletion and the save at quitting stopped the program.
+    void refusedSaveLeavesTheStoreUsable_data() {
+        QTest::addColumn<QString>("raise");
+        QTest::newRow("statement refused") << "ABORT";
+        QTest::newRow("transaction ended by the store") << "ROLLBACK";
+    }
+    void refusedSaveLeavesTheStoreUsable() {
+        QFETCH(QString, raise);
+        Context &context = AppDelegate::shared()->persistentContainer();
+        UserData kept;
+        kept.setCalories("100");
+        QVERIFY(context.insert(kept) && context.save());
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "trigger");
+            db.setDatabaseName(AppDelegate::storePath());
+            QVERIFY(db.open());
+            QVERIFY(QSqlQuery(db).exec("CREATE TRIGGER refuse BEFORE INSERT ON UserData WHEN "
+                                       "NEW.calories = '666' BEGIN SELECT RAISE(" +
+                                       raise + ", 'refused'); END"));
+        }
+        QSqlDatabase::removeDatabase("trigger");
+
+        EnterTreadmillDataViewController screen;
+        screen.DateEntered();
+        screen.textCalories()->setText("666");
+        screen.textDistance()->setText("3");
+        QSignalSpy segues(Navigator::instance(), &Navigator::segueRequested);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("refused")); // the store
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("refused")); // the screen
+        screen.btnSavedPressed();
+        QCOMPARE(segues.count(), 1); // the person is taken back as after any save
+        QVERIFY(screen.textCalories()->text().isEmpty());
+        QCOMPARE(sessions().size(), 1);
+
+        MasterViewController list;
+        list.viewDidLoad();
+        list.deleteRow(0);
+        QString fatal;
+        AppDelegate::setFatalHandler([&](const QString &message) { fatal = message; });
+        AppDelegate::shared()->saveChanges();
+        AppDelegate::setFatalHandler({});
+        QCOMPARE(fatal, QString());
+        QCOMPARE(AppDelegate::shared()->newContainer()->count(UserData::fetchRequest()), 0);
     }
 
     void enteringTheDateStartsAgainAtToday() {

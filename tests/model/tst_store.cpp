@@ -218,30 +218,55 @@ private slots:
         QCOMPARE(m_context->count(UserData::fetchRequest()), 0);
     }
 
-    void aFailedWriteFailsTheSaveAndRollsBack() {
+    // A refused write takes everything since the last save with it, and nothing of it is left
+    // pending for the next save.
+    void aFailedWriteRollsBackToTheLastSave() {
         addSession("kept", "1", "1");
         QVERIFY(m_context->save());
-
-        QSqlDatabase blocker = QSqlDatabase::addDatabase("QSQLITE", "blocker");
-        blocker.setDatabaseName(m_dir.filePath("Pacelog.sqlite"));
-        QVERIFY(blocker.open());
         {
-            QSqlQuery lock(blocker);
-            QVERIFY(lock.exec("BEGIN IMMEDIATE"));
-            m_context->setBusyTimeout(0);
-            UserData lost = addSession("lost", "2", "2");
-            QVERIFY(!lost.isInserted());
-            QString error;
-            QVERIFY(!m_context->save(&error));
-            QVERIFY(!error.isEmpty());
-            QVERIFY(lock.exec("ROLLBACK"));
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "trigger");
+            db.setDatabaseName(m_dir.filePath("Pacelog.sqlite"));
+            QVERIFY(db.open());
+            QVERIFY(
+                QSqlQuery(db).exec("CREATE TRIGGER refuse BEFORE INSERT ON UserData WHEN "
+                                   "NEW.date = 'refused' BEGIN SELECT RAISE(ABORT, 'no'); END"));
         }
-        blocker.close();
-        blocker = QSqlDatabase();
-        QSqlDatabase::removeDatabase("blocker");
+        QSqlDatabase::removeDatabase("trigger");
 
+        addSession("dropped", "2", "2");
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Store write failed"));
+        QVERIFY(!addSession("refused", "3", "3").isInserted());
         QVERIFY(!m_context->hasChanges());
-        QCOMPARE(dates(m_context->fetch(UserData::fetchRequest())), QStringList({"kept"}));
+        addSession("next", "4", "4");
+        QVERIFY(m_context->save());
+        QCOMPARE(dates(m_context->fetch(UserData::fetchRequest())), QStringList({"kept", "next"}));
+    }
+
+    // Totals are summed inside SQLite; each text counts with its leading number as on screen.
+    void sumsReadTheLeadingNumber_data() {
+        QTest::addColumn<QVariant>("calories");
+        QTest::addColumn<double>("sum");
+        QTest::newRow("unit after the number") << QVariant("3.5km") << 3.5;
+        QTest::newRow("negative") << QVariant("-2") << -2.0;
+        QTest::newRow("no leading digit") << QVariant(".5") << 0.5;
+        QTest::newRow("exponent") << QVariant("1e3") << 1000.0;
+        QTest::newRow("leading blank") << QVariant(" 7") << 7.0;
+        QTest::newRow("leading no-break space") << QVariant(QString::fromUtf8("\u00a07")) << 7.0;
+        QTest::newRow("no number") << QVariant("abc") << 0.0;
+        QTest::newRow("absent") << QVariant() << 0.0;
+    }
+    void sumsReadTheLeadingNumber() {
+        QFETCH(QVariant, calories);
+        QFETCH(double, sum);
+        UserData s;
+        s.setValue("calories", calories);
+        s.setDistance("1");
+        QVERIFY(m_context->insert(s) && m_context->save());
+        const auto totals =
+            m_context->sumLeadingNumbers(UserData::fetchRequest(), {"calories", "distance"});
+        QVERIFY(totals);
+        QCOMPARE(totals->count, 1);
+        QCOMPARE(totals->sums, QList<double>({sum, 1.0}));
     }
 
     void changesWriteOnlyWhatWasSet() {

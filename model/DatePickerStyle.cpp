@@ -1,4 +1,4 @@
-#include "platform/DatePickerStyle.h"
+#include "model/DatePickerStyle.h"
 
 #include "model/Settings.h"
 

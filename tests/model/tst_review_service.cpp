@@ -1,5 +1,5 @@
-#include "app/ReviewService.h"
 #include "model/AppDelegate.h"
+#include "model/ReviewService.h"
 #include "model/Settings.h"
 #include "platform/RatingPrompt.h"
 

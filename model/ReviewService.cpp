@@ -1,4 +1,4 @@
-#include "app/ReviewService.h"
+#include "model/ReviewService.h"
 
 #include "model/Settings.h"
 #include "platform/RatingPrompt.h"

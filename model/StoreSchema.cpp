@@ -1,0 +1,93 @@
+#include "model/StoreSchema.h"
+
+#include "model/Entity.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+
+QString quoted(const QString &name) {
+    return QLatin1Char('"') + name + QLatin1Char('"');
+}
+
+// Schema steps, one per version; a store only ever moves forward through them.
+QStringList schemaVersion1() {
+    QStringList statements;
+    for (const Entity *e : Entity::all()) {
+        QStringList columns;
+        for (const Attribute &a : e->attributes())
+            columns << quoted(a.name) + QLatin1Char(' ') + AttributeKinds::columnType(a.kind);
+        statements << QStringLiteral("CREATE TABLE %1 (%2)")
+                          .arg(quoted(e->name()), columns.join(QStringLiteral(", ")));
+    }
+    statements
+        << QStringLiteral("CREATE INDEX UserData_identity ON UserData (date, calories, distance)")
+        << QStringLiteral("CREATE INDEX UserData_day ON UserData (iyear, imonth, iday)")
+        << QStringLiteral("CREATE INDEX UserData_yearMonth ON UserData (year, imonth)")
+        << QStringLiteral("CREATE INDEX Locations_leg ON Locations (fromCity, latitude, longitude)")
+        << QStringLiteral("CREATE INDEX Locations_name ON Locations (name, fromCity)");
+    return statements;
+}
+
+// The summaries walk every session by year and month reading its distance; with the distance
+// in the index that walk never visits the table.
+QStringList schemaVersion2() {
+    return {QStringLiteral("DROP INDEX UserData_yearMonth"),
+            QStringLiteral("CREATE INDEX UserData_yearMonth ON UserData (year, imonth, distance)")};
+}
+
+} // namespace
+
+bool StoreSchema::bringUpToDate(QSqlDatabase &db, QString *error) {
+    auto run = [&](const QString &sql, QSqlQuery *out = nullptr) {
+        QSqlQuery q(db);
+        if (!q.exec(sql)) {
+            *error = q.lastError().text();
+            return false;
+        }
+        if (out)
+            *out = std::move(q);
+        return true;
+    };
+    QSqlQuery version(db);
+    if (!run(QStringLiteral("PRAGMA user_version"), &version) || !version.next()) {
+        if (error->isEmpty())
+            *error = QStringLiteral("cannot read the schema version");
+        return false;
+    }
+    const int current = version.value(0).toInt();
+    version.finish();
+    if (current > Version) {
+        *error =
+            QStringLiteral("the store was written by a newer Pacelog (schema %1)").arg(current);
+        return false;
+    }
+    if (!run(QStringLiteral("PRAGMA journal_mode=WAL")) ||
+        !run(QStringLiteral("PRAGMA synchronous=NORMAL")) ||
+        // Room for a whole large log (about 20 MB per 100,000 sessions): the start-up repair
+        // touches every session once and would otherwise reread most pages from the file.
+        !run(QStringLiteral("PRAGMA cache_size=-32000")) ||
+        !run(QStringLiteral("PRAGMA busy_timeout=5000")))
+        return false;
+    if (current == Version)
+        return true;
+
+    const QList<QStringList> steps{schemaVersion1(), schemaVersion2()};
+    if (!run(QStringLiteral("BEGIN IMMEDIATE")))
+        return false;
+    for (int v = current; v < Version; ++v) {
+        for (const QString &sql : steps.at(v)) {
+            if (!run(sql)) {
+                run(QStringLiteral("ROLLBACK"));
+                return false;
+            }
+        }
+    }
+    if (!run(QStringLiteral("PRAGMA user_version=%1").arg(Version)) ||
+        !run(QStringLiteral("COMMIT"))) {
+        run(QStringLiteral("ROLLBACK"));
+        return false;
+    }
+    return true;
+}
