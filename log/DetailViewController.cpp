@@ -3,7 +3,6 @@
 #include "log/SessionRules.h"
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
-#include "model/DatePickerStyle.h"
 #include "platform/Formatting.h"
 #include "platform/Navigator.h"
 
