@@ -240,17 +240,18 @@ QList<Record> Context::fetch(const FetchRequest &request, QString *error) {
             *error = m_lastError;
         return out;
     }
-    const QList<Attribute> &attributes = entity->attributes();
-    const bool withValues = request.includesPropertyValues();
+    QList<Attribute> attributes;
+    for (const Attribute &a : entity->attributes()) {
+        if (request.fetchesProperty(a.name))
+            attributes.append(a);
+    }
     while (query->next()) {
         QHash<QString, QVariant> values;
-        if (withValues) {
-            values.reserve(attributes.size());
-            for (int i = 0; i < attributes.size(); ++i) {
-                const QVariant v = fromColumn(attributes.at(i).kind, query->value(i + 1));
-                if (v.isValid())
-                    values.insert(attributes.at(i).name, v);
-            }
+        values.reserve(attributes.size());
+        for (int i = 0; i < attributes.size(); ++i) {
+            const QVariant v = fromColumn(attributes.at(i).kind, query->value(i + 1));
+            if (v.isValid())
+                values.insert(attributes.at(i).name, v);
         }
         out.append(Record(entity, query->value(0).toLongLong(), std::move(values)));
     }

@@ -109,8 +109,14 @@ FetchRequest::Sql FetchRequest::selectSql() const {
         return out;
     }
     QStringList columns{QStringLiteral("rowid")};
-    if (m_includeValues) {
-        for (const Attribute &a : entity->attributes())
+    for (const QString &key : m_properties) {
+        if (!entity->attribute(key)) {
+            out.error = QStringLiteral("keypath %1 not found in entity %2").arg(key, m_entityName);
+            return out;
+        }
+    }
+    for (const Attribute &a : entity->attributes()) {
+        if (fetchesProperty(a.name))
             columns << quoted(a.name);
     }
     Sql where = whereClause(*entity);

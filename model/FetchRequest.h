@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 class Entity;
@@ -26,6 +27,13 @@ public:
     // False: only the row ids are loaded (the fetches that only delete or count).
     void setIncludesPropertyValues(bool include) { m_includeValues = include; }
     bool includesPropertyValues() const { return m_includeValues; }
+    // Only these attributes are loaded (all when empty); a sum over one column need not read
+    // whole records.
+    void setPropertiesToFetch(const QStringList &keys) { m_properties = keys; }
+    // The attributes a fetch loads, in the entity's order.
+    bool fetchesProperty(const QString &key) const {
+        return m_includeValues && (m_properties.isEmpty() || m_properties.contains(key));
+    }
     void setFetchLimit(int limit) { m_limit = limit; }
     void setFetchOffset(int offset) { m_offset = offset; }
 
@@ -48,6 +56,7 @@ private:
     QList<Predicate> m_predicates;
     QList<SortDescriptor> m_sort;
     bool m_includeValues = true;
+    QStringList m_properties;
     int m_limit = -1;
     int m_offset = 0;
 };

@@ -3,3 +3,8 @@ list(APPEND PACELOG_SOURCES
     route/RouteLegs.cpp route/RouteLegs.h
 )
 list(APPEND PACELOG_RESOURCES resources/TreadmillLocations.txt)
+
+# Route progress on the map and the route set-up.
+list(APPEND PACELOG_SOURCES
+    route/RouteProgress.cpp route/RouteProgress.h
+)
