@@ -8,3 +8,11 @@ list(APPEND PACELOG_RESOURCES resources/TreadmillLocations.txt)
 list(APPEND PACELOG_SOURCES
     route/RouteProgress.cpp route/RouteProgress.h
 )
+list(APPEND PACELOG_SOURCES
+    route/MapSetupViewController.cpp route/MapSetupViewController.h
+    route/MapViewController.cpp route/MapViewController.h
+)
+list(APPEND PACELOG_QML
+    route/MapPage.qml
+    route/MapSetupPage.qml
+)
