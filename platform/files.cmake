@@ -6,6 +6,7 @@ list(APPEND PACELOG_SOURCES
     platform/NumberReading.cpp platform/NumberReading.h
     platform/Outlet.cpp platform/Outlet.h
     platform/PrintController.cpp platform/PrintController.h
+    platform/RowListModel.cpp platform/RowListModel.h
     platform/RatingPrompt.cpp platform/RatingPrompt.h
     platform/UrlOpener.cpp platform/UrlOpener.h
 )
@@ -19,6 +20,10 @@ list(APPEND PACELOG_QML
     platform/controls/PaceSwitch.qml
     platform/controls/RatingPromptPopup.qml
     platform/controls/ScreenPage.qml
+    platform/controls/SubtitleTableCell.qml
+    platform/controls/SwipeCell.qml
+    platform/controls/TableCell.qml
+    platform/controls/TableScreen.qml
     platform/controls/WheelDatePicker.qml
 )
 

@@ -27,6 +27,13 @@ int TestStore::count(const QString &entity) const {
     return AppDelegate::shared()->persistentContainer().count(FetchRequest(entity));
 }
 
+void TestStore::removeAll(const QString &entity) const {
+    Context &context = AppDelegate::shared()->persistentContainer();
+    for (const Record &r : context.fetch(FetchRequest(entity)))
+        context.remove(r);
+    context.save();
+}
+
 qint64 TestStore::insert(const QString &entity, const QVariantMap &values) const {
     Context &context = AppDelegate::shared()->persistentContainer();
     Record record(Entity::named(entity));
