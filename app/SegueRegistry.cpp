@@ -7,6 +7,8 @@ const QList<SegueRegistry::Segue> &SegueRegistry::segues() {
         {"MainMenuViewController", "showTotals", "summary/TotalsPage.qml"},
         {"MainMenuViewController", "showSettings", "model/DefaultSettingsPage.qml"},
         {"MasterViewController", "showDetail", "log/DetailPage.qml"},
+        {"MainMenuViewController", "showMap", "route/MapPage.qml"},
+        {"MapViewController", "showSetup", "route/MapSetupPage.qml"},
     };
     return table;
 }

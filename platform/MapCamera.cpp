@@ -94,13 +94,16 @@ void MapCamera::zoomAround(double zoom, double x, double y) {
 
 QVariantMap MapCamera::regionFor(double latitude, double longitude, double latitudeSpan,
                                  double longitudeSpan) const {
+    // The centre stays as given; the zoom fits the wider of its two halves north and south,
+    // which differ on a Mercator map.
+    const QPointF center = worldPoint(latitude, longitude);
     const QPointF top = worldPoint(latitude + latitudeSpan / 2, longitude - longitudeSpan / 2);
     const QPointF bottom = worldPoint(latitude - latitudeSpan / 2, longitude + longitudeSpan / 2);
     const double across = std::max(bottom.x() - top.x(), 1e-9);
-    const double down = std::max(bottom.y() - top.y(), 1e-9);
+    const double down = std::max(2 * std::max(center.y() - top.y(), bottom.y() - center.y()), 1e-9);
     const double zoom = std::min(std::log2(std::max(m_width, 1.0) / (256.0 * across)),
                                  std::log2(std::max(m_height, 1.0) / (256.0 * down)));
-    return {{QStringLiteral("latitude"), latitudeOf((top.y() + bottom.y()) / 2)},
+    return {{QStringLiteral("latitude"), latitude},
             {QStringLiteral("longitude"), longitude},
             {QStringLiteral("zoomLevel"), std::clamp(zoom, MinZoom, MaxZoom)}};
 }

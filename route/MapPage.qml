@@ -7,8 +7,6 @@ ScreenPage {
     id: page
     objectName: "MapViewController"
     title: "Route Map"
-    unwinds: ["unwindToMap"]
-    segues: ({ "showSetup": "MapSetupPage.qml" })
     readonly property alias controller: controller
 
     MapViewController {
