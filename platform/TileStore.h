@@ -35,6 +35,7 @@ public:
     void want(const QList<Tile> &tiles);
 
     int requestsSent() const { return m_sent; }
+    int requestsInFlight() const { return int(m_inFlight.size()); }
     static constexpr qint64 DiskCacheBytes = 200 * 1024 * 1024;
     static constexpr int MemoryCacheKilobytes = 48 * 1024;
 
