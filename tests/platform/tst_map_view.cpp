@@ -83,6 +83,11 @@ private slots:
         QTRY_VERIFY(TileStore::shared()->image({2, 3, 1}));
         QTest::qWait(200);
         QCOMPARE(paths().size(), 10);
+
+        // A line through the middle of the view is drawn blue over the tiles.
+        map->setProperty("overlays", QVariantList{line({{0, 45}, {0, 135}})});
+        QTRY_VERIFY(window->grabWindow().pixelColor(128, 128).blue() > 200);
+        QCOMPARE(window->grabWindow().pixelColor(128, 128).red(), 0);
         qunsetenv("PACELOG_TILE_URL");
     }
 
