@@ -44,7 +44,7 @@ void fill(int sessions, int places) {
         p.setFromCity(leg.key);
         p.setLatitude(float(leg.latitude));
         p.setLongitude(float(leg.longitude));
-        p.setValue(leg.distanceKey, float(i / 4) * 3.3f);
+        p.setValue(leg.distanceKey, float(i / 4) * 10.0f);
         context.insert(p);
     }
     if (!context.save())

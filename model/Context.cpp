@@ -259,6 +259,29 @@ QList<Record> Context::fetch(const FetchRequest &request, QString *error) {
     return out;
 }
 
+QVariantList Context::fetchValues(const FetchRequest &request, const QString &key, QString *error) {
+    QVariantList out;
+    FetchRequest columnOnly = request;
+    columnOnly.setPropertiesToFetch({key});
+    const FetchRequest::Sql sql = columnOnly.selectSql();
+    const Entity *entity = Entity::named(request.entityName());
+    const Attribute *attribute = entity ? entity->attribute(key) : nullptr;
+    QSqlQuery *query = sql.error.isEmpty() && m_open && attribute ? prepared(sql.text) : nullptr;
+    if (!sql.error.isEmpty())
+        m_lastError = sql.error;
+    else if (!m_open)
+        m_lastError = QStringLiteral("the store is not open");
+    if (!query || !exec(query, sql.bindings)) {
+        if (error)
+            *error = m_lastError;
+        return out;
+    }
+    while (query->next())
+        out.append(fromColumn(attribute->kind, query->value(1)));
+    query->finish();
+    return out;
+}
+
 int Context::count(const FetchRequest &request, QString *error) {
     const FetchRequest::Sql sql = request.countSql();
     if (!sql.error.isEmpty() || !m_open) {

@@ -32,10 +32,9 @@ constexpr LegRule Rules[] = {
 void RouteProgress::computeTotal(Context &context) {
     FetchRequest request = UserData::fetchRequest();
     request.sortBy(QStringLiteral("date"));
-    request.setPropertiesToFetch({QStringLiteral("distance")});
     double total = 0;
-    for (const UserData &session : context.fetchAs<UserData>(request))
-        total += NumberReading::leadingNumber(session.distance());
+    for (const QVariant &distance : context.fetchValues(request, QStringLiteral("distance")))
+        total += NumberReading::leadingNumber(distance.toString());
     const int count = context.count(request);
     if (count >= 0)
         recordCount = count;
