@@ -14,6 +14,8 @@ const QList<SegueRegistry::Segue> &SegueRegistry::segues() {
         {"MasterViewController", "showDetail", "log/DetailPage.qml"},
         {"YearlyTableViewController", "showMonthly", "summary/MonthlyPage.qml"},
         {"MonthlyTableViewController", "showDaily", "summary/DailyPage.qml"},
+        {"MainMenuViewController", "showMap", "route/MapPage.qml"},
+        {"MapViewController", "showSetup", "route/MapSetupPage.qml"},
     };
     return table;
 }

@@ -180,6 +180,15 @@ Context::sumLeadingNumbers(const FetchRequest &request, const QStringList &keys,
     return out;
 }
 
+QVariantList Context::fetchValues(const FetchRequest &request, const QString &key, QString *error) {
+    QVariantList out;
+    FetchRequest columnOnly = request;
+    columnOnly.setPropertiesToFetch({key});
+    walk(
+        columnOnly, [&](const Record &record) { out.append(record.value(key)); }, error);
+    return out;
+}
+
 int Context::count(const FetchRequest &request, QString *error) {
     const FetchRequest::Sql sql = request.countSql();
     if (!sql.error.isEmpty() || !m_open) {

@@ -58,6 +58,10 @@ public:
     };
     std::optional<LeadingSums> sumLeadingNumbers(const FetchRequest &request,
                                                  const QStringList &keys, QString *error = nullptr);
+    // One attribute's values for the records the request selects, in its order: a sum over one
+    // column need not build whole records. Empty on failure.
+    QVariantList fetchValues(const FetchRequest &request, const QString &key,
+                             QString *error = nullptr);
     // -1 on failure.
     int count(const FetchRequest &request, QString *error = nullptr);
     // Reloads one record by identity; an invalid record when it is gone.

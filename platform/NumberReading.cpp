@@ -1,5 +1,10 @@
 #include "platform/NumberReading.h"
 
+#include "platform/Formatting.h"
+
+#include <memory>
+#include <unicode/numfmt.h>
+
 #include <cerrno>
 #include <clocale>
 #include <cstdlib>
@@ -157,4 +162,25 @@ std::optional<qint16> NumberReading::int16(const QString &text) {
     if (value < -32768 || value > 32767)
         return std::nullopt;
     return qint16(value);
+}
+
+std::optional<double> NumberReading::localeDecimal(const QString &text) {
+    if (text.isEmpty() || text.front().isSpace())
+        return std::nullopt;
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Locale locale(Formatting::locale().toUtf8().constData());
+    std::unique_ptr<icu::NumberFormat> format(
+        icu::NumberFormat::createInstance(locale, UNUM_DECIMAL, status));
+    if (U_FAILURE(status) || !format)
+        return std::nullopt;
+    const icu::UnicodeString source(reinterpret_cast<const UChar *>(text.utf16()),
+                                    int32_t(text.size()));
+    icu::Formattable result;
+    icu::ParsePosition position(0);
+    format->parse(source, result, position);
+    if (position.getErrorIndex() >= 0 || position.getIndex() != source.length())
+        return std::nullopt;
+    status = U_ZERO_ERROR;
+    const double value = result.getDouble(status);
+    return U_SUCCESS(status) ? std::optional<double>(value) : std::nullopt;
 }

@@ -21,6 +21,10 @@ public:
     static double leadingNumber(QByteArrayView utf8);
     static float leadingFloat(const QString &text) { return float(leadingNumber(text)); }
 
+    // A number in the device locale's decimal style, as Formatting::decimal writes it
+    // ("40.760780", "40,760780", "1.234,5"): the whole text must be read.
+    static std::optional<double> localeDecimal(const QString &text);
+
     // Optional sign and digits only, within -32768..32767; anything else has no value.
     static std::optional<qint16> int16(const QString &text);
 };

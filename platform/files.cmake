@@ -40,3 +40,15 @@ list(APPEND PACELOG_QML
     platform/controls/TableScreen.qml
     platform/controls/WheelDatePicker.qml
 )
+
+# The map item and the location and directions services behind the route map.
+list(APPEND PACELOG_SOURCES
+    platform/Directions.cpp platform/Directions.h
+    platform/LocationProvider.cpp platform/LocationProvider.h
+    platform/MapCamera.cpp platform/MapCamera.h
+    platform/MapPolylines.cpp platform/MapPolylines.h
+    platform/MapTileLayer.cpp platform/MapTileLayer.h
+    platform/ServiceAccess.cpp platform/ServiceAccess.h
+    platform/TileStore.cpp platform/TileStore.h
+)
+list(APPEND PACELOG_QML platform/MapView.qml)

@@ -14,4 +14,16 @@ list(APPEND PACELOG_QML
     route/LocationListPage.qml
     route/LocationPage.qml
     route/PlaceForm.qml
+
+# Route progress on the map and the route set-up.
+list(APPEND PACELOG_SOURCES
+    route/RouteProgress.cpp route/RouteProgress.h
+)
+list(APPEND PACELOG_SOURCES
+    route/MapSetupViewController.cpp route/MapSetupViewController.h
+    route/MapViewController.cpp route/MapViewController.h
+)
+list(APPEND PACELOG_QML
+    route/MapPage.qml
+    route/MapSetupPage.qml
 )

@@ -1,0 +1,69 @@
+import QtQuick
+import QtQuick.Layouts
+import Pacelog
+
+// The route map: the progress line above the map, Show / Stop / Setup below it.
+ScreenPage {
+    id: page
+    objectName: "MapViewController"
+    title: "Route Map"
+    readonly property alias controller: controller
+
+    MapViewController {
+        id: controller
+        onRegionRequested: (latitude, longitude, latitudeSpan, longitudeSpan, animated) =>
+            map.setRegion(latitude, longitude, latitudeSpan, longitudeSpan, animated)
+    }
+    Component.onCompleted: controller.viewDidLoad()
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        PaceField {
+            objectName: "MilesToCity"
+            outlet: controller.MilesToCity
+            readOnly: true
+            horizontalAlignment: TextInput.AlignHCenter
+            Layout.fillWidth: true
+            Layout.margins: 8
+        }
+
+        MapView {
+            id: map
+            objectName: "MapView"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            annotations: controller.annotations
+            overlays: controller.overlays
+            showsUserLocation: controller.showsUserLocation
+            userLatitude: controller.userLatitude
+            userLongitude: controller.userLongitude
+            userLocationKnown: controller.userLocationKnown
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            Layout.margins: 8
+            spacing: 8
+            PaceButton {
+                objectName: "ShowLocationButton"
+                outlet: controller.ShowLocationButton
+                Layout.fillWidth: true
+                onClicked: controller.ShowLocationButtonTapped()
+            }
+            PaceButton {
+                objectName: "StopShowingButton"
+                outlet: controller.StopShowingButton
+                Layout.fillWidth: true
+                onClicked: controller.StopShowingLocationButtonTapped()
+            }
+            PaceButton {
+                objectName: "SetupButton"
+                outlet: controller.SetupButton
+                Layout.fillWidth: true
+                onClicked: Navigator.performSegue("showSetup")
+            }
+        }
+    }
+}

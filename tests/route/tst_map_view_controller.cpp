@@ -1,0 +1,194 @@
+#include "LocalHttpServer.h"
+#include "model/AppDelegate.h"
+#include "model/Context.h"
+#include "model/Locations.h"
+#include "model/UserData.h"
+#include "platform/LocationProvider.h"
+#include "route/MapViewController.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+QStringList s_log;
+void keepLog(QtMsgType, const QMessageLogContext &, const QString &message) {
+    s_log << message;
+}
+
+class FakeLocation : public LocationProvider {
+public:
+    void startUpdatingLocation() override { m_updating = true; }
+    void stopUpdatingLocation() override { m_updating = false; }
+    void report() { emit didUpdateLocation(47.25, -122.5, true); }
+};
+
+QByteArray recordedRoute() {
+    QFile file(PACELOG_TEST_DATA "/osrm_route.json");
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+const QByteArrayList LegPaths{
+    "/route/v1/driving/-80.191788,25.761681;-111.891045,40.760780?overview=full&geometries=geojson",
+    "/route/v1/driving/"
+    "-111.891045,40.760780;-122.332069,47.606209?overview=full&geometries=geojson",
+    "/route/v1/driving/-122.332069,47.606209;-68.771332,44.801601?overview=full&geometries=geojson",
+    "/route/v1/driving/-68.771332,44.801601;-80.191788,25.761681?overview=full&geometries=geojson",
+};
+} // namespace
+
+class MapViewControllerTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+
+    Context &store() { return AppDelegate::shared()->persistentContainer(); }
+
+private slots:
+    void init() {
+        m_dir = std::make_unique<QTemporaryDir>();
+        AppDelegate::setDataDirectory(m_dir->path());
+        qputenv("PACELOG_CACHE_DIR", m_dir->filePath("cache").toUtf8());
+        s_log.clear();
+        qInstallMessageHandler(keepLog);
+    }
+    void cleanup() { qInstallMessageHandler(nullptr); }
+
+    void legsFromTheRouteServiceThenFromTheCache() {
+        LocalHttpServer server([](const QByteArray &) {
+            return LocalHttpServer::Reply{200, "application/json", recordedRoute(), {}};
+        });
+        qputenv("PACELOG_DIRECTIONS_URL", server.baseUrl().toUtf8());
+        {
+            MapViewController map;
+            QSignalSpy regions(&map, &MapViewController::regionRequested);
+            map.viewDidLoad();
+            QTRY_COMPARE_WITH_TIMEOUT(map.overlays().size(), 4, 15000);
+            QByteArrayList paths;
+            for (const auto &request : server.requests()) {
+                paths << request.path;
+                QCOMPARE(request.userAgent, QByteArray("Pacelog/1.0"));
+            }
+            QCOMPARE(paths, LegPaths);
+            const QVariantList line = map.overlays().first().toList();
+            QCOMPARE(line.size(), 6);
+            QCOMPARE(line.first().toMap().value("latitude").toDouble(), 25.761681);
+            QCOMPARE(line.last().toMap().value("longitude").toDouble(), -111.891045);
+            // Each reply fits the map to the route's box.
+            QCOMPARE(regions.size(), 4);
+            const QList<QVariant> last = regions.last();
+            QCOMPARE(last.at(0).toDouble(), (25.761681 + 40.76078) / 2);
+            QCOMPARE(last.at(2).toDouble(), 40.76078 - 25.761681);
+            QCOMPARE(last.at(3).toDouble(), 111.891045 - 80.191788);
+        }
+        server.close();
+
+        MapViewController fresh;
+        fresh.viewDidLoad();
+        QTRY_COMPARE(fresh.overlays().size(), 4);
+        QCOMPARE(server.requests().size(), 4);
+
+        // Kept replies older than a month are asked for again; out of reach, they still draw.
+        const QDir kept(m_dir->filePath("cache/directions"));
+        for (const QString &name : kept.entryList(QDir::Files)) {
+            QFile file(kept.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addDays(-40),
+                                     QFileDevice::FileModificationTime));
+        }
+        MapViewController stale;
+        stale.viewDidLoad();
+        QTRY_COMPARE_WITH_TIMEOUT(stale.overlays().size(), 4, 15000);
+        QVERIFY(s_log.filter("error getting directions").isEmpty());
+    }
+
+    void errorsGoToTheConsole_data() {
+        QTest::addColumn<bool>("serverUp");
+        QTest::newRow("the service has no route") << true;
+        QTest::newRow("the service is gone") << false;
+    }
+    void errorsGoToTheConsole() {
+        QFETCH(bool, serverUp);
+        LocalHttpServer server([](const QByteArray &) {
+            return LocalHttpServer::Reply{
+                400, "application/json", R"({"code":"NoRoute","message":"none"})", {}};
+        });
+        qputenv("PACELOG_DIRECTIONS_URL", server.baseUrl().toUtf8());
+        if (!serverUp)
+            server.close();
+        MapViewController map;
+        map.viewDidLoad();
+        QTRY_COMPARE_WITH_TIMEOUT(s_log.filter("We have error getting directions == ").size(), 4,
+                                  15000);
+        for (const QString &line : s_log.filter("We have error getting directions == "))
+            QVERIFY2(line.size() > 36, qPrintable(line));
+        QCOMPARE(map.overlays().size(), 0);
+    }
+
+    void pinsButtonsAndCentring_data() {
+        QTest::addColumn<float>("placeAt");
+        QTest::addColumn<int>("pinsAfterLoad");
+        QTest::newRow("a place ahead") << 60.0f << 1;
+        QTest::newRow("none ahead: no pin") << 20.0f << 0;
+    }
+    void pinsButtonsAndCentring() {
+        QFETCH(float, placeAt);
+        QFETCH(int, pinsAfterLoad);
+        qputenv("PACELOG_DIRECTIONS_URL", "http://127.0.0.1:9");
+        UserData session;
+        session.setDate("Mar 5, 2026");
+        session.setDistance("2500");
+        Locations place;
+        place.setName("Evanston, WY");
+        place.setFromCity("SLC");
+        place.setLatitude(41.25f);
+        place.setLongitude(-110.95f);
+        place.setValue("milesFromSLC", placeAt);
+        QVERIFY(store().insert(session) && store().insert(place) && store().save());
+
+        FakeLocation location;
+        LocationProvider::setShared(&location);
+        MapViewController map;
+        QSignalSpy regions(&map, &MapViewController::regionRequested);
+        map.viewDidLoad();
+        QCOMPARE(map.MilesToCity()->text(), QString("Miles from SLC 57 : 783 To Seattle"));
+        QCOMPARE(map.annotations().size(), pinsAfterLoad);
+        QVERIFY(map.ShowLocationButton()->enabled());
+        QVERIFY(!map.StopShowingButton()->enabled());
+
+        map.ShowLocationButtonTapped();
+        QVERIFY(location.isUpdating());
+        QVERIFY(!map.ShowLocationButton()->enabled());
+        QVERIFY(map.StopShowingButton()->enabled());
+        QCOMPARE(map.annotations().size(), 2 * pinsAfterLoad);
+        if (pinsAfterLoad) {
+            const QVariantMap pin = map.annotations().last().toMap();
+            QCOMPARE(pin.value("title").toString(), QString("Evanston, WY"));
+            QCOMPARE(pin.value("latitude").toDouble(), double(41.25f));
+        }
+        QVERIFY(!map.showsUserLocation());
+        location.report();
+        QVERIFY(map.showsUserLocation());
+        QCOMPARE(regions.size(), 1);
+        const QList<QVariant> centre = regions.first();
+        QCOMPARE(centre.at(0).toDouble(), map.Latitude());
+        QCOMPARE(centre.at(1).toDouble(), map.Longitude());
+        QCOMPARE(centre.at(2).toDouble(), 0.052);
+        QCOMPARE(centre.at(3).toDouble(), 0.052);
+
+        map.StopShowingLocationButtonTapped();
+        QVERIFY(!location.isUpdating());
+        QVERIFY(map.ShowLocationButton()->enabled());
+        QVERIFY(!map.StopShowingButton()->enabled());
+        location.report(); // a late update after Stop moves nothing
+        QCOMPARE(regions.size(), 1);
+        map.ShowLocationButtonTapped();
+        QCOMPARE(map.annotations().size(), 3 * pinsAfterLoad);
+        LocationProvider::setShared(nullptr);
+    }
+};
+
+QTEST_GUILESS_MAIN(MapViewControllerTest)
+#include "tst_map_view_controller.moc"
