@@ -14,6 +14,7 @@ list(APPEND PACELOG_QML
     route/LocationListPage.qml
     route/LocationPage.qml
     route/PlaceForm.qml
+)
 
 # Route progress on the map and the route set-up.
 list(APPEND PACELOG_SOURCES
