@@ -78,6 +78,21 @@ QVariant fromColumn(AttributeKind kind, const QVariant &column) {
     return QVariant();
 }
 
+// The attributes a request reads, in the order of its columns after the row id.
+QList<const Attribute *> fetchedAttributes(const Entity &entity, const FetchRequest &request) {
+    QList<const Attribute *> out;
+    if (!request.includesPropertyValues())
+        return out;
+    if (request.propertiesToFetch().isEmpty()) {
+        for (const Attribute &a : entity.attributes())
+            out << &a;
+    } else {
+        for (const QString &key : request.propertiesToFetch())
+            out << entity.attribute(key);
+    }
+    return out;
+}
+
 // Schema steps, one per version; a store only ever moves forward through them.
 QStringList schemaVersion1() {
     QStringList statements;
@@ -240,22 +255,59 @@ QList<Record> Context::fetch(const FetchRequest &request, QString *error) {
             *error = m_lastError;
         return out;
     }
-    const QList<Attribute> &attributes = entity->attributes();
-    const bool withValues = request.includesPropertyValues();
+    const QList<const Attribute *> attributes = fetchedAttributes(*entity, request);
     while (query->next()) {
         QHash<QString, QVariant> values;
-        if (withValues) {
-            values.reserve(attributes.size());
-            for (int i = 0; i < attributes.size(); ++i) {
-                const QVariant v = fromColumn(attributes.at(i).kind, query->value(i + 1));
-                if (v.isValid())
-                    values.insert(attributes.at(i).name, v);
-            }
+        values.reserve(attributes.size());
+        for (int i = 0; i < attributes.size(); ++i) {
+            const QVariant v = fromColumn(attributes.at(i)->kind, query->value(i + 1));
+            if (v.isValid())
+                values.insert(attributes.at(i)->name, v);
         }
         out.append(Record(entity, query->value(0).toLongLong(), std::move(values)));
     }
     query->finish();
     return out;
+}
+
+bool Context::forEach(const FetchRequest &request,
+                      const std::function<void(const QVariantList &values)> &row, QString *error) {
+    const FetchRequest::Sql sql = request.selectSql();
+    const Entity *entity = Entity::named(request.entityName());
+    QSqlQuery *query = sql.error.isEmpty() && m_open ? prepared(sql.text) : nullptr;
+    if (!sql.error.isEmpty())
+        m_lastError = sql.error;
+    else if (!m_open)
+        m_lastError = QStringLiteral("the store is not open");
+    if (!query || !exec(query, sql.bindings)) {
+        if (error)
+            *error = m_lastError;
+        return false;
+    }
+    const QList<const Attribute *> attributes = fetchedAttributes(*entity, request);
+    QVariantList values(attributes.size());
+    while (query->next()) {
+        for (int i = 0; i < attributes.size(); ++i)
+            values[i] = fromColumn(attributes.at(i)->kind, query->value(i + 1));
+        row(values);
+    }
+    query->finish();
+    return true;
+}
+
+bool Context::backupTo(const QString &path, QString *error) {
+    QSqlQuery *query = m_open ? prepared(QStringLiteral("VACUUM INTO ?")) : nullptr;
+    if (!m_open)
+        m_lastError = QStringLiteral("the store is not open");
+    if (m_inTransaction)
+        m_lastError = QStringLiteral("unsaved changes are pending");
+    if (!query || m_inTransaction || !exec(query, {path})) {
+        if (error)
+            *error = m_lastError;
+        return false;
+    }
+    query->finish();
+    return true;
 }
 
 int Context::count(const FetchRequest &request, QString *error) {

@@ -8,6 +8,8 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
+#include <QVariantList>
+#include <functional>
 
 // One connection to the store file. Writes since the last save() sit in an open transaction:
 // this context sees them, others do not. save() commits; a write that failed in between makes
@@ -33,6 +35,14 @@ public:
             out.append(T(r));
         return out;
     }
+    // Hands each matching row's values (in the order of propertiesToFetch) to `row` without
+    // keeping them: for reading a large set once. False when the query fails.
+    bool forEach(const FetchRequest &request,
+                 const std::function<void(const QVariantList &values)> &row,
+                 QString *error = nullptr);
+    // A consistent copy of the whole store, including what the journal still holds, written to
+    // a new file at `path`. Needs a context without unsaved changes.
+    bool backupTo(const QString &path, QString *error = nullptr);
     // -1 on failure.
     int count(const FetchRequest &request, QString *error = nullptr);
     // Reloads one record by identity; an invalid record when it is gone.

@@ -110,8 +110,16 @@ FetchRequest::Sql FetchRequest::selectSql() const {
     }
     QStringList columns{QStringLiteral("rowid")};
     if (m_includeValues) {
-        for (const Attribute &a : entity->attributes())
-            columns << quoted(a.name);
+        for (const QString &key : m_properties) {
+            if (!entity->attribute(key)) {
+                out.error =
+                    QStringLiteral("keypath %1 not found in entity %2").arg(key, m_entityName);
+                return out;
+            }
+        }
+        const QStringList keys = m_properties.isEmpty() ? entity->attributeNames() : m_properties;
+        for (const QString &key : keys)
+            columns << quoted(key);
     }
     Sql where = whereClause(*entity);
     if (!where.error.isEmpty())

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 class Entity;
@@ -26,6 +27,10 @@ public:
     // False: only the row ids are loaded (the fetches that only delete or count).
     void setIncludesPropertyValues(bool include) { m_includeValues = include; }
     bool includesPropertyValues() const { return m_includeValues; }
+    // Only these attributes are read, in this order (all of them when empty): for reading a
+    // large set once without building whole records.
+    void setPropertiesToFetch(const QStringList &keys) { m_properties = keys; }
+    const QStringList &propertiesToFetch() const { return m_properties; }
     void setFetchLimit(int limit) { m_limit = limit; }
     void setFetchOffset(int offset) { m_offset = offset; }
 
@@ -47,6 +52,7 @@ private:
     QString m_entityName;
     QList<Predicate> m_predicates;
     QList<SortDescriptor> m_sort;
+    QStringList m_properties;
     bool m_includeValues = true;
     int m_limit = -1;
     int m_offset = 0;
