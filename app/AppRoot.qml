@@ -133,6 +133,7 @@ Item {
     }
 
     RatingPromptPopup {}
+    ShareSheetPopup {}
 
     Dialog {
         id: alert

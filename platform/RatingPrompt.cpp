@@ -1,13 +1,7 @@
 #include "platform/RatingPrompt.h"
 
+#include "platform/AppLinks.h"
 #include "platform/UrlOpener.h"
-
-#include <QUrlQuery>
-
-namespace {
-// Pacelog's page on the app store. The id is a placeholder until the store assigns one.
-const char *const StorePage = "https://apps.apple.com/app/pacelog/id0000000000";
-} // namespace
 
 RatingPrompt *RatingPrompt::instance() {
     static RatingPrompt *prompt = new RatingPrompt;
@@ -21,11 +15,7 @@ RatingPrompt *RatingPrompt::create(QQmlEngine *, QJSEngine *) {
 }
 
 QUrl RatingPrompt::reviewUrl() {
-    QUrl url(QString::fromLatin1(StorePage));
-    QUrlQuery query;
-    query.addQueryItem(QStringLiteral("action"), QStringLiteral("write-review"));
-    url.setQuery(query);
-    return url;
+    return AppLinks::reviewUrl();
 }
 
 void RatingPrompt::ask() {

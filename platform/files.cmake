@@ -1,12 +1,24 @@
+# Pacelog's outside addresses; whoever ships Pacelog sets their own (see README).
+set(PACELOG_STORE_URL "https://apps.apple.com/app/pacelog/id0000000000" CACHE STRING
+    "The app's store page; its review form is opened with the query action=write-review")
+set(PACELOG_WEB_URL "https://pacelog.example.com/" CACHE STRING "The app's web page")
+set(PACELOG_CONTACT_EMAIL "feedback@pacelog.example.com" CACHE STRING
+    "The developer's address for feedback mail")
+set_source_files_properties(platform/AppLinks.cpp PROPERTIES COMPILE_DEFINITIONS
+    "PACELOG_STORE_URL=\"${PACELOG_STORE_URL}\";PACELOG_WEB_URL=\"${PACELOG_WEB_URL}\";PACELOG_CONTACT_EMAIL=\"${PACELOG_CONTACT_EMAIL}\"")
+
 list(APPEND PACELOG_SOURCES
     platform/AlertPresenter.cpp platform/AlertPresenter.h
+    platform/AppLinks.cpp platform/AppLinks.h
     platform/DatePickerStyle.cpp platform/DatePickerStyle.h
     platform/Formatting.cpp platform/Formatting.h
+    platform/MailComposer.cpp platform/MailComposer.h
     platform/Navigator.cpp platform/Navigator.h
     platform/NumberReading.cpp platform/NumberReading.h
     platform/Outlet.cpp platform/Outlet.h
     platform/PrintController.cpp platform/PrintController.h
     platform/RatingPrompt.cpp platform/RatingPrompt.h
+    platform/ShareSheet.cpp platform/ShareSheet.h
     platform/UrlOpener.cpp platform/UrlOpener.h
     platform/TemporaryDirectory.cpp platform/TemporaryDirectory.h
     platform/DocumentPicker.cpp platform/DocumentPicker.h
@@ -23,5 +35,6 @@ list(APPEND PACELOG_QML
     platform/controls/PaceTextView.qml
     platform/controls/RatingPromptPopup.qml
     platform/controls/ScreenPage.qml
+    platform/controls/ShareSheetPopup.qml
     platform/controls/WheelDatePicker.qml
 )

@@ -2,6 +2,7 @@
 #include "model/AppDelegate.h"
 #include "platform/AlertPresenter.h"
 #include "platform/RatingPrompt.h"
+#include "platform/ShareSheet.h"
 
 #include <QApplication>
 #include <QQmlEngine>
@@ -29,6 +30,7 @@ public slots:
         }
         AlertPresenter::instance()->clear();
         RatingPrompt::instance()->respond(false);
+        ShareSheet::instance()->dismiss();
     }
 
 private:
