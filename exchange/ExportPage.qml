@@ -45,7 +45,7 @@ ScreenPage {
             Layout.preferredHeight: 130
             outlet: controller.HelpTextView
             wrapMode: TextEdit.Wrap
-            font.pixelSize: 14
+            fontSize: 14
         }
         PaceTextView {
             id: exportView

@@ -4,6 +4,8 @@
 #include "exchange/TextPreview.h"
 #include "model/AppDelegate.h"
 #include "platform/AlertPresenter.h"
+#include "platform/MailComposer.h"
+#include "platform/ShareSheet.h"
 
 #include <QDebug>
 #include <QFile>
@@ -61,17 +63,25 @@ void ExportViewController::SaveToFiles() {
         qWarning().noquote() << error;
         return;
     }
-    // share sheet: after merge
+    ShareSheet::instance()->present({}, {path});
 }
 
 void ExportViewController::WriteTextFile() {
     // The view may show only the start of a long file; the whole built text is what goes out.
     const QString path = SessionExportFile::temporaryPath();
     SessionExportFile::write(m_dataString, path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // The attachment is the file as written; one that cannot be read back is not sent.
+    if (!QFile::exists(path))
         return;
-    const QByteArray bytes = file.readAll();
-    // mail composer: after merge
-    Q_UNUSED(bytes)
+    MailComposer *composer = MailComposer::shared();
+    if (!composer->canSendMail()) {
+        AlertPresenter::instance()->present(this, QStringLiteral("Sending Email"),
+                                            QStringLiteral("Email not Setup or Unavailable"));
+        return;
+    }
+    MailMessage mail;
+    mail.subject = QStringLiteral("Treadmill Update Text File");
+    mail.body = QStringLiteral("Attachment: Treadmill Text File");
+    mail.attachments = {path};
+    composer->compose(mail);
 }

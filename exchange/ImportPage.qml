@@ -41,7 +41,7 @@ ScreenPage {
             Layout.preferredHeight: 100
             outlet: controller.HelpTextView
             wrapMode: TextEdit.Wrap
-            font.pixelSize: 14
+            fontSize: 14
         }
         Label {
             objectName: "ProgressLabel"

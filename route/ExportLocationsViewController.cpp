@@ -2,6 +2,8 @@
 
 #include "model/AppDelegate.h"
 #include "platform/AlertPresenter.h"
+#include "platform/AppLinks.h"
+#include "platform/MailComposer.h"
 #include "platform/TemporaryDirectory.h"
 #include "route/LocationsExportFile.h"
 
@@ -38,5 +40,24 @@ void ExportLocationsViewController::EmailFile() {
         return;
     const QByteArray bytes = file.readAll();
     m_textView->setText(QString::fromUtf8(bytes));
-    // mail composer: after merge
+    MailComposer *composer = MailComposer::shared();
+    if (!composer->canSendMail()) {
+        AlertPresenter::instance()->present(this, QStringLiteral("Sending Email"),
+                                            QStringLiteral("Email not Setup or Unavailable"));
+        return;
+    }
+    // The mail program names an attachment after its file, so the bytes go into a file of the
+    // attachment's name: the developer's address and "TreadmillLocations.txt".
+    const QString address = AppLinks::contactEmail();
+    const QString attachment =
+        TemporaryDirectory::filePath(address + QStringLiteral("TreadmillLocations.txt"));
+    QSaveFile copy(attachment);
+    if (!copy.open(QIODevice::WriteOnly) || copy.write(bytes) < 0 || !copy.commit())
+        return;
+    MailMessage mail;
+    mail.subject = QStringLiteral("Treadmill Locations Text File");
+    mail.body = QStringLiteral("Attachment: Treadmill Locations Text File");
+    mail.recipients = {address};
+    mail.attachments = {attachment};
+    composer->compose(mail);
 }

@@ -9,7 +9,7 @@ ScrollView {
     property Outlet outlet: null
     property alias name: area.objectName
     property alias wrapMode: area.wrapMode
-    property alias font: area.font
+    property int fontSize: 12
     readonly property alias textArea: area
 
     clip: true
@@ -27,7 +27,7 @@ ScrollView {
         text: box.outlet ? box.outlet.text : ""
         color: "black"
         wrapMode: TextEdit.NoWrap
-        font.pixelSize: 12
+        font.pixelSize: box.fontSize
         background: null
     }
 }

@@ -27,6 +27,15 @@ int TestStore::count(const QString &entity) const {
     return AppDelegate::shared()->persistentContainer().count(FetchRequest(entity));
 }
 
+void TestStore::removeAll(const QString &entity) const {
+    Context &context = AppDelegate::shared()->persistentContainer();
+    FetchRequest request(entity);
+    request.setIncludesPropertyValues(false);
+    for (const Record &record : context.fetch(request))
+        context.remove(record);
+    context.save();
+}
+
 qint64 TestStore::insert(const QString &entity, const QVariantMap &values) const {
     Context &context = AppDelegate::shared()->persistentContainer();
     Record record(Entity::named(entity));
