@@ -4,10 +4,8 @@ import QtQuick.Layouts
 import QtQuick.Controls.Material
 import Pacelog
 
-// The whole app: the main menu, the navigation stack of the screens opened from it, the bar
-// with the back control, and the alert dialog every screen's alerts go through. The menu fills
-// the screen at the start and stays docked as a compact bar below any open screen, so every
-// entry is one tap away.
+// The whole app: one navigation stack with the main menu at its root and every screen pushed
+// on it, the bar with the back control, and the alert dialog every screen's alerts go through.
 Item {
     id: root
     objectName: "appRoot"
@@ -15,47 +13,38 @@ Item {
     width: 390
     height: 844
 
-    readonly property bool menuDocked: stack.depth > 1
-
-    // Opens one screen and closes it again; used by `pacelog --self-test`.
-    function openForSelfTest(url) {
-        const page = stack.push(url)
-        const ok = page !== null && page !== undefined
+    // Opens one page on top of the menu and closes it again; used by `pacelog --self-test`.
+    function openForSelfTest(page) {
+        const opened = stack.push(SegueRegistry.url(page), { pagePath: page })
+        const ok = opened !== null && opened !== undefined
         stack.pop(null)
         return ok
     }
 
-    function pageAccepting(identifier) {
-        for (let i = stack.depth - 1; i >= 1; --i) {
-            const page = stack.get(i, StackView.ForceLoad)
-            if (page && page.unwinds && page.unwinds.indexOf(identifier) >= 0)
-                return page
-        }
-        return null
-    }
-
+    // An unwind returns to the nearest page below the current one that accepts it, else to the
+    // menu; any other segue opens the page registered for the current screen and identifier.
     function performSegue(identifier, detailItem) {
-        const properties = detailItem === undefined ? {} : { detailItem: detailItem }
-        if (identifier.startsWith("unwindTo")) {
-            const target = pageAccepting(identifier)
-            if (target)
-                stack.pop(target)
-            else if (menu.unwinds.indexOf(identifier) >= 0)
-                stack.pop(null)
-            else
-                console.warn("No screen accepts", identifier)
+        if (SegueRegistry.isUnwind(identifier)) {
+            for (let i = stack.depth - 2; i > 0; --i) {
+                const page = stack.get(i, StackView.DontLoad) as ScreenPage
+                if (page && SegueRegistry.acceptsUnwind(page.pagePath, identifier)) {
+                    stack.pop(page)
+                    return
+                }
+            }
+            stack.pop(null)
             return
         }
-        const page = stack.depth > 1 ? stack.currentItem : null
-        if (page && page.segues && page.segues[identifier]) {
-            stack.push(Qt.resolvedUrl(page.segues[identifier]), properties)
-        } else if (menu.segues[identifier]) {
-            // A menu entry: whatever was open closes, the chosen screen opens.
-            stack.pop(null)
-            stack.push(Qt.resolvedUrl(menu.segues[identifier]), properties)
-        } else {
-            console.warn("Unknown segue", identifier)
+        const source = stack.currentItem ? stack.currentItem.objectName : ""
+        const page = SegueRegistry.pageFor(source, identifier)
+        if (page.length === 0) {
+            console.warn("No page for segue", identifier, "from", source)
+            return
         }
+        const properties = { pagePath: page }
+        if (detailItem !== undefined)
+            properties.detailItem = detailItem
+        stack.push(SegueRegistry.url(page), properties)
     }
 
     Connections {
@@ -90,8 +79,7 @@ Item {
             }
             Label {
                 Layout.fillWidth: true
-                text: stack.depth > 1 && stack.currentItem && stack.currentItem.title !== undefined
-                      ? stack.currentItem.title : menu.title
+                text: stack.currentItem ? (stack.currentItem as Page).title : ""
                 elide: Label.ElideRight
                 horizontalAlignment: Qt.AlignHCenter
                 verticalAlignment: Qt.AlignVCenter
@@ -103,25 +91,14 @@ Item {
         }
     }
 
-    MainMenuPage {
-        id: menu
-        docked: root.menuDocked
-        anchors.left: parent.left
-        anchors.right: parent.right
-        anchors.bottom: parent.bottom
-        height: docked ? implicitDockedHeight : parent.height - bar.height
-        z: 1
-    }
-
     StackView {
         id: stack
         objectName: "stack"
         anchors.top: bar.bottom
         anchors.left: parent.left
         anchors.right: parent.right
-        anchors.bottom: menu.docked ? menu.top : parent.bottom
-        visible: depth > 1
-        initialItem: Item {}
+        anchors.bottom: parent.bottom
+        initialItem: MainMenuPage { pagePath: SegueRegistry.menuPage() }
         // Screens appear at once: a tap right after opening lands where the screen shows it.
         pushEnter: Transition {}
         pushExit: Transition {}
@@ -129,7 +106,6 @@ Item {
         popExit: Transition {}
         replaceEnter: Transition {}
         replaceExit: Transition {}
-        onDepthChanged: if (depth === 1) menu.appearing()
     }
 
     RatingPromptPopup {}

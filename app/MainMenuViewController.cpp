@@ -1,8 +1,11 @@
 #include "app/MainMenuViewController.h"
 
+#include "app/SegueRegistry.h"
+
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
 #include "model/Settings.h"
+#include "platform/Navigator.h"
 #include "platform/NumberReading.h"
 #include "route/LocationSeeder.h"
 
@@ -42,13 +45,71 @@ MainMenuViewController::MainMenuViewController(QObject *parent)
       m_totalsButton(new Outlet(this, QStringLiteral("Totals"))),
       m_milesSummaryButton(new Outlet(this, QStringLiteral("Distance Summary"))),
       m_mapButton(new Outlet(this, QStringLiteral("Route Map"))),
+      m_locationListButton(new Outlet(this, QStringLiteral("Route Places"))),
       m_importExportButton(new Outlet(this, QStringLiteral("Import / Export"))),
       m_defaultSettingsButton(new Outlet(this, QStringLiteral("Settings"))),
       m_rateShareButton(new Outlet(this, QStringLiteral("Rate & Share"))) {
+    for (const Entry &entry : entries()) {
+        if (!hasScreen(entry))
+            outlet(entry.button)->setHidden(true);
+    }
     // The collapsed set is what a menu shows until "Expanded" says otherwise.
     for (Outlet *button : MainMenuButton()) {
         button->setHidden(true);
         connect(button, &Outlet::hiddenChanged, this, &MainMenuViewController::toggleTitleChanged);
+    }
+}
+
+const QList<MainMenuViewController::Entry> &MainMenuViewController::entries() {
+    static const QList<Entry> table = {
+        {"ListButton", "showList"},
+        {"AddSessionButton", "showAddSession"},
+        {"TotalsButton", "showTotals"},
+        {"MilesSummaryButton", "showMilesSummary"},
+        {"MapButton", "showMap"},
+        {"LocationListButton", "showLocationList"},
+        {"ImportExportButton", "showImportExport"},
+        {"DefaultSettingsButton", "showSettings"},
+        {"RateShareButton", "showRateShare"},
+    };
+    return table;
+}
+
+bool MainMenuViewController::isEveryday(const QString &button) {
+    return button == QLatin1String("ListButton") || button == QLatin1String("AddSessionButton") ||
+           button == QLatin1String("TotalsButton");
+}
+
+bool MainMenuViewController::hasScreen(const Entry &entry) {
+    return !SegueRegistry::pageFor(QStringLiteral("MainMenuViewController"), entry.identifier)
+                .isEmpty();
+}
+
+QStringList MainMenuViewController::entryNames() const {
+    QStringList names;
+    for (const Entry &entry : entries())
+        names << entry.button;
+    return names;
+}
+
+Outlet *MainMenuViewController::outlet(const QString &button) const {
+    const QVariant value = property(button.toUtf8().constData());
+    return value.value<Outlet *>();
+}
+
+QList<Outlet *> MainMenuViewController::MainMenuButton() const {
+    QList<Outlet *> buttons;
+    for (const Entry &entry : entries()) {
+        if (!isEveryday(entry.button) && hasScreen(entry))
+            buttons << outlet(entry.button);
+    }
+    return buttons;
+}
+
+void MainMenuViewController::openEntry(const QString &button) {
+    for (const Entry &entry : entries()) {
+        if (entry.button == button && hasScreen(entry))
+            Navigator::instance()->performSegue(entry.identifier);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QObject>
 #include <QQmlEngine>
+#include <QStringList>
 
 // The main menu: the hub every screen is opened from and returns to. Its first load does the
 // start-up work.
@@ -17,11 +18,23 @@ class MainMenuViewController : public QObject {
     Q_PROPERTY(Outlet *TotalsButton READ TotalsButton CONSTANT)
     Q_PROPERTY(Outlet *MilesSummaryButton READ MilesSummaryButton CONSTANT)
     Q_PROPERTY(Outlet *MapButton READ MapButton CONSTANT)
+    Q_PROPERTY(Outlet *LocationListButton READ LocationListButton CONSTANT)
     Q_PROPERTY(Outlet *ImportExportButton READ ImportExportButton CONSTANT)
     Q_PROPERTY(Outlet *DefaultSettingsButton READ DefaultSettingsButton CONSTANT)
     Q_PROPERTY(Outlet *RateShareButton READ RateShareButton CONSTANT)
     Q_PROPERTY(QString toggleTitle READ toggleTitle NOTIFY toggleTitleChanged)
+    Q_PROPERTY(QStringList entries READ entryNames CONSTANT)
 public:
+    // One entry of the menu: its button's outlet name and the segue it performs.
+    struct Entry {
+        QString button;
+        QString identifier;
+    };
+    // Every entry, in the menu's order.
+    static const QList<Entry> &entries();
+    // The entries shown whatever "Expanded" says: what a person opens most.
+    static bool isEveryday(const QString &button);
+
     explicit MainMenuViewController(QObject *parent = nullptr);
 
     Outlet *ListButton() const { return m_listButton; }
@@ -29,13 +42,19 @@ public:
     Outlet *TotalsButton() const { return m_totalsButton; }
     Outlet *MilesSummaryButton() const { return m_milesSummaryButton; }
     Outlet *MapButton() const { return m_mapButton; }
+    Outlet *LocationListButton() const { return m_locationListButton; }
     Outlet *ImportExportButton() const { return m_importExportButton; }
     Outlet *DefaultSettingsButton() const { return m_defaultSettingsButton; }
     Outlet *RateShareButton() const { return m_rateShareButton; }
 
-    // The buttons that "Expanded" and the expand/collapse control show and hide. The everyday
-    // entries stay on screen whatever the setting, so a fresh install can reach them.
-    QList<Outlet *> MainMenuButton() const { return {m_rateShareButton}; }
+    QStringList entryNames() const;
+    Q_INVOKABLE Outlet *outlet(const QString &button) const;
+    // Whether the entry's screen exists; an entry without one is never shown.
+    static bool hasScreen(const Entry &entry);
+
+    // The buttons that "Expanded" and the expand/collapse control show and hide: every entry
+    // with a screen but the everyday ones.
+    QList<Outlet *> MainMenuButton() const;
     bool MenuExpanded() const { return m_menuExpanded; }
     // The expand/collapse control's caption: "More" while a button is hidden, else "Less".
     QString toggleTitle() const;
@@ -46,6 +65,8 @@ public:
     Q_INVOKABLE void viewWillAppear();
     // Flips every button of MainMenuButton on its own; the setting stays as it is.
     Q_INVOKABLE void HandleSelection();
+    // A tap on an entry's button opens its screen.
+    Q_INVOKABLE void openEntry(const QString &button);
 
     // Start-up step: the current distance unit from "Distance", writing "Miles" when absent.
     static void applyDistanceDefault();
@@ -70,6 +91,7 @@ private:
     Outlet *m_totalsButton;
     Outlet *m_milesSummaryButton;
     Outlet *m_mapButton;
+    Outlet *m_locationListButton;
     Outlet *m_importExportButton;
     Outlet *m_defaultSettingsButton;
     Outlet *m_rateShareButton;

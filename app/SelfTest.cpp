@@ -1,7 +1,8 @@
 #include "app/SelfTest.h"
 
+#include "app/SegueRegistry.h"
+
 #include <QCoreApplication>
-#include <QDirIterator>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QTimer>
@@ -26,21 +27,6 @@ void countProblems(QtMsgType type, const QMessageLogContext &context, const QStr
 SelfTest::SelfTest(QQmlApplicationEngine *engine, QObject *parent)
     : QObject(parent), m_engine(engine) {}
 
-QStringList SelfTest::pageUrls() {
-    QStringList urls;
-    QDirIterator it(QStringLiteral(":/qt/qml/Pacelog"), {QStringLiteral("*Page.qml")}, QDir::Files,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        // The menu is always on screen; every other page is opened once.
-        if (!path.endsWith(QLatin1String("/ScreenPage.qml")) &&
-            !path.endsWith(QLatin1String("/MainMenuPage.qml")))
-            urls << QStringLiteral("qrc") + path;
-    }
-    urls.sort();
-    return urls;
-}
-
 void SelfTest::start() {
     previousHandler = qInstallMessageHandler(countProblems);
     QTimer::singleShot(0, this, &SelfTest::run);
@@ -55,18 +41,20 @@ void SelfTest::run() {
         return;
     }
     int failures = 0;
-    for (const QString &url : pageUrls()) {
+    // The menu is the root and always built; every page a segue opens is opened once.
+    const QStringList pages = SegueRegistry::pages();
+    for (const QString &page : pages) {
         QVariant opened;
         const int before = qmlProblems;
         QMetaObject::invokeMethod(appRoot, "openForSelfTest", Q_RETURN_ARG(QVariant, opened),
-                                  Q_ARG(QVariant, url));
+                                  Q_ARG(QVariant, page));
         QCoreApplication::processEvents();
         const bool ok = opened.toBool() && qmlProblems == before;
-        std::printf("self-test: %s %s\n", ok ? "ok  " : "FAIL", qPrintable(url));
+        std::printf("self-test: %s %s\n", ok ? "ok  " : "FAIL", qPrintable(page));
         if (!ok)
             ++failures;
     }
-    std::printf("self-test: %d pages, %d failed\n", int(pageUrls().size()), failures);
+    std::printf("self-test: %d pages, %d failed\n", int(pages.size()), failures);
     std::fflush(stdout);
     QCoreApplication::exit(failures == 0 && qmlProblems == 0 ? 0 : 1);
 }

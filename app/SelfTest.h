@@ -5,7 +5,7 @@
 
 class QQmlApplicationEngine;
 
-// `pacelog --self-test`: opens every screen of the module once on the running app and
+// `pacelog --self-test`: opens every page the segue registry knows once on the running app and
 // reports whether each was built without a QML error.
 class SelfTest : public QObject {
     Q_OBJECT
@@ -13,7 +13,6 @@ public:
     explicit SelfTest(QQmlApplicationEngine *engine, QObject *parent = nullptr);
     // Starts on the next turn of the event loop; quits the application with the result.
     void start();
-    static QStringList pageUrls();
 
 private:
     void run();

@@ -3,7 +3,6 @@
 #include "log/SessionRules.h"
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
-#include "platform/DatePickerStyle.h"
 #include "platform/Formatting.h"
 #include "platform/Navigator.h"
 
@@ -13,9 +12,9 @@ DetailViewController::DetailViewController(QObject *parent)
     : QObject(parent), m_datePickerView(new Outlet(this)), m_dateTextField(new Outlet(this)),
       m_caloriesTextField(new Outlet(this)), m_fatCaloriesTextField(new Outlet(this)),
       m_distanceTextField(new Outlet(this)), m_lapsTextField(new Outlet(this)),
-      m_distanceLabel(new Outlet(this)), m_saveButton(new Outlet(this, QStringLiteral("Save"))) {
-    m_datePickerView->setHidden(true);
-    m_datePickerView->setDate(QDateTime::currentDateTime());
+      m_distanceLabel(new Outlet(this)), m_saveButton(new Outlet(this, QStringLiteral("Save"))),
+      m_dates(m_dateTextField, m_datePickerView, SessionDateActions::Opening::AtSessionDay,
+              SessionDateActions::TodayText::MonthDayYear) {
     m_caloriesTextField->setEditFilter(SessionRules::acceptsEdit);
     m_distanceTextField->setEditFilter(SessionRules::acceptsEdit);
 }
@@ -40,7 +39,6 @@ void DetailViewController::setDarkMode(bool dark) {
 
 void DetailViewController::viewDidLoad() {
     configureView();
-    m_datePickerView->setHidden(true);
     m_distanceLabel->setText(AppState::instance()->isMiles() ? QStringLiteral("Distance (Miles)")
                                                              : QStringLiteral("Distance (km)"));
     if (m_darkMode) {
@@ -59,44 +57,29 @@ void DetailViewController::configureView() {
     m_key.calories = m_detailItem.calories();
     m_key.distance = m_detailItem.distance();
     m_dateTextField->setText(m_key.date);
-    m_treadDate = m_detailItem.treadDate();
-    m_datePicked = false;
+    m_dates.reset(m_detailItem.treadDate());
     m_caloriesTextField->setText(m_key.calories);
     m_fatCaloriesTextField->setText(SessionRules::fatCaloriesShown(m_detailItem.fatCalories()));
     m_distanceTextField->setText(m_key.distance);
     m_lapsTextField->setText(m_detailItem.laps());
 }
 
+// The field keeps the session's date until the person picks another; the picker opens on the
+// session's day.
 void DetailViewController::DateEntered() {
-    // The field keeps the session's date until the person picks another; the picker opens on
-    // the session's day.
-    m_datePickerView->setStyle(DatePickerStyle::fromSettings());
-    if (m_treadDate.isValid())
-        m_datePickerView->setDate(m_treadDate);
-    m_datePickerView->setHidden(false);
-}
-
-void DetailViewController::takeDate(const QDateTime &moment, const QString &shown) {
-    m_dateTextField->setText(shown);
-    m_treadDate = moment;
-    m_datePicked = true;
+    m_dates.DateEntered();
 }
 
 void DetailViewController::doneClick() {
-    const QDateTime picked = m_datePickerView->date();
-    takeDate(picked, Formatting::mediumDate(picked));
-    dismissKeyboard();
+    m_dates.doneClick();
 }
 
 void DetailViewController::todayClick() {
-    const QDateTime now = QDateTime::currentDateTime();
-    takeDate(now, Formatting::monthDayYear(now));
-    dismissKeyboard();
+    m_dates.todayClick();
 }
 
 void DetailViewController::dateValueChanged(const QDateTime &date) {
-    m_datePickerView->setDate(date);
-    takeDate(date, Formatting::mediumDate(date));
+    m_dates.dateValueChanged(date);
 }
 
 void DetailViewController::CalculateFatCals() {
@@ -111,7 +94,7 @@ void DetailViewController::calculateLaps() {
 }
 
 void DetailViewController::dismissKeyboard() {
-    m_datePickerView->setHidden(true);
+    m_dates.dismissKeyboard();
 }
 
 void DetailViewController::writeTexts(UserData &session) const {
@@ -142,13 +125,14 @@ void DetailViewController::saveRecord() {
     // Sessions have no key of their own: twins with the same three texts are left alone.
     if (results.size() == 1) {
         UserData session = results.first();
-        if (m_datePicked) {
+        const QDateTime moment = m_dates.moment();
+        if (m_dates.picked()) {
             // The stored date text follows the picked day, so the list, the export file and
             // the summaries agree on it.
-            session.setTreadDate(m_treadDate);
-            session.setDate(Formatting::mediumDate(m_treadDate));
-        } else if (m_treadDate.isValid()) {
-            session.setTreadDate(m_treadDate);
+            session.setTreadDate(moment);
+            session.setDate(Formatting::mediumDate(moment));
+        } else if (moment.isValid()) {
+            session.setTreadDate(moment);
         }
         writeTexts(session);
         // A failed write or save is not reported: the person is taken back either way.

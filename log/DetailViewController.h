@@ -1,5 +1,6 @@
 #pragma once
 
+#include "log/SessionDateActions.h"
 #include "model/UserData.h"
 #include "platform/Outlet.h"
 
@@ -40,7 +41,7 @@ public:
     Outlet *saveButton() const { return m_saveButton; }
     bool DarkMode() const { return m_darkMode; }
     void setDarkMode(bool dark);
-    QDateTime treadDate() const { return m_treadDate; }
+    QDateTime treadDate() const { return m_dates.moment(); }
 
     Q_INVOKABLE void viewDidLoad();
     Q_INVOKABLE void DateEntered();
@@ -58,7 +59,6 @@ signals:
 
 private:
     void configureView();
-    void takeDate(const QDateTime &moment, const QString &shown);
     void writeTexts(UserData &session) const;
 
     Outlet *m_datePickerView;
@@ -72,9 +72,7 @@ private:
     bool m_darkMode = false;
 
     UserData m_detailItem{Record()};
-    QDateTime m_treadDate;
-    // Set once the person takes a date from the picker or "Today".
-    bool m_datePicked = false;
+    SessionDateActions m_dates;
     // The session's identity as it was when the fields were filled.
     struct {
         QString date;

@@ -4,8 +4,6 @@
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
 #include "model/UserData.h"
-#include "platform/DatePickerStyle.h"
-#include "platform/Formatting.h"
 #include "platform/Navigator.h"
 
 #include <QDebug>
@@ -14,9 +12,9 @@ EnterTreadmillDataViewController::EnterTreadmillDataViewController(QObject *pare
     : QObject(parent), m_datePicker(new Outlet(this)), m_textDate(new Outlet(this)),
       m_textCalories(new Outlet(this)), m_textFatCalories(new Outlet(this)),
       m_textDistance(new Outlet(this)), m_textLaps(new Outlet(this)),
-      m_distanceLabel(new Outlet(this)), m_btnSave(new Outlet(this, QStringLiteral("Save"))) {
-    m_datePicker->setHidden(true);
-    m_datePicker->setDate(QDateTime::currentDateTime());
+      m_distanceLabel(new Outlet(this)), m_btnSave(new Outlet(this, QStringLiteral("Save"))),
+      m_dates(m_textDate, m_datePicker, SessionDateActions::Opening::AtToday,
+              SessionDateActions::TodayText::MediumDate) {
     m_textCalories->setEditFilter(SessionRules::acceptsEdit);
     m_textDistance->setEditFilter(SessionRules::acceptsEdit);
 }
@@ -30,7 +28,7 @@ void EnterTreadmillDataViewController::setDarkMode(bool dark) {
 
 void EnterTreadmillDataViewController::viewDidLoad() {
     m_textDate->setText(QString());
-    m_datePicker->setHidden(true);
+    m_dates.reset(QDateTime());
     m_distanceLabel->setText(AppState::instance()->isMiles() ? QStringLiteral("Distance (Miles)")
                                                              : QStringLiteral("Distance (km)"));
     // Fields look the same in both appearances.
@@ -43,37 +41,21 @@ void EnterTreadmillDataViewController::viewDidLoad() {
     }
 }
 
-void EnterTreadmillDataViewController::showDate(const QDateTime &moment) {
-    m_textDate->setText(Formatting::mediumDate(moment));
-}
-
+// Every time the field is entered the picker starts again at today.
 void EnterTreadmillDataViewController::DateEntered() {
-    // Every time the field is entered the picker starts again at today.
-    m_datePicker->setStyle(DatePickerStyle::fromSettings());
-    const QDateTime now = QDateTime::currentDateTime();
-    m_datePicker->setDate(now);
-    m_sessionDate = now;
-    showDate(now);
-    m_datePicker->setHidden(false);
+    m_dates.DateEntered();
 }
 
 void EnterTreadmillDataViewController::doneClick() {
-    showDate(m_datePicker->date());
-    m_sessionDate = m_datePicker->date();
-    dismissKeyboard();
+    m_dates.doneClick();
 }
 
 void EnterTreadmillDataViewController::todayClick() {
-    const QDateTime now = QDateTime::currentDateTime();
-    showDate(now);
-    m_sessionDate = now;
-    dismissKeyboard();
+    m_dates.todayClick();
 }
 
 void EnterTreadmillDataViewController::dateValueChanged(const QDateTime &date) {
-    m_datePicker->setDate(date);
-    showDate(date);
-    m_sessionDate = date;
+    m_dates.dateValueChanged(date);
 }
 
 void EnterTreadmillDataViewController::CalculateFatCals() {
@@ -87,7 +69,7 @@ void EnterTreadmillDataViewController::calculateLaps() {
 }
 
 void EnterTreadmillDataViewController::dismissKeyboard() {
-    m_datePicker->setHidden(true);
+    m_dates.dismissKeyboard();
 }
 
 void EnterTreadmillDataViewController::btnSavedPressed() {
@@ -100,7 +82,8 @@ void EnterTreadmillDataViewController::btnSavedPressed() {
     UserData session;
     // A date typed in without the picker cannot happen (the field only takes the picker's
     // date), but keep the record consistent if it ever does.
-    session.setTreadDate(m_sessionDate.isValid() ? m_sessionDate : QDateTime::currentDateTime());
+    const QDateTime moment = m_dates.moment();
+    session.setTreadDate(moment.isValid() ? moment : QDateTime::currentDateTime());
     session.setCalories(m_textCalories->text());
     session.setFatCalories(m_textFatCalories->text());
     session.setDistance(m_textDistance->text());

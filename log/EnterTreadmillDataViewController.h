@@ -1,5 +1,6 @@
 #pragma once
 
+#include "log/SessionDateActions.h"
 #include "platform/Outlet.h"
 
 #include <QDateTime>
@@ -33,7 +34,7 @@ public:
     Outlet *btnSave() const { return m_btnSave; }
     bool DarkMode() const { return m_darkMode; }
     void setDarkMode(bool dark);
-    QDateTime SessionDate() const { return m_sessionDate; }
+    QDateTime SessionDate() const { return m_dates.moment(); }
 
     Q_INVOKABLE void viewDidLoad();
     Q_INVOKABLE void DateEntered();
@@ -49,8 +50,6 @@ signals:
     void darkModeChanged();
 
 private:
-    void showDate(const QDateTime &moment);
-
     Outlet *m_datePicker;
     Outlet *m_textDate;
     Outlet *m_textCalories;
@@ -60,5 +59,5 @@ private:
     Outlet *m_distanceLabel;
     Outlet *m_btnSave;
     bool m_darkMode = false;
-    QDateTime m_sessionDate;
+    SessionDateActions m_dates;
 };

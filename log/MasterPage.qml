@@ -3,13 +3,11 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import Pacelog
 
-ScreenPage {
+TableScreen {
     id: page
     objectName: "MasterViewController"
     title: "Sessions"
-    // Resolved here, beside this page, not where the stack performs the segue.
-    segues: ({ "showDetail": Qt.resolvedUrl("DetailPage.qml") })
-    unwinds: ["unwindToMenu"]
+    readonly property alias controller: controller
 
     MasterViewController { id: controller }
     Component.onCompleted: {
@@ -32,47 +30,11 @@ ScreenPage {
         }
     }
 
-    ListView {
-        id: tableView
-        objectName: "tableView"
-        anchors.fill: parent
-        anchors.margins: 8
-        clip: true
-        spacing: 6
-        model: controller.DailyList
-        reuseItems: true
-        boundsBehavior: Flickable.StopAtBounds
-        headerPositioning: ListView.OverlayHeader
-        header: Label {
-            objectName: "header"
-            z: 2
-            width: ListView.view.width
-            topPadding: 6
-            bottomPadding: 6
-            text: controller.titleForHeader
-            horizontalAlignment: Text.AlignHCenter
-            font.bold: true
-            color: controller.DarkMode ? "black" : palette.text
-            background: Rectangle { color: "white" }
-        }
-        delegate: MasterTableViewCell {
-            width: ListView.view.width
-            darkMode: controller.DarkMode
-            onClicked: {
-                if (swipe.position === 0)
-                    controller.selectRow(index)
-                else
-                    swipe.close()
-            }
-            onDeleteTapped: controller.deleteRow(index)
-        }
-        // A deleted row fades out; the rows below close the gap.
-        remove: Transition {
-            NumberAnimation { property: "opacity"; to: 0; duration: 250 }
-        }
-        displaced: Transition {
-            NumberAnimation { property: "y"; duration: 200 }
-        }
-        ScrollIndicator.vertical: ScrollIndicator {}
+    headerText: controller.titleForHeader
+    model: controller.DailyList
+    delegate: MasterTableViewCell {
+        width: page.tableView.width
+        onClicked: if (tapped()) controller.selectRow(index)
+        onDeleteTapped: controller.deleteRow(index)
     }
 }

@@ -17,6 +17,7 @@ list(APPEND PACELOG_SOURCES
     platform/NumberReading.cpp platform/NumberReading.h
     platform/Outlet.cpp platform/Outlet.h
     platform/PrintController.cpp platform/PrintController.h
+    platform/RowListModel.cpp platform/RowListModel.h
     platform/RatingPrompt.cpp platform/RatingPrompt.h
     platform/ShareSheet.cpp platform/ShareSheet.h
     platform/UrlOpener.cpp platform/UrlOpener.h
@@ -36,5 +37,9 @@ list(APPEND PACELOG_QML
     platform/controls/RatingPromptPopup.qml
     platform/controls/ScreenPage.qml
     platform/controls/ShareSheetPopup.qml
+    platform/controls/SubtitleTableCell.qml
+    platform/controls/SwipeCell.qml
+    platform/controls/TableCell.qml
+    platform/controls/TableScreen.qml
     platform/controls/WheelDatePicker.qml
 )

@@ -2,16 +2,15 @@ import QtQuick
 import QtQuick.Controls
 import Pacelog
 
-// A screen on the navigation stack. `segues` maps the identifiers this screen performs to the
-// pages they open; `unwinds` lists the unwind identifiers that stop here.
+// A screen on the navigation stack. The stack sets `pagePath` (the page's file inside the
+// module) so unwinds can find their destination, and `detailItem` when a record is handed over.
 Page {
     id: page
-    property var segues: ({})
-    property var unwinds: []
+    property string pagePath
     property var detailItem
     // Called each time the screen becomes the top of the stack again.
     signal appearing()
 
     background: Rectangle { color: "white" }
-    StackView.onActivating: appearing()
+    StackView.onActivating: page.appearing()
 }

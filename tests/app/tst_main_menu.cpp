@@ -279,8 +279,7 @@ private slots:
         QCOMPARE(menu.MenuExpanded(), expanded);
         QCOMPARE(AppState::instance()->menuExpanded(), expanded);
         QCOMPARE(menu.toggleTitle(), expanded ? QString("Less") : QString("More"));
-        for (Outlet *everyday : {menu.ListButton(), menu.AddSessionButton(), menu.TotalsButton(),
-                                 menu.DefaultSettingsButton()})
+        for (Outlet *everyday : {menu.ListButton(), menu.AddSessionButton(), menu.TotalsButton()})
             QVERIFY(!everyday->hidden());
 
         menu.HandleSelection();
@@ -304,10 +303,10 @@ private slots:
         skipSeeding();
         MainMenuViewController menu;
         start(menu);
-        QVERIFY(menu.RateShareButton()->hidden());
+        QVERIFY(menu.DefaultSettingsButton()->hidden());
         Settings::standard().setString("Expanded", "true"); // the settings screen's switch
         menu.viewWillAppear();
-        QVERIFY(!menu.RateShareButton()->hidden());
+        QVERIFY(!menu.DefaultSettingsButton()->hidden());
         QVERIFY(AppState::instance()->menuExpanded());
     }
 };

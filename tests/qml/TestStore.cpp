@@ -29,10 +29,8 @@ int TestStore::count(const QString &entity) const {
 
 void TestStore::removeAll(const QString &entity) const {
     Context &context = AppDelegate::shared()->persistentContainer();
-    FetchRequest request(entity);
-    request.setIncludesPropertyValues(false);
-    for (const Record &record : context.fetch(request))
-        context.remove(record);
+    for (const Record &r : context.fetch(FetchRequest(entity)))
+        context.remove(r);
     context.save();
 }
 

@@ -14,7 +14,7 @@ public:
     // Every record of an entity as a map of attribute name to value, in row order.
     Q_INVOKABLE QVariantList records(const QString &entity) const;
     Q_INVOKABLE int count(const QString &entity) const;
-    // Deletes every record of an entity (a test function starting from an empty log).
+    // Deletes every record of an entity, so a test starts from the fixtures it adds itself.
     Q_INVOKABLE void removeAll(const QString &entity) const;
     // Inserts one record with the given values and saves; returns its row id.
     Q_INVOKABLE qint64 insert(const QString &entity, const QVariantMap &values) const;

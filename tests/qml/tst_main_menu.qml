@@ -13,13 +13,13 @@ Item {
         anchors.fill: parent
     }
 
-    TestCase {
+    AppTestCase {
         name: "MainMenu"
-        when: windowShown
+        app: app
 
         function menu() { return findChild(app, "MainMenuViewController") }
 
-        function test_a_first_start_loads_the_route() {
+        function test_first_start_loads_the_route() {
             const file = TestStore.settingsFile()
             compare(file["Distance"], "Miles")
             compare(file["FirstTime"], "true")
@@ -31,32 +31,51 @@ Item {
                 verify(perLeg[leg] >= 15, leg + " has its places")
         }
 
-        function test_b_toggle_then_a_screen_and_back() {
+        // Every entry with a screen and the toggle fit a phone's window without scrolling.
+        function test_expanded_menu_fits() {
+            const toggle = findChild(app, "HandleSelection")
+            if (toggle.text === "More")
+                mouseClick(toggle)
+            tryVerify(() => findChild(app, "DefaultSettingsButton").opacity === 1, 3000)
+            const bottom = toggle.mapToItem(app, 0, toggle.height).y
+            verify(bottom <= app.height, "the toggle ends at " + bottom)
+            for (const name of menu().controller.entries) {
+                const button = findChild(app, name)
+                verify(button, name + " is laid out")
+                compare(button.visible, !button.outlet.hidden)
+            }
+            verify(!findChild(app, "MapButton").visible, "an entry without a screen is not offered")
+            mouseClick(toggle)
+        }
+
+        function test_toggle_then_a_screen_and_back() {
             const toggle = findChild(app, "HandleSelection")
             const controller = menu().controller
-            verify(toggle.visible)
             compare(toggle.text, "More", "a fresh install shows the collapsed set")
-            compare(controller.RateShareButton.hidden, true)
+            compare(controller.DefaultSettingsButton.hidden, true)
+            for (const name of ["ListButton", "AddSessionButton", "TotalsButton"])
+                verify(findChild(app, name).visible, name + " is always offered")
 
             mouseClick(toggle)
             compare(toggle.text, "Less")
-            compare(controller.RateShareButton.hidden, false)
+            compare(controller.DefaultSettingsButton.hidden, false)
             compare(AppState.menuExpanded, false, "the toggle leaves the flag alone")
             verify(!("Expanded" in TestStore.settingsFile()), "and writes nothing")
-            for (const name of ["ListButton", "AddSessionButton", "TotalsButton", "DefaultSettingsButton"])
-                verify(findChild(app, name).visible, name + " is always offered")
 
-            mouseClick(findChild(app, "DefaultSettingsButton"))
+            const settings = findChild(app, "DefaultSettingsButton")
+            tryVerify(() => settings.opacity === 1, 3000)
+            mouseClick(settings)
             tryVerify(() => findChild(app, "DefaultSettingsViewController") !== null, 3000)
+            verify(!findChild(app, "ListButton").visible, "no second way to navigate under a screen")
             mouseClick(findChild(app, "back"))
             tryVerify(() => findChild(app, "DefaultSettingsViewController") === null, 3000)
             compare(toggle.text, "More", "shown again, the menu follows the stored setting")
-            compare(controller.RateShareButton.hidden, true)
+            compare(controller.DefaultSettingsButton.hidden, true)
 
             mouseClick(toggle)
             mouseClick(toggle)
             compare(toggle.text, "More", "toggling twice returns to where it was")
-            compare(controller.RateShareButton.hidden, true)
+            compare(controller.DefaultSettingsButton.hidden, true)
         }
     }
 }

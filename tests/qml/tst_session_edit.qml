@@ -13,24 +13,30 @@ Item {
         anchors.fill: parent
     }
 
-    TestCase {
+    AppTestCase {
         name: "SessionEdit"
-        when: windowShown
+        app: app
 
-        function initTestCase() {
-            TestStore.addSession(2025, 3, 3, "300", "3", "93.5159", "12.00")
+        // Sessions of known days; the list shows them newest first.
+        function init() {
+            toMenu()
+            TestStore.removeAll("UserData")
             TestStore.addSession(2025, 6, 1, "200", "2", "62.3", "8.00")
+            TestStore.addSession(2025, 3, 3, "300", "3", "93.5159", "12.00")
             // Twins: the same date, calories and distance.
             TestStore.addSession(2024, 1, 10, "150", "1.5")
             TestStore.addSession(2024, 1, 10, "150", "1.5")
         }
 
+        // The list on screen: after a save the edit screen returns to it.
+        function shownList() {
+            const stack = findChild(app, "stack")
+            tryVerify(() => stack.currentItem.objectName === "MasterViewController", 3000)
+            return findChild(stack.currentItem, "tableView")
+        }
+
         function openList() {
-            if (findChild(app, "MasterViewController") !== null)
-                return findChild(findChild(app, "MasterViewController"), "tableView")
-            mouseClick(findChild(app, "ListButton"))
-            tryVerify(() => findChild(app, "MasterViewController") !== null, 3000)
-            const table = findChild(findChild(app, "MasterViewController"), "tableView")
+            const table = findChild(open("ListButton", "MasterViewController"), "tableView")
             tryVerify(() => table.count === 0 || table.itemAtIndex(0) !== null)
             return table
         }
@@ -40,22 +46,14 @@ Item {
             return table.itemAtIndex(index)
         }
 
-        function openSession(index) {
-            const table = openList()
+        function openSession(index, table) {
+            table = table || openList()
             mouseClick(row(table, index))
             tryVerify(() => findChild(app, "DetailViewController") !== null, 3000)
             return findChild(app, "DetailViewController")
         }
 
-        function clear(field) {
-            mouseClick(field)
-            tryVerify(() => field.activeFocus)
-            keyClick(Qt.Key_End)
-            while (field.text.length > 0)
-                keyClick(Qt.Key_Backspace)
-        }
-
-        function typeInto(field, text) {
+        function retype(field, text) {
             clear(field)
             for (const c of text)
                 keyClick(c)
@@ -66,7 +64,7 @@ Item {
             tryVerify(() => findChild(app, "DetailViewController") === null)
         }
 
-        function test_a_opening_a_row_shows_the_session() {
+        function test_opening_a_row_shows_the_session() {
             const page = openSession(1)
             compare(findChild(page, "dateTextField").text, "Mar 3, 2025")
             compare(findChild(page, "caloriesTextField").text, "300")
@@ -78,11 +76,11 @@ Item {
             verify(findChild(app, "MasterViewController") !== null, "back on the list")
         }
 
-        function test_b_change_date_and_figures() {
+        function test_change_date_and_figures() {
             const page = openSession(1)
             const dateField = findChild(page, "dateTextField")
             mouseClick(dateField)
-            const picker = findChild(page, "datePicker")
+            const picker = findChild(page, "datePickerView")
             tryVerify(() => picker.visible)
             compare(dateField.text, "Mar 3, 2025", "entering the field keeps the session's date")
             compare(picker.date.getFullYear(), 2025, "the picker opens on the session's day")
@@ -94,14 +92,13 @@ Item {
             tryVerify(() => !picker.visible)
             compare(dateField.text, "Dec 24, 2025")
 
-            typeInto(findChild(page, "caloriesTextField"), "35x0")
+            retype(findChild(page, "caloriesTextField"), "35x0")
             compare(findChild(page, "caloriesTextField").text, "350", "the letter is refused")
             const fat = findChild(page, "fatCaloriesTextField").text
             verify(fat.startsWith("109.1"), "fat calories follow the calories: " + fat)
             mouseClick(findChild(page, "saveButton"))
 
-            tryVerify(() => findChild(app, "DetailViewController") === null, 3000)
-            const table = openList()
+            const table = shownList()
             compare(table.count, 4)
             compare(findChild(row(table, 0), "FirstLabel").text, "Dec 24, 2025")
             compare(findChild(row(table, 0), "SecondLabel").text,
@@ -116,19 +113,19 @@ Item {
             compare(changed[0].iday, 24)
         }
 
-        function test_c_today_shows_month_day_year() {
+        function test_today_shows_month_day_year() {
             const page = openSession(0)
             const dateField = findChild(page, "dateTextField")
             mouseClick(dateField)
-            tryVerify(() => findChild(page, "datePicker").visible)
+            tryVerify(() => findChild(page, "datePickerView").visible)
             mouseClick(findChild(page, "todayClick"))
             compare(dateField.text, Qt.formatDate(new Date(), "MM/dd/yyyy"))
             goBack()
-            compare(TestStore.records("UserData").filter(s => s.date === "Dec 24, 2025").length, 1,
+            compare(TestStore.records("UserData").filter(s => s.date === "Jun 1, 2025").length, 1,
                     "leaving without saving changes nothing")
         }
 
-        function test_d_required_field_alert() {
+        function test_required_field_alert() {
             const page = openSession(0)
             clear(findChild(page, "distanceTextField"))
             mouseClick(findChild(page, "saveButton"))
@@ -140,13 +137,13 @@ Item {
             tryVerify(() => !alert.visible)
             verify(findChild(app, "DetailViewController") !== null, "the screen stays")
             goBack()
-            compare(TestStore.records("UserData").filter(s => s.distance === "3").length, 1)
+            compare(TestStore.records("UserData").filter(s => s.distance === "2").length, 1)
         }
 
-        function test_e_twins_change_neither() {
+        function test_twins_change_neither() {
             const page = openSession(2)
             compare(findChild(page, "caloriesTextField").text, "150")
-            typeInto(findChild(page, "caloriesTextField"), "999")
+            retype(findChild(page, "caloriesTextField"), "999")
             mouseClick(findChild(page, "saveButton"))
             tryVerify(() => findChild(app, "DetailViewController") === null, 3000)
             verify(findChild(app, "MasterViewController") !== null)
@@ -156,19 +153,16 @@ Item {
             compare(twins[1].calories, "150")
         }
 
-        function test_f_list_keeps_its_place() {
+        function test_list_keeps_its_place() {
             for (let day = 1; day <= 28; ++day)
                 TestStore.addSession(2023, 5, day, "" + (400 + day), "4", "", "")
-            mouseClick(findChild(app, "back")) // the list opens afresh below
-            tryVerify(() => findChild(app, "MasterViewController") === null)
-            waitForRendering(app) // the menu lays itself out again at full size
             const table = openList()
             compare(table.count, 32)
             table.positionViewAtIndex(20, ListView.Beginning)
             const before = findChild(row(table, 20), "FirstLabel").text
-            const page = openSession(20)
+            const page = openSession(20, table)
             compare(findChild(page, "lapsTextField").text, "")
-            typeInto(findChild(page, "lapsTextField"), "7.5")
+            retype(findChild(page, "lapsTextField"), "7.5")
             mouseClick(findChild(page, "saveButton"))
             tryVerify(() => findChild(app, "DetailViewController") === null, 3000)
             tryVerify(() => table.itemAtIndex(20) !== null)

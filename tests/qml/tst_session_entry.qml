@@ -13,24 +13,15 @@ Item {
         anchors.fill: parent
     }
 
-    TestCase {
+    AppTestCase {
         name: "SessionEntry"
-        when: windowShown
+        app: app
 
         function openEntry() {
-            mouseClick(findChild(app, "AddSessionButton"))
-            tryVerify(() => findChild(app, "EnterTreadmillDataViewController") !== null, 3000)
-            return findChild(app, "EnterTreadmillDataViewController")
+            return open("AddSessionButton", "EnterTreadmillDataViewController")
         }
 
-        function typeInto(field, text) {
-            mouseClick(field)
-            tryVerify(() => field.activeFocus)
-            for (const c of text)
-                keyClick(c)
-        }
-
-        function test_a_typing_filters_and_derives() {
+        function test_typing_filters_and_derives() {
             const page = openEntry()
             const calories = findChild(page, "textCalories")
             const distance = findChild(page, "textDistance")
@@ -43,11 +34,10 @@ Item {
             compare(distance.text, "3.525", "a fourth decimal is refused")
             compare(findChild(page, "textLaps").text, "14.10")
             compare(findChild(page, "DistanceLabel").text, "Distance (Miles)")
-            mouseClick(findChild(app, "back"))
-            tryVerify(() => findChild(app, "EnterTreadmillDataViewController") === null)
         }
 
-        function test_b_pick_a_date_and_save() {
+        function test_pick_a_date_and_save() {
+            TestStore.removeAll("UserData")
             const page = openEntry()
             const dateField = findChild(page, "textDate")
             compare(dateField.text, "", "the screen starts empty")
@@ -85,13 +75,14 @@ Item {
             compare(rows[0].iday, 5)
         }
 
-        function test_c_today_and_inline_calendar() {
+        function test_today_and_inline_calendar() {
             TestStore.setSetting("UseDateInline", true)
             const page = openEntry()
             const dateField = findChild(page, "textDate")
             mouseClick(dateField)
             const picker = findChild(page, "datePicker")
             tryVerify(() => picker.visible)
+            TestStore.setSetting("UseDateInline", false)
             const calendar = findChild(picker, "calendarPicker")
             verify(calendar.visible, "the settings chose the calendar")
             verify(!findChild(picker, "wheelPicker").visible)
@@ -107,10 +98,8 @@ Item {
             tryVerify(() => !picker.visible)
         }
 
-        function test_d_kilometres_caption_and_laps() {
-            mouseClick(findChild(app, "DefaultSettingsButton"))
-            tryVerify(() => findChild(app, "DefaultSettingsViewController") !== null)
-            mouseClick(findChild(app, "KilometersSwitch"))
+        function test_kilometres_caption_and_laps() {
+            useUnit(true)
             const page = openEntry()
             compare(findChild(page, "DistanceLabel").text, "Distance (km)")
             typeInto(findChild(page, "textDistance"), "10")

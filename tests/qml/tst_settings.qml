@@ -13,14 +13,12 @@ Item {
         anchors.fill: parent
     }
 
-    TestCase {
+    AppTestCase {
         name: "Settings"
-        when: windowShown
+        app: app
 
         function openSettings() {
-            mouseClick(findChild(app, "DefaultSettingsButton"))
-            tryVerify(() => findChild(app, "DefaultSettingsViewController") !== null, 3000)
-            return findChild(app, "DefaultSettingsViewController")
+            return open("DefaultSettingsButton", "DefaultSettingsViewController")
         }
 
         function test_switches_write_the_settings_file() {
@@ -47,8 +45,6 @@ Item {
             // Switching the chosen style off keeps it stored, so it shows again on reopening.
             mouseClick(findChild(page, "DateCompactSwitch"))
             compare(String(TestStore.settingsFile()["UseDateCompact"]), "true")
-            mouseClick(findChild(app, "back"))
-            tryVerify(() => findChild(app, "DefaultSettingsViewController") === null)
             page = openSettings()
             compare(findChild(page, "DateCompactSwitch").checked, true)
             compare(findChild(page, "KilometersSwitch").checked, true)

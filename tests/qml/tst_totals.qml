@@ -13,9 +13,9 @@ Item {
         anchors.fill: parent
     }
 
-    TestCase {
+    AppTestCase {
         name: "Totals"
-        when: windowShown
+        app: app
 
         // The rating request of each opened totals screen stays quiet until the last test
         // asks for it.
@@ -24,12 +24,7 @@ Item {
         }
 
         function openTotals() {
-            mouseClick(findChild(app, "TotalsButton"))
-            tryVerify(() => findChild(app, "TotalsViewController") !== null, 3000)
-            const page = findChild(app, "TotalsViewController")
-            // Taps land where the laid-out screen shows its controls.
-            waitForRendering(page)
-            return page
+            return open("TotalsButton", "TotalsViewController")
         }
 
         function textOf(page, name) {
@@ -45,7 +40,18 @@ Item {
                                 "FourthCityTextField"])
         }
 
+        // Sessions whose figures are read as leading numbers ("1,200" is 1, "50.25 mi" is 50.25).
+        function addSessions() {
+            TestStore.removeAll("UserData")
+            TestStore.addSession(2022, 12, 31, "300", "2000", "90", "8000")
+            TestStore.addSession(2023, 1, 10, "500", "400.5", "150", "abc")
+            TestStore.addSession(2023, 3, 5, "1,200", "50.25 mi", "", "12.345")
+            TestStore.addSession(2023, 3, 20, "700", "49.25", "210.5", "197")
+            TestStore.addSession(2023, 4, 2, "800", "10", "240", "40")
+        }
+
         function test_a_empty_log() {
+            TestStore.removeAll("UserData")
             const page = openTotals()
             compare(textOf(page, "LTDTotalsLabel"), "LTD Totals")
             for (const block of ["Ltd", "Ytd", "Mtd"])
@@ -67,11 +73,7 @@ Item {
         }
 
         function test_b_picked_date() {
-            TestStore.addSession(2022, 12, 31, "300", "2000", "90", "8000")
-            TestStore.addSession(2023, 1, 10, "500", "400.5", "150", "abc")
-            TestStore.addSession(2023, 3, 5, "1,200", "50.25 mi", "", "12.345")
-            TestStore.addSession(2023, 3, 20, "700", "49.25", "210.5", "197")
-            TestStore.addSession(2023, 4, 2, "800", "10", "240", "40")
+            addSessions()
             const page = openTotals()
 
             // Tap the date, page back to March 2023 and tap the 15th.
@@ -102,7 +104,7 @@ Item {
         }
 
         function test_c_print_to_pdf() {
-            const page = findChild(app, "TotalsViewController") || openTotals()
+            const page = openTotals()
             const pdf = TestStore.dataDirectory() + "/totals.pdf"
             TestStore.setEnvironment("PACELOG_PRINT_TO", pdf)
             mouseClick(findChild(page, "PrintButtonClicked"))
@@ -113,9 +115,8 @@ Item {
         }
 
         function test_d_kilometres() {
-            mouseClick(findChild(app, "DefaultSettingsButton"))
-            tryVerify(() => findChild(app, "DefaultSettingsViewController") !== null, 3000)
-            mouseClick(findChild(app, "KilometersSwitch"))
+            addSessions()
+            useUnit(true)
             const page = openTotals()
             compare(textOf(page, "MTDDistanceLabel"), "km")
             compare(texts(page, ["MilesToSLCLabel", "MilesToSeattleLabel", "MilesToBangorLabel",
@@ -126,10 +127,6 @@ Item {
             compare(legFields(page), ["1,429.67 To Go", "2,845.89 To Go", "8,087.53 To Go",
                                       "10,828.24 To Go"])
 
-            mouseClick(findChild(app, "DefaultSettingsButton"))
-            tryVerify(() => findChild(app, "DefaultSettingsViewController") !== null, 3000)
-            mouseClick(findChild(app, "MilesSwitch"))
-            compare(AppState.distanceUnit, "Miles")
         }
 
         // Five seconds after the screen opens, the rating prompt offers the store page once.

@@ -1,0 +1,71 @@
+import QtQuick
+import QtTest
+import Pacelog
+import PacelogTest
+
+// A test case over the whole app, reaching screens the way a person does: back to the menu,
+// then the menu's entry.
+TestCase {
+    id: testCase
+    required property Item app
+    when: windowShown
+
+    // Every test starts on the menu, in miles.
+    function init() {
+        toMenu()
+        TestStore.setSetting("Distance", "Miles")
+        AppState.distanceUnit = "Miles"
+    }
+
+    // "back" until the menu shows again.
+    function toMenu() {
+        for (let i = 0; i < 10; ++i) {
+            const back = findChild(app, "back")
+            if (back === null || !back.visible)
+                break
+            mouseClick(back)
+        }
+        tryVerify(() => !findChild(app, "back").visible, 3000, "back on the menu")
+        wait(0) // the closed screens are gone, so findChild sees only what is open
+    }
+
+    // Opens a menu entry's screen from the menu, first showing the entry when it is folded away.
+    function open(buttonName, pageName) {
+        toMenu()
+        const button = findChild(app, buttonName)
+        verify(button, "the menu has " + buttonName)
+        if (!button.visible)
+            mouseClick(findChild(app, "HandleSelection"))
+        tryVerify(() => button.visible && button.opacity === 1, 3000, buttonName + " is shown")
+        mouseClick(button)
+        const stack = findChild(app, "stack")
+        tryVerify(() => stack.currentItem.objectName === pageName, 3000, pageName + " opens")
+        const page = stack.currentItem
+        waitForRendering(page) // taps land where the laid-out screen shows its controls
+        return page
+    }
+
+    function typeInto(field, text) {
+        mouseClick(field)
+        tryVerify(() => field.activeFocus)
+        for (const c of text)
+            keyClick(c)
+    }
+
+    function clear(field) {
+        mouseClick(field)
+        tryVerify(() => field.activeFocus)
+        keyClick(Qt.Key_End)
+        while (field.text.length > 0)
+            keyClick(Qt.Key_Backspace)
+    }
+
+    // The distance unit, chosen on the settings screen.
+    function useUnit(kilometres) {
+        const page = open("DefaultSettingsButton", "DefaultSettingsViewController")
+        const control = findChild(page, kilometres ? "KilometersSwitch" : "MilesSwitch")
+        if (!control.checked)
+            mouseClick(control)
+        toMenu()
+    }
+}
