@@ -19,10 +19,11 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j2
 
-# Runs every benchmark program of bench/ in a release build.
+# Runs every benchmark program of bench/ in a release build (no display needed) and prints one
+# report, also written to build/release/bench-results.json.
 bench:
 	$(MAKE) build PRESET=release
-	for b in build/release/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+	cmake --build build/release --target run_benchmarks
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -6,6 +6,11 @@ const QList<SegueRegistry::Segue> &SegueRegistry::segues() {
         {"MainMenuViewController", "showAddSession", "log/EnterTreadmillDataPage.qml"},
         {"MainMenuViewController", "showTotals", "summary/TotalsPage.qml"},
         {"MainMenuViewController", "showSettings", "model/DefaultSettingsPage.qml"},
+        {"MainMenuViewController", "showImportExport", "exchange/DataExchangePage.qml"},
+        {"DataExchangePage", "showExport", "exchange/ExportPage.qml"},
+        {"DataExchangePage", "showImport", "exchange/ImportPage.qml"},
+        {"DataExchangePage", "showLocationsExport", "route/ExportLocationsPage.qml"},
+        {"DataExchangePage", "showDataImporter", "exchange/DataImporterPage.qml"},
         {"MasterViewController", "showDetail", "log/DetailPage.qml"},
     };
     return table;

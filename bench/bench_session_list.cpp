@@ -4,6 +4,8 @@
 //   bench_session_list                 runs 10,000 and 100,000 sessions, each in a fresh process
 //   bench_session_list --sessions N    one run with N sessions
 
+#include "BenchClock.h"
+#include "BenchReport.h"
 #include "log/MasterViewController.h"
 #include "model/AppDelegate.h"
 #include "model/UserData.h"
@@ -13,7 +15,6 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
-#include <QProcess>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickStyle>
@@ -131,6 +132,9 @@ int runOnce(int sessions) {
                 sessions, shownMs, rows, modelMs, jumpMs, shownRss, baseline,
                 firstRow && !sink.isEmpty() ? "" : "  NO ROWS");
     std::fflush(stdout);
+    BenchReport::add(QStringLiteral("list first rows"), sessions, shownMs, QStringLiteral("ms"),
+                     300);
+    BenchReport::add(QStringLiteral("list memory"), sessions, shownRss, QStringLiteral("MB"), 150);
     return firstRow ? 0 : 1;
 }
 
@@ -147,12 +151,7 @@ int main(int argc, char **argv) {
     // One process per size, so each memory figure stands alone.
     int failures = 0;
     for (const int sessions : {10000, 100000}) {
-        QProcess run;
-        run.setProcessChannelMode(QProcess::ForwardedChannels);
-        run.start(QCoreApplication::applicationFilePath(),
-                  {QStringLiteral("--sessions"), QString::number(sessions)});
-        run.waitForFinished(-1);
-        failures += run.exitCode() != 0;
+        failures += !BenchClock::runSelf({QStringLiteral("--sessions"), QString::number(sessions)});
     }
     return failures;
 }

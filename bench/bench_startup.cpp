@@ -1,19 +1,19 @@
 // The start-up work on a store that an import filled: N sessions without treadDate, each with
-// its own date, calories and distance texts. Prints the time of the repair on the first start
-// (everything to repair), on the next start (nothing left), and of the place seeding.
+// its own date, calories and distance texts. Measures the repair on the first start (everything
+// to repair) and on the next start (nothing left), each in a fresh process, and the seeding of
+// the built-in places.
 #include "BenchClock.h"
+#include "BenchReport.h"
 #include "app/MainMenuViewController.h"
 #include "model/AppDelegate.h"
 #include "model/UserData.h"
 #include "route/LocationSeeder.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <ctime>
-#include <functional>
-#include <sys/resource.h>
+
+using namespace BenchClock;
 
 namespace {
 
@@ -36,34 +36,47 @@ void fill(int n) {
         std::fprintf(stderr, "could not fill the store\n");
 }
 
-int repaired() {
-    int n = 0;
-    for (const UserData &s :
-         AppDelegate::shared()->persistentContainer().fetchAs<UserData>(UserData::fetchRequest()))
-        n += s.treadDate().isValid() && s.iyear() != 0;
-    return n;
+// One start's repair in this process: `first` when the store still has everything to repair.
+int measureRepair(const QString &directory, int n, bool first) {
+    AppDelegate::setDataDirectory(directory);
+    MainMenuViewController menu;
+    const Timing repair = timed([&] { menu.repairSessions(); });
+    const long peak = peakMegabytes();
+    const int repaired = AppDelegate::shared()->persistentContainer().count(
+        UserData::fetchRequest().where(QStringLiteral("iyear != %@"), 0));
+    if (first) {
+        std::printf("repair, %6d sessions: first start %8.1f ms (cpu %8.1f ms, %d repaired),"
+                    " peak memory %ld MB\n",
+                    n, repair.wall, repair.cpu, repaired, peak);
+        BenchReport::add(QStringLiteral("repair"), n, repair.wall, QStringLiteral("ms"), 5000);
+        BenchReport::add(QStringLiteral("repair memory"), n, peak, QStringLiteral("MB"), 150);
+    } else {
+        std::printf("repair, %6d sessions: next start %8.1f ms (cpu %8.1f ms)\n", n, repair.wall,
+                    repair.cpu);
+        BenchReport::add(QStringLiteral("repair nothing to do"), n, repair.wall,
+                         QStringLiteral("ms"), 50);
+    }
+    std::fflush(stdout);
+    return repaired == n ? 0 : 1;
 }
 
 } // namespace
 
-using namespace BenchClock;
-
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() == 5 && args.at(1) == QLatin1String("--repair"))
+        return measureRepair(args.at(2), args.at(3).toInt(), args.at(4) == QLatin1String("first"));
 
+    int failures = 0;
     for (const int n : {10000, 100000}) {
         QTemporaryDir dir;
         AppDelegate::setDataDirectory(dir.path());
         fill(n);
-        AppDelegate::setDataDirectory(dir.path()); // a new run on that store
-
-        MainMenuViewController menu;
-        const Timing first = timed([&] { menu.repairSessions(); });
-        const int done = repaired();
-        const Timing next = timed([&] { menu.repairSessions(); });
-        std::printf("repair, %6d sessions: first start %8.1f ms (cpu %8.1f ms, %d repaired),"
-                    " next start %7.1f ms (cpu %7.1f ms), peak memory %ld MB\n",
-                    n, first.wall, first.cpu, done, next.wall, next.cpu, peakMegabytes());
+        AppDelegate::setDataDirectory(dir.path()); // closes the store for the measuring run
+        for (const char *start : {"first", "next"})
+            failures += !runSelf({QStringLiteral("--repair"), dir.path(), QString::number(n),
+                                  QString::fromLatin1(start)});
     }
 
     QTemporaryDir dir;
@@ -73,5 +86,5 @@ int main(int argc, char **argv) {
     std::printf("seeding the built-in places: empty store %.1f ms (cpu %.1f ms), reseeding %.1f ms"
                 " (cpu %.1f ms)\n",
                 empty.wall, empty.cpu, again.wall, again.cpu);
-    return 0;
+    return failures;
 }
