@@ -8,12 +8,6 @@ ScreenPage {
     id: page
     objectName: "DataExchangePage"
     title: "Import / Export"
-    segues: ({
-        "showExport": "../exchange/ExportPage.qml",
-        "showImport": "../exchange/ImportPage.qml",
-        "showLocationsExport": "../route/ExportLocationsPage.qml",
-        "showDataImporter": "../exchange/DataImporterPage.qml"
-    })
 
     component Entry: PaceButton {
         property string segue

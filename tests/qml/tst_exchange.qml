@@ -15,11 +15,12 @@ Item {
         anchors.fill: parent
     }
 
-    TestCase {
+    AppTestCase {
         name: "DataExchange"
-        when: windowShown
+        app: app
 
         function init() {
+            toMenu()
             TestStore.removeAll("UserData")
             TestStore.removeAll("Locations")
         }
@@ -36,12 +37,17 @@ Item {
             return dir
         }
 
-        function open(entry, pageName) {
-            mouseClick(findChild(app, "ImportExportButton"))
-            tryVerify(() => findChild(app, "DataExchangePage") !== null, 3000)
-            mouseClick(findChild(app, entry))
-            tryVerify(() => findChild(app, pageName) !== null, 3000)
-            return findChild(app, pageName)
+        function openExchange(entry, pageName) {
+            toMenu()
+            // Back on the menu the entry may still be folding away; let it settle first.
+            const entryButton = findChild(app, "ImportExportButton")
+            tryVerify(() => entryButton.opacity === 0 || entryButton.opacity === 1, 3000)
+            const exchange = open("ImportExportButton", "DataExchangePage")
+            mouseClick(findChild(exchange, entry))
+            const stack = findChild(app, "stack")
+            tryVerify(() => stack.currentItem.objectName === pageName, 3000, pageName + " opens")
+            waitForRendering(stack.currentItem)
+            return stack.currentItem
         }
 
         function answerAlert(title, message, button, timeout) {
@@ -58,7 +64,7 @@ Item {
             TestStore.addSession(2021, 3, 2, "350", "2.5", "120", "10")
             const dir = fakeMailer()
             TestStore.setEnvironment("PACELOG_SAVE_DIR", dir)
-            const page = open("showExport", "ExportViewController")
+            const page = openExchange("showExport", "ExportViewController")
             const exportButton = findChild(page, "ExportButton")
             verify(exportButton.enabled)
             verify(!findChild(page, "SaveButton").enabled && !findChild(page, "EmailButton").enabled)
@@ -98,7 +104,7 @@ Item {
                 TestStore.insert("UserData", { date: "Mar 9, 2021", calories: "200", distance: "1" })
             const path = localPath("Treadmill.csv")
             TestStore.setEnvironment("PACELOG_OPEN_FILE", path)
-            let page = open("showImport", "ImportViewController2")
+            let page = openExchange("showImport", "ImportViewController2")
             verify(!findChild(page, "ImportButton").enabled)
             compare(findChild(page, "HelpTextView").text.split("\n").length, 3)
 
@@ -124,7 +130,7 @@ Item {
             tryVerify(() => !alert.visible)
 
             TestStore.setEnvironment("PACELOG_OPEN_FILE", localPath("notes.txt"))
-            page = open("showImport", "ImportViewController2")
+            page = openExchange("showImport", "ImportViewController2")
             mouseClick(findChild(page, "LoadFileButton"))
             answerAlert("Data Import", "File Loaded and Ready to Import")
             mouseClick(findChild(page, "ImportButton"))
@@ -135,7 +141,7 @@ Item {
 
         function test_sampleSessions() {
             TestStore.addSession(2021, 3, 2, "350", "2.5", "120", "10")
-            const page = open("showDataImporter", "DataImporterViewController")
+            const page = openExchange("showDataImporter", "DataImporterViewController")
             verify(findChild(page, "textViewer").text.startsWith("01/07/2021,160,"))
             mouseClick(findChild(page, "ImportData"))
             answerAlert("Data Import", "Continue", "Cancel")
@@ -155,7 +161,7 @@ Item {
             const dir = fakeMailer()
             TestStore.insert("Locations", { fromCity: "SLC", latitude: 41, longitude: -112, milesFromSLC: 36.5, name: "B" })
             TestStore.insert("Locations", { fromCity: "Miami", latitude: 25.5, longitude: -80.25, milesFromMiami: 120.5, name: "A" })
-            const page = open("showLocationsExport", "ExportLocationsViewController")
+            const page = openExchange("showLocationsExport", "ExportLocationsViewController")
             mouseClick(findChild(page, "CreateFileButton"))
             const file = "Miami^25.5^-80.25^0.0^120.5^0.0^0.0^A\nSLC^41.0^-112.0^0.0^0.0^0.0^36.5^B\n"
             compare(findChild(page, "TextView").text, file)
