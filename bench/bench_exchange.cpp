@@ -1,6 +1,7 @@
 // Session export and import on a large log: the export of N sessions, and the import of that
 // file (one save per line) into an empty store and into a store already holding its sessions.
 #include "BenchClock.h"
+#include "BenchReport.h"
 #include "exchange/SessionExportFile.h"
 #include "exchange/SessionImport.h"
 #include "model/AppDelegate.h"
@@ -66,8 +67,9 @@ int main(int argc, char **argv) {
         text = SessionExportFile::build(AppDelegate::shared()->persistentContainer());
         SessionExportFile::write(text, path);
     });
-    std::printf("export of %d sessions: %.0f ms wall, %.0f ms CPU (%lld bytes)\n", n,
-                exported.wall, exported.cpu, qlonglong(text.toUtf8().size()));
+    std::printf("export of %d sessions: %.0f ms wall, %.0f ms CPU (%lld bytes)\n", n, exported.wall,
+                exported.cpu, qlonglong(text.toUtf8().size()));
+    BenchReport::add(QStringLiteral("export"), n, exported.wall / 1000.0, QStringLiteral("s"), 0.5);
     text.clear();
     text.squeeze();
 
@@ -82,7 +84,11 @@ int main(int argc, char **argv) {
         std::printf("import of %d lines into %s: %.0f ms wall, %.0f ms CPU (%d added, %d "
                     "updated)\n",
                     n, into, t.wall, t.cpu, added, updated);
+        BenchReport::add(QStringLiteral("import into ") + QLatin1String(into), n, t.wall / 1000.0,
+                         QStringLiteral("s"), 10.0);
     }
     std::printf("peak resident memory: %ld MB\n", peakMegabytes());
+    BenchReport::add(QStringLiteral("exchange peak memory"), n, double(peakMegabytes()),
+                     QStringLiteral("MB"), 200.0);
     return 0;
 }
