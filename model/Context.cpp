@@ -99,8 +99,35 @@ QList<Record> Context::fetch(const FetchRequest &request, QString *error) {
 
 bool Context::walk(const FetchRequest &request, const std::function<void(const Record &)> &visit,
                    QString *error) {
-    const FetchRequest::Sql sql = request.selectSql();
+    QSqlQuery *query = selected(request, error);
+    if (!query)
+        return false;
     const Entity *entity = Entity::named(request.entityName());
+    const QList<Attribute> attributes = request.fetchedAttributes();
+    while (query->next())
+        visit(rowRecord(entity, attributes, *query));
+    query->finish();
+    return true;
+}
+
+bool Context::forEach(const FetchRequest &request,
+                      const std::function<void(const QVariantList &values)> &row, QString *error) {
+    QSqlQuery *query = selected(request, error);
+    if (!query)
+        return false;
+    const QList<Attribute> attributes = request.fetchedAttributes();
+    QVariantList values(attributes.size());
+    while (query->next()) {
+        for (int i = 0; i < attributes.size(); ++i)
+            values[i] = AttributeKinds::loaded(attributes.at(i).kind, query->value(i + 1));
+        row(values);
+    }
+    query->finish();
+    return true;
+}
+
+QSqlQuery *Context::selected(const FetchRequest &request, QString *error) {
+    const FetchRequest::Sql sql = request.selectSql();
     QSqlQuery *query = sql.error.isEmpty() && m_open ? prepared(sql.text) : nullptr;
     if (!sql.error.isEmpty())
         m_lastError = sql.error;
@@ -109,13 +136,9 @@ bool Context::walk(const FetchRequest &request, const std::function<void(const R
     if (!query || !exec(query, sql.bindings)) {
         if (error)
             *error = m_lastError;
-        return false;
+        return nullptr;
     }
-    const QList<Attribute> attributes = request.fetchedAttributes();
-    while (query->next())
-        visit(rowRecord(entity, attributes, *query));
-    query->finish();
-    return true;
+    return query;
 }
 
 Record Context::rowRecord(const Entity *entity, const QList<Attribute> &attributes,
@@ -187,6 +210,21 @@ QVariantList Context::fetchValues(const FetchRequest &request, const QString &ke
     walk(
         columnOnly, [&](const Record &record) { out.append(record.value(key)); }, error);
     return out;
+}
+
+bool Context::backupTo(const QString &path, QString *error) {
+    QSqlQuery *query = m_open ? prepared(QStringLiteral("VACUUM INTO ?")) : nullptr;
+    if (!m_open)
+        m_lastError = QStringLiteral("the store is not open");
+    if (m_inTransaction)
+        m_lastError = QStringLiteral("unsaved changes are pending");
+    if (!query || m_inTransaction || !exec(query, {path})) {
+        if (error)
+            *error = m_lastError;
+        return false;
+    }
+    query->finish();
+    return true;
 }
 
 int Context::count(const FetchRequest &request, QString *error) {

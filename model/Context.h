@@ -11,6 +11,8 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <QVariantList>
+#include <functional>
 
 // One connection to the store file. Writes since the last save() sit in an open transaction:
 // this context sees them, others do not. save() commits. A write that fails rolls the context
@@ -62,6 +64,14 @@ public:
     // column need not build whole records. Empty on failure.
     QVariantList fetchValues(const FetchRequest &request, const QString &key,
                              QString *error = nullptr);
+    // Hands each matching row's values (in the order of propertiesToFetch) to `row` without
+    // keeping them: for reading a large set once. False when the query fails.
+    bool forEach(const FetchRequest &request,
+                 const std::function<void(const QVariantList &values)> &row,
+                 QString *error = nullptr);
+    // A consistent copy of the whole store, including what the journal still holds, written to
+    // a new file at `path`. Needs a context without unsaved changes.
+    bool backupTo(const QString &path, QString *error = nullptr);
     // -1 on failure.
     int count(const FetchRequest &request, QString *error = nullptr);
     // Reloads one record by identity; an invalid record when it is gone.
@@ -86,6 +96,8 @@ public:
 private:
     bool beginWriting();
     QSqlQuery *prepared(const QString &sql);
+    // The request's SELECT, run; null (and the error noted) when it cannot run.
+    QSqlQuery *selected(const FetchRequest &request, QString *error);
     bool exec(QSqlQuery *query, const QVariantList &bindings);
     static Record rowRecord(const Entity *entity, const QList<Attribute> &attributes,
                             const QSqlQuery &query);

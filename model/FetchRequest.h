@@ -27,7 +27,8 @@ public:
     // False: only the row ids are loaded (the fetches that only delete or count).
     void setIncludesPropertyValues(bool include) { m_includeValues = include; }
     bool includesPropertyValues() const { return m_includeValues; }
-    // Only these attributes are loaded (the others read as absent); empty means all.
+    // Only these attributes are read, in this order (all of them when empty): for reading a
+    // large set once without building whole records.
     void setPropertiesToFetch(const QStringList &keys) { m_properties = keys; }
     const QStringList &propertiesToFetch() const { return m_properties; }
     void setFetchLimit(int limit) { m_limit = limit; }
@@ -58,6 +59,7 @@ private:
     QString m_entityName;
     QList<Predicate> m_predicates;
     QList<SortDescriptor> m_sort;
+    QStringList m_properties;
     bool m_includeValues = true;
     QStringList m_properties;
     int m_limit = -1;

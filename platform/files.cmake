@@ -21,16 +21,20 @@ list(APPEND PACELOG_SOURCES
     platform/ShareSheet.cpp platform/ShareSheet.h
     platform/RowListModel.cpp platform/RowListModel.h
     platform/UrlOpener.cpp platform/UrlOpener.h
+    platform/TemporaryDirectory.cpp platform/TemporaryDirectory.h
+    platform/DocumentPicker.cpp platform/DocumentPicker.h
 )
 set_source_files_properties(platform/controls/Look.qml PROPERTIES QT_QML_SINGLETON_TYPE TRUE)
 list(APPEND PACELOG_QML
     platform/controls/BarChart.qml
     platform/controls/CalendarDatePicker.qml
     platform/controls/DatePickerPanel.qml
+    platform/controls/DocumentPickerDialog.qml
     platform/controls/Look.qml
     platform/controls/PaceButton.qml
     platform/controls/PaceField.qml
     platform/controls/PaceSwitch.qml
+    platform/controls/PaceTextView.qml
     platform/controls/RatingPromptPopup.qml
     platform/controls/ScreenPage.qml
     platform/controls/ShareSheetPopup.qml

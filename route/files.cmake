@@ -28,3 +28,9 @@ list(APPEND PACELOG_QML
     route/MapPage.qml
     route/MapSetupPage.qml
 )
+# Places export (data exchange).
+list(APPEND PACELOG_SOURCES
+    route/LocationsExportFile.cpp route/LocationsExportFile.h
+    route/ExportLocationsViewController.cpp route/ExportLocationsViewController.h
+)
+list(APPEND PACELOG_QML route/ExportLocationsPage.qml)

@@ -1,0 +1,59 @@
+#include "exchange/CSVScanner.h"
+
+#include "model/AppDelegate.h"
+#include "model/UserData.h"
+#include "platform/NumberReading.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QStringDecoder>
+
+namespace {
+
+const char *const ColumnKeys[] = {"date", "calories", "fatCalories", "distance",
+                                  "laps", "year",     "imonth",      "iday"};
+constexpr qsizetype ColumnCount = 8;
+constexpr qsizetype FirstNumberColumn = 6;
+
+} // namespace
+
+QString CSVScanner::resourcePath(const QString &name) {
+    return QStringLiteral(":/qt/qml/Pacelog/resources/") + name + QStringLiteral(".csv");
+}
+
+int CSVScanner::scanCSV(const QString &path) {
+    std::unique_ptr<Context> context = AppDelegate::shared()->newContainer();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    QString text = decoder(file.readAll());
+    if (decoder.hasError()) {
+        qWarning().noquote() << "Problem Loading file" << path;
+        return 0;
+    }
+    // CR LF becomes one line end; of two blank lines in a row one empty line stays.
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    text.replace(QStringLiteral("\n\n"), QStringLiteral("\n"));
+
+    int stored = 0;
+    for (const QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
+        const QList<QStringView> fields = line.split(QLatin1Char(','));
+        if (fields.first().isEmpty())
+            continue;
+        UserData session;
+        for (qsizetype i = 0; i < qMin(fields.size(), ColumnCount); ++i) {
+            const QString key = QLatin1String(ColumnKeys[i]);
+            if (i < FirstNumberColumn)
+                session.setValue(key, fields.at(i).toString());
+            else if (const auto number = NumberReading::int16(fields.at(i).toString()))
+                session.setValue(key, qint64(*number));
+        }
+        context->insert(session);
+        if (context->save())
+            ++stored;
+        else
+            qWarning() << "Can't Save";
+    }
+    return stored;
+}

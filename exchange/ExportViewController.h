@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/Outlet.h"
+
+#include <QObject>
+#include <QQmlEngine>
+
+// Session export: builds the file "Treadmill.csv" from every stored session, shows it, and hands
+// it on through the share sheet or as a mail attachment.
+class ExportViewController : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(Outlet *ExportButton READ ExportButton CONSTANT)
+    Q_PROPERTY(Outlet *SaveButton READ SaveButton CONSTANT)
+    Q_PROPERTY(Outlet *EmailButton READ EmailButton CONSTANT)
+    Q_PROPERTY(Outlet *ExportTextView READ ExportTextView CONSTANT)
+    Q_PROPERTY(Outlet *HelpTextView READ HelpTextView CONSTANT)
+    Q_PROPERTY(Outlet *ActivitySpinner READ ActivitySpinner CONSTANT)
+    Q_PROPERTY(QString DataString READ DataString NOTIFY dataStringChanged)
+public:
+    explicit ExportViewController(QObject *parent = nullptr);
+
+    Outlet *ExportButton() const { return m_exportButton; }
+    Outlet *SaveButton() const { return m_saveButton; }
+    Outlet *EmailButton() const { return m_emailButton; }
+    Outlet *ExportTextView() const { return m_exportTextView; }
+    Outlet *HelpTextView() const { return m_helpTextView; }
+    Outlet *ActivitySpinner() const { return m_activitySpinner; }
+    QString DataString() const { return m_dataString; }
+
+    Q_INVOKABLE void viewDidLoad();
+    Q_INVOKABLE void CreateUpdateFile();
+    Q_INVOKABLE void SaveToFiles();
+    Q_INVOKABLE void WriteTextFile();
+
+signals:
+    void dataStringChanged();
+
+private:
+    void build();
+
+    Outlet *m_exportButton;
+    Outlet *m_saveButton;
+    Outlet *m_emailButton;
+    Outlet *m_exportTextView;
+    Outlet *m_helpTextView;
+    Outlet *m_activitySpinner;
+    QString m_dataString;
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class Context;
+
+// Merges the lines of a session export file into the stored sessions, one line at a time so a
+// caller can spread the work over turns of the event loop. A line matching exactly one session
+// by its date, calories and distance texts updates it, a line matching none adds a session, a
+// line matching several is passed over. Each line is saved before the next is read.
+class SessionImport {
+public:
+    // Carriage returns become line feeds and apostrophes are removed before the text is split;
+    // empty lines and marker lines are dropped.
+    explicit SessionImport(QString text);
+
+    // A file is accepted when one of its lines is exactly the marker "[TREADMILL]".
+    bool isAccepted() const { return m_accepted; }
+    qsizetype lineCount() const { return m_lines.size(); }
+    qsizetype linesDone() const { return m_next; }
+    bool atEnd() const { return !m_accepted || m_next >= m_lines.size(); }
+
+    // Merges the next session line into the store and saves it.
+    void mergeNext(Context &context);
+
+    int added() const { return m_added; }
+    int updated() const { return m_updated; }
+    int passedOver() const { return m_passedOver; }
+
+private:
+    QStringList m_lines;
+    qsizetype m_next = 0;
+    bool m_accepted = false;
+    int m_added = 0;
+    int m_updated = 0;
+    int m_passedOver = 0;
+};

@@ -1,0 +1,18 @@
+import QtQuick
+import QtQuick.Dialogs
+import Pacelog
+
+// The file dialog behind the document picker; a page that picks documents holds one.
+FileDialog {
+    id: dialog
+    objectName: "documentPicker"
+    title: "Choose a file"
+    fileMode: FileDialog.OpenFile
+
+    Connections {
+        target: DocumentPicker
+        function onOpenRequested() { dialog.open() }
+    }
+    onAccepted: DocumentPicker.pick(dialog.selectedFile)
+    onRejected: DocumentPicker.cancel()
+}

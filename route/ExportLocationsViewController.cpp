@@ -1,0 +1,63 @@
+#include "route/ExportLocationsViewController.h"
+
+#include "model/AppDelegate.h"
+#include "platform/AlertPresenter.h"
+#include "platform/AppLinks.h"
+#include "platform/MailComposer.h"
+#include "platform/TemporaryDirectory.h"
+#include "route/LocationsExportFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+ExportLocationsViewController::ExportLocationsViewController(QObject *parent)
+    : QObject(parent), m_textView(new Outlet(this)),
+      m_createFileButton(new Outlet(this, QStringLiteral("Create File"))),
+      m_emailFileButton(new Outlet(this, QStringLiteral("Email File"))) {}
+
+void ExportLocationsViewController::viewDidLoad() {}
+
+QString ExportLocationsViewController::filePath() {
+    return TemporaryDirectory::filePath(QStringLiteral("LocationsExport.txt"));
+}
+
+void ExportLocationsViewController::CreateTextFile() {
+    m_textView->setText(LocationsExportFile::build(AppDelegate::shared()->persistentContainer()));
+    AlertPresenter::instance()->presentLater(
+        5000, this, QStringLiteral("Data Export"),
+        QStringLiteral("Process Complete - File Ready to Email"));
+}
+
+void ExportLocationsViewController::EmailFile() {
+    // Whatever the view shows goes out, built or not; failed writes and reads stay silent.
+    QSaveFile out(filePath());
+    if (out.open(QIODevice::WriteOnly)) {
+        out.write(m_textView->text().toUtf8());
+        out.commit();
+    }
+    QFile file(filePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray bytes = file.readAll();
+    m_textView->setText(QString::fromUtf8(bytes));
+    MailComposer *composer = MailComposer::shared();
+    if (!composer->canSendMail()) {
+        AlertPresenter::instance()->present(this, QStringLiteral("Sending Email"),
+                                            QStringLiteral("Email not Setup or Unavailable"));
+        return;
+    }
+    // The mail program names an attachment after its file, so the bytes go into a file of the
+    // attachment's name: the developer's address and "TreadmillLocations.txt".
+    const QString address = AppLinks::contactEmail();
+    const QString attachment =
+        TemporaryDirectory::filePath(address + QStringLiteral("TreadmillLocations.txt"));
+    QSaveFile copy(attachment);
+    if (!copy.open(QIODevice::WriteOnly) || copy.write(bytes) < 0 || !copy.commit())
+        return;
+    MailMessage mail;
+    mail.subject = QStringLiteral("Treadmill Locations Text File");
+    mail.body = QStringLiteral("Attachment: Treadmill Locations Text File");
+    mail.recipients = {address};
+    mail.attachments = {attachment};
+    composer->compose(mail);
+}
