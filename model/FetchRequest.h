@@ -59,7 +59,6 @@ private:
     QString m_entityName;
     QList<Predicate> m_predicates;
     QList<SortDescriptor> m_sort;
-    QStringList m_properties;
     bool m_includeValues = true;
     QStringList m_properties;
     int m_limit = -1;

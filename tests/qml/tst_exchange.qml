@@ -74,7 +74,7 @@ Item {
             tryVerify(() => findChild(page, "SaveButton").enabled, 3000)
             verify(findChild(page, "EmailButton").enabled && !exportButton.enabled)
             verify(!findChild(page, "ActivitySpinner").running)
-            const file = "[TREADMILL]\n" + TestStore.mediumDate(2021, 3, 2) + "^350^120^2.5^10^2021^3^2\n"
+            const file = "[TREADMILL]\n" + "Mar 2, 2021" + "^350^120^2.5^10^2021^3^2\n"
             compare(findChild(page, "ExportTextView").text, file)
             answerAlert("Data Export", "Process Complete - File Ready to Save to Files or Email", "OK", 12000)
 
