@@ -1,7 +1,6 @@
 #include "model/AppDelegate.h"
 #include "model/ReviewService.h"
 #include "model/Settings.h"
-#include "platform/RatingPrompt.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -57,13 +56,6 @@ private slots:
         QTEST(service().canRequest(), "allowed");
     }
 
-    void oneSecondLaterAllowed() {
-        service().setLastRequest(m_now.addDays(-7));
-        QVERIFY(!service().canRequest());
-        m_now = m_now.addSecs(1);
-        QVERIFY(service().canRequest());
-    }
-
     void everyAttemptRecorded_data() {
         QTest::addColumn<bool>("active");
         QTest::addColumn<int>("asked");
@@ -110,31 +102,6 @@ private slots:
         service().requestReview();
         QCOMPARE(m_asked, 1);
         QCOMPARE(service().lastRequest(), m_now);
-    }
-
-    // The real prompt: rating opens the store page on its review form.
-    void promptOpensTheStorePage() {
-        service().setPrompt({});
-        const QString log = m_dir->filePath(QStringLiteral("urls.txt"));
-        qputenv("PACELOG_URL_LOG", log.toLocal8Bit());
-        RatingPrompt *prompt = RatingPrompt::instance();
-        service().requestReview();
-        QVERIFY(prompt->showing());
-        prompt->respond(true);
-        QVERIFY(!prompt->showing());
-
-        service().setLastRequest(QDateTime());
-        service().requestReview();
-        prompt->respond(false);
-        qunsetenv("PACELOG_URL_LOG");
-
-        QFile file(log);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QList<QByteArray> lines = file.readAll().split('\n');
-        QCOMPARE(lines.size(), 2); // one address and the line end
-        const QUrl opened(QString::fromUtf8(lines.at(0)));
-        QCOMPARE(opened.scheme(), QStringLiteral("https"));
-        QCOMPARE(opened.query(), QStringLiteral("action=write-review"));
     }
 };
 
