@@ -4,7 +4,6 @@
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
 #include "model/UserData.h"
-#include "platform/Formatting.h"
 #include "platform/Navigator.h"
 
 #include <QAbstractItemModelTester>
@@ -222,11 +221,8 @@ private slots:
 
     void manySessionsLoadOnlyWhatIsShown() {
         auto bulk = AppDelegate::shared()->newContainer();
-        QDate newest, oldest;
         for (int i = 0; i < 3000; ++i) {
             const QDate d(2000 + i % 25, 1 + i % 12, 1 + i % 28);
-            newest = newest.isValid() ? std::max(newest, d) : d;
-            oldest = oldest.isValid() ? std::min(oldest, d) : d;
             UserData s;
             s.setTreadDate(QDateTime(d, QTime(8, 0)));
             s.setCalories(QString::number(i));
@@ -238,10 +234,11 @@ private slots:
         QAbstractItemModelTester tester(screen.DailyList());
         screen.viewDidLoad();
         QCOMPARE(screen.DailyList()->rowCount(), 3000);
-        // Rows read far apart still agree with the store's order.
+        // Rows read far apart still agree with the store's order (days run 2000-01-01 to
+        // 2024-12-28).
         const QStringList firsts = column(screen.DailyList(), SessionListModel::FirstLabelRole);
-        QCOMPARE(firsts.first(), Formatting::mediumDate(QDateTime(newest, QTime(8, 0))));
-        QCOMPARE(firsts.last(), Formatting::mediumDate(QDateTime(oldest, QTime(8, 0))));
+        QCOMPARE(firsts.first(), QString("Dec 28, 2024"));
+        QCOMPARE(firsts.last(), QString("Jan 1, 2000"));
     }
 };
 
