@@ -166,24 +166,13 @@ private slots:
                 if (type == QtInfoMsg)
                     infoLines << message;
             });
+        // A second press prints the same report again, not one appended to the first.
+        c.PrintButtonClicked();
         c.PrintButtonClicked();
         qInstallMessageHandler(previous);
-        QCOMPARE(infoLines, completes ? QStringList{"Image is Printed"} : QStringList{});
-        QCOMPARE(m_printer.printed.size(), 1);
-    }
-
-    void twoPressesGiveTheSameReport() {
-        addSession(QDateTime(QDate(2024, 2, 3), QTime(8, 0)), "450", "5.5", "10", "4");
-        TotalsViewController c;
-        c.viewDidLoad();
-        QTest::ignoreMessage(QtInfoMsg, "Image is Printed");
-        c.PrintButtonClicked();
-        const QString first = c.TotalsString().text();
-        QTest::ignoreMessage(QtInfoMsg, "Image is Printed");
-        c.PrintButtonClicked();
+        QCOMPARE(infoLines, completes ? QStringList(2, "Image is Printed") : QStringList{});
         QCOMPARE(m_printer.printed.size(), 2);
         QCOMPARE(m_printer.printed.at(1), m_printer.printed.at(0));
-        QCOMPARE(c.TotalsString().text(), first);
     }
 
     // The report copies the screen: km captions on the legs, "Miles" still on the totals.
