@@ -40,9 +40,7 @@ private slots:
         const QDateTime now(QDate(2024, 3, 12), QTime(12, 0));
         QTest::newRow("never asked") << QDateTime() << true;
         QTest::newRow("seven days ago to the second") << now.addDays(-7) << false;
-        QTest::newRow("one second more") << now.addDays(-7).addSecs(-1) << true;
         QTest::newRow("one millisecond more") << now.addDays(-7).addMSecs(-1) << true;
-        QTest::newRow("six days ago") << now.addDays(-6) << false;
         QTest::newRow("just now") << now << false;
         // Seven calendar days back across the clock change is 167 hours, not 168.
         QTest::newRow("168 hours ago is before the limit") << now.addSecs(-168 * 3600) << true;
