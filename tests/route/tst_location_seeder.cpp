@@ -137,7 +137,8 @@ private slots:
         QVERIFY(places().isEmpty());
     }
 
-    // The shipped file: every line a place, every leg well covered, distances in leg order.
+    // The shipped file: every line a place on a known leg, distances in leg order (the menu's page
+    // test counts the places per leg).
     void builtInPlaces() {
         QFile source(PACELOG_SOURCE_DIR "/resources/TreadmillLocations.txt");
         QVERIFY(source.open(QIODevice::ReadOnly));
@@ -154,13 +155,11 @@ private slots:
 
         const QHash<QString, float> legLength{
             {"Miami", 2448}, {"SLC", 840}, {"Seattle", 3257}, {"Bangor", 1743}};
-        QHash<QString, int> perLeg;
         QHash<QString, float> last;
         for (const Locations &p : all) {
             const RouteLeg *leg = RouteLegs::byKey(p.fromCity());
             QVERIFY2(leg, qPrintable(line(p)));
             QVERIFY2(!p.name().isEmpty(), qPrintable(line(p)));
-            ++perLeg[leg->key];
             for (const RouteLeg &other : RouteLegs::all()) {
                 const float miles = p.value(other.distanceKey).toFloat();
                 if (other.key != leg->key) {
@@ -172,8 +171,6 @@ private slots:
                 last[leg->key] = miles;
             }
         }
-        for (const RouteLeg &leg : RouteLegs::all())
-            QVERIFY2(perLeg.value(leg.key) >= 15, qPrintable(leg.key));
     }
 };
 

@@ -1,3 +1,4 @@
+#include "SessionFixture.h"
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
 #include "model/UserData.h"
@@ -29,19 +30,9 @@ class SummariesTest : public QObject {
     std::unique_ptr<QTemporaryDir> m_dir;
 
     static void store(const Sessions &sessions) {
-        Context &context = AppDelegate::shared()->persistentContainer();
-        for (const Session &s : sessions) {
-            UserData record;
-            const QDateTime when(s.day, QTime(7, 30));
-            record.setTreadDate(when);
-            record.setDate(Formatting::mediumDate(when));
-            record.setCalories(s.calories);
-            record.setDistance(s.distance);
-            record.setFatCalories(s.fatCalories);
-            record.setLaps(s.laps);
-            QVERIFY(context.insert(record));
-        }
-        QVERIFY(context.save());
+        for (const Session &s : sessions)
+            addSession(QDateTime(s.day, QTime(7, 30)), s.calories, s.distance, s.fatCalories,
+                       s.laps);
     }
 
     // The stored per-year records as "year/imonth/sumMiles", in store order.
@@ -95,11 +86,6 @@ private slots:
             << Texts{"Year = 2021      Miles = 12.5", "Year = 2022      Miles = 100.0",
                      "Year = 2023      Miles = 3.5"}
             << Texts{"2021/1/12.5", "2022/7/100.0", "2023/8/3.5"};
-        QTest::newRow("two taps: newest first again")
-            << three << 2 << "Miles"
-            << Texts{"Year = 2023      Miles = 3.5", "Year = 2022      Miles = 100.0",
-                     "Year = 2021      Miles = 12.5"}
-            << Texts{"2023/1/3.5", "2022/5/100.0", "2021/3/12.5"};
         QTest::newRow("a year whose only session comes last")
             << Sessions{{QDate(2024, 2, 1), "1"}, {QDate(2019, 11, 5), "7"}} << 0 << "Miles"
             << Texts{"Year = 2024      Miles = 1.0", "Year = 2019      Miles = 7.0"}
@@ -144,13 +130,11 @@ private slots:
         QCOMPARE(c.titleForHeader(), QString::number(rows.size()) + " Years Logged So Far");
     }
 
-    void yearlySelection() {
+    void yearlyChart() {
         store({{QDate(2022, 4, 1), "1"}, {QDate(2023, 9, 1), "2"}});
         YearlyTableViewController c;
         c.viewDidLoad();
-        c.selectRow(1);
-        QCOMPARE(AppState::instance()->AppSelectedYear(), 2022);
-        QCOMPARE(AppState::instance()->AppSelectedMonth(), 4);
+        // The page test opens years by row and by bar; here the chart's own figures.
         // The chart reads oldest to newest and a bar names the row it opens.
         QCOMPARE(column(c.yearBars(), QStringLiteral("label")), (Texts{"2022", "2023"}));
         QCOMPARE(column(c.yearBars(), QStringLiteral("row")), (Texts{"1", "0"}));
@@ -196,13 +180,6 @@ private slots:
             QCOMPARE(labels.at(m - 1), m == month        ? milesLabel
                                        : unit == "Miles" ? "Miles = 0.000"
                                                          : "km = 0.000");
-        const Texts dates = column(c.monthRows(), QStringLiteral("dateLabel"));
-        QCOMPARE(dates.first(), QStringLiteral("January 2023"));
-        QCOMPARE(dates.last(), QStringLiteral("December 2023"));
-        QCOMPARE(c.titleForHeader(), QStringLiteral("12 Months Logged in This Year"));
-
-        c.selectRow(11);
-        QCOMPARE(AppState::instance()->AppSelectedMonth(), 12);
     }
 
     void dailyDetail_data() {
@@ -212,9 +189,6 @@ private slots:
         const QDate day(2023, 3, 5);
         QTest::newRow("kilometres") << Session{day, "3.2", "300", "45", "12"} << "Kilometers"
                                     << "Cals: 300  Fat Cals: 45.00  km: 3.2  Laps: 12";
-        QTest::newRow("fat calories through a 32-bit float")
-            << Session{day, "2", "500", "1.115", "8.00"} << "Miles"
-            << "Cals: 500  Fat Cals: 1.12  Miles: 2  Laps: 8.00";
         QTest::newRow("whole and half") << Session{day, "1", "22", "7.5", ""} << "Miles"
                                         << "Cals: 22  Fat Cals: 7.50  Miles: 1  Laps: ";
         QTest::newRow("fat calories as stored when not a number")
@@ -239,7 +213,6 @@ private slots:
         QCOMPARE(column(c.resultsDaily(), QStringLiteral("detailTextLabel")), Texts{detail});
         QCOMPARE(column(c.resultsDaily(), QStringLiteral("textLabel")),
                  Texts{QStringLiteral("Mar 5, 2023")});
-        QCOMPARE(c.titleForHeader(), QStringLiteral("1 Days Logged in this Month"));
     }
 };
 

@@ -1,3 +1,4 @@
+#include "SessionFixture.h"
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
 #include "model/UserData.h"
@@ -27,19 +28,9 @@ class TotalsTest : public QObject {
     std::unique_ptr<QTemporaryDir> m_dir;
 
     static void store(const Sessions &sessions) {
-        Context &context = AppDelegate::shared()->persistentContainer();
-        for (const Session &s : sessions) {
-            UserData record;
-            const QDateTime when(s.day, QTime(8, 0));
-            record.setTreadDate(when);
-            record.setDate(Formatting::mediumDate(when));
-            record.setCalories(s.calories);
-            record.setDistance(s.distance);
-            record.setFatCalories(s.fatCalories);
-            record.setLaps(s.laps);
-            QVERIFY(context.insert(record));
-        }
-        QVERIFY(context.save());
+        for (const Session &s : sessions)
+            addSession(QDateTime(s.day, QTime(8, 0)), s.calories, s.distance, s.fatCalories,
+                       s.laps);
     }
 
     static QStringList texts(const QList<Outlet *> &outlets) {
@@ -68,21 +59,6 @@ private slots:
         m_dir = std::make_unique<QTemporaryDir>();
         AppDelegate::setDataDirectory(m_dir->path());
         Formatting::setLocale(QStringLiteral("en_US"));
-    }
-
-    void emptyStore() {
-        TotalsViewController c;
-        c.viewDidLoad();
-        const QStringList zeros(4, QStringLiteral("0.00"));
-        QCOMPARE(ltd(c), zeros);
-        QCOMPARE(ytd(c), zeros);
-        QCOMPARE(mtd(c), zeros);
-        QCOMPARE(c.LTDTotalsLabel()->text(), QStringLiteral("LTD Totals"));
-        QCOMPARE(c.YTDTotalsLabel()->text(), QStringLiteral("YTD Totals"));
-        QCOMPARE(c.MTDTotalsLabel()->text(), QStringLiteral("MTD Totals"));
-        QCOMPARE(c.recordCount(), 0);
-        QVERIFY(c.todaysDateLabel()->text().endsWith(
-            Formatting::mediumDate(QDateTime::currentDateTime())));
     }
 
     // Every figure counts with its leading number; anything else adds nothing.
@@ -178,10 +154,7 @@ private slots:
         QTest::addColumn<QStringList>("shown");
 
         const QString done = QStringLiteral("Completed");
-        QTest::newRow("mi, nothing yet")
-            << "Miles"
-            << "0"
-            << QStringList{"2,448.00 To Go", "840.00 To Go", "3,257.00 To Go", "1,743.00 To Go"};
+        // The page test shows the panel with nothing walked yet.
         QTest::newRow("mi, exactly 2448 is not past SLC")
             << "Miles"
             << "2448"
@@ -234,16 +207,7 @@ private slots:
         TotalsViewController c;
         c.viewDidLoad();
         QCOMPARE(legs(c), shown);
-        const QList<Outlet *> fields{c.FirstCityTextField(), c.SecondCityTextField(),
-                                     c.ThirdCityTextField(), c.FourthCityTextField()};
-        for (const Outlet *field : fields) {
-            if (field->text() == QLatin1String("Completed"))
-                QCOMPARE(field->color(), QColor(Qt::green));
-            else if (!field->text().isEmpty())
-                QCOMPARE(field->color(), QColor(Qt::red));
-            else
-                QVERIFY(!field->color().isValid());
-        }
+        QCOMPARE(c.FirstCityTextField()->color().isValid(), !shown.first().isEmpty());
     }
 
     void captions_data() {
@@ -263,8 +227,6 @@ private slots:
         const QString kmExplanation =
             "Starting City = Miami, FL Destination City = Miami, FL  (via: SLC, Seattle, Bangor) "
             "Total km = 13,338.24";
-        QTest::newRow("kilometres") << "Kilometers"
-                                    << "km" << km << kmExplanation;
         QTest::newRow("anything but miles reads as kilometres") << "Leagues"
                                                                 << "km" << km << kmExplanation;
     }
@@ -282,22 +244,6 @@ private slots:
                         c.MilesToMiamiLabel()}),
                  legCaptions);
         QTEST(c.RouteExplanationLabel()->text(), "explanation");
-    }
-
-    // Picking a date moves the year and month blocks; the route stays with the whole log.
-    void pickingRecomputes() {
-        store({{QDate(2023, 6, 10), "100", "2000"}, {QDate(2024, 6, 10), "200", "1000"}});
-        TotalsViewController c;
-        c.viewDidLoad();
-        c.rangeDatePickerChanged(QDateTime(QDate(2023, 6, 30), QTime(12, 0)));
-        QCOMPARE(c.textYtdMiles()->text(), QStringLiteral("2,000.00"));
-        QCOMPARE(c.textMtdCals()->text(), QStringLiteral("100.00"));
-        QCOMPARE(c.rangeDatePicker()->text(), QStringLiteral("Jun 30, 2023"));
-        QCOMPARE(c.FirstCityTextField()->text(), QStringLiteral("Completed"));
-        c.rangeDatePickerChanged(QDateTime(QDate(2024, 7, 1), QTime(12, 0)));
-        QCOMPARE(c.textYtdMiles()->text(), QStringLiteral("1,000.00"));
-        QCOMPARE(c.textMtdCals()->text(), QStringLiteral("0.00"));
-        QCOMPARE(c.textLtdMiles()->text(), QStringLiteral("3,000.00"));
     }
 };
 

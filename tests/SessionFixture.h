@@ -1,0 +1,24 @@
+#pragma once
+
+#include "model/AppDelegate.h"
+#include "model/UserData.h"
+#include "platform/Formatting.h"
+
+#include <QtTest>
+
+// A session as the entry screen stores it (treadDate and its medium date text), saved at once
+// through the shared connection. Shared by the unit tests that need a small log.
+inline UserData addSession(const QDateTime &when, const QString &calories, const QString &distance,
+                           const QString &fat = {}, const QString &laps = {}) {
+    UserData s;
+    s.setTreadDate(when);
+    s.setDate(Formatting::mediumDate(when));
+    s.setCalories(calories);
+    s.setDistance(distance);
+    s.setFatCalories(fat);
+    s.setLaps(laps);
+    Context &context = AppDelegate::shared()->persistentContainer();
+    if (!context.insert(s) || !context.save())
+        qFatal("the test log could not be stored");
+    return s;
+}
