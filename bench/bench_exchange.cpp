@@ -2,6 +2,7 @@
 // file (one save per line) into an empty store and into a store already holding its sessions.
 #include "BenchClock.h"
 #include "BenchReport.h"
+#include "BenchSessions.h"
 #include "exchange/SessionExportFile.h"
 #include "exchange/SessionImport.h"
 #include "model/AppDelegate.h"
@@ -14,27 +15,6 @@
 #include <cstdio>
 
 namespace {
-
-void fill(int n) {
-    Context &context = AppDelegate::shared()->persistentContainer();
-    for (int i = 0; i < n; ++i) {
-        const int year = 2000 + i % 25;
-        const int month = 1 + (i / 25) % 12;
-        const int day = 1 + (i / 300) % 28;
-        UserData s;
-        s.setDate(QStringLiteral("%1/%2/%3 #%4").arg(month).arg(day).arg(year).arg(i));
-        s.setCalories(QString::number(200 + i % 500));
-        s.setFatCalories(QString::number((200 + i % 500) / 3.2080107));
-        s.setDistance(QString::number(1.0 + (i % 90) / 10.0));
-        s.setLaps(QString::number(4.0 + (i % 90) / 2.5, 'f', 2));
-        s.setYear(QString::number(year));
-        s.setImonth(month);
-        s.setIday(day);
-        context.insert(s);
-    }
-    if (!context.save())
-        std::fprintf(stderr, "could not fill the store\n");
-}
 
 // As the import screen does it: the file read as UTF-8, then merged line by line.
 SessionImport importFile(const QString &path) {
@@ -61,7 +41,7 @@ int main(int argc, char **argv) {
     const QString path = source.filePath(QStringLiteral("Treadmill.csv"));
 
     AppDelegate::setDataDirectory(source.path());
-    fill(n);
+    BenchSessions::fillImported(n);
     QString text;
     const Timing exported = timed([&] {
         text = SessionExportFile::build(AppDelegate::shared()->persistentContainer());

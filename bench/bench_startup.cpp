@@ -4,6 +4,7 @@
 // the built-in places.
 #include "BenchClock.h"
 #include "BenchReport.h"
+#include "BenchSessions.h"
 #include "app/MainMenuViewController.h"
 #include "model/AppDelegate.h"
 #include "model/UserData.h"
@@ -17,25 +18,6 @@
 using namespace BenchClock;
 
 namespace {
-
-void fill(int n) {
-    Context &context = AppDelegate::shared()->persistentContainer();
-    for (int i = 0; i < n; ++i) {
-        const int year = 2000 + i % 25;
-        const int month = 1 + (i / 25) % 12;
-        const int day = 1 + (i / 300) % 28;
-        UserData s;
-        s.setDate(QStringLiteral("%1/%2/%3 #%4").arg(month).arg(day).arg(year).arg(i));
-        s.setCalories(QString::number(200 + i % 500));
-        s.setDistance(QString::number(1.0 + (i % 90) / 10.0));
-        s.setYear(QString::number(year));
-        s.setImonth(month);
-        s.setIday(day);
-        context.insert(s);
-    }
-    if (!context.save())
-        std::fprintf(stderr, "could not fill the store\n");
-}
 
 // One start's repair in this process: `first` when the store still has everything to repair.
 int measureRepair(const QString &directory, int n, bool first) {
@@ -95,7 +77,7 @@ int main(int argc, char **argv) {
     for (const int n : {10000, 100000}) {
         QTemporaryDir dir;
         AppDelegate::setDataDirectory(dir.path());
-        fill(n);
+        BenchSessions::fillImported(n);
         AppDelegate::setDataDirectory(dir.path()); // closes the store for the measuring run
         for (const char *start : {"first", "next"})
             failures += !runSelf({QStringLiteral("--repair"), dir.path(), QString::number(n),

@@ -4,6 +4,7 @@
 // sessions, and the peak memory of a process that opens the store and those three screens.
 #include "BenchClock.h"
 #include "BenchReport.h"
+#include "BenchSessions.h"
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
 #include "model/UserData.h"
@@ -19,25 +20,6 @@
 using namespace BenchClock;
 
 namespace {
-
-// Sessions written the way session entry writes them: texts plus treadDate and its fields.
-void fill(int n) {
-    Context &context = AppDelegate::shared()->persistentContainer();
-    for (int i = 0; i < n; ++i) {
-        UserData s;
-        const QDateTime when(QDate(2000 + i % 25, 1 + (i / 25) % 12, 1 + (i / 300) % 28),
-                             QTime(8, 0));
-        s.setTreadDate(when);
-        s.setDate(when.date().toString(Qt::ISODate));
-        s.setCalories(QString::number(200 + i % 500));
-        s.setFatCalories(QString::number(60 + i % 150));
-        s.setDistance(QString::number(1.0 + (i % 90) / 10.0));
-        s.setLaps(QString::number(4 + i % 36));
-        context.insert(s);
-    }
-    if (!context.save())
-        std::fprintf(stderr, "could not fill the store\n");
-}
 
 // The yearly walk's read as SQLite does it alone: every session's year, month and distance,
 // newest first.
@@ -110,7 +92,7 @@ int main(int argc, char **argv) {
     for (const int n : {10000, 100000}) {
         QTemporaryDir dir;
         AppDelegate::setDataDirectory(dir.path());
-        fill(n);
+        BenchSessions::fillDated(n);
         AppDelegate::setDataDirectory(dir.path()); // closes the store for the measuring run
         failures += !runSelf({QStringLiteral("--measure"), dir.path(), QString::number(n)});
     }

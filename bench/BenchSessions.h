@@ -1,0 +1,59 @@
+#pragma once
+
+#include "model/AppDelegate.h"
+#include "model/Context.h"
+#include "model/UserData.h"
+
+#include <QDateTime>
+#include <QString>
+#include <cstdio>
+
+// Stores for the benchmarks, written through the app's own write path: `n` sessions spread over
+// 25 years, every month and the first 28 days.
+namespace BenchSessions {
+
+inline void saveOrSay(Context &context) {
+    if (!context.save())
+        std::fprintf(stderr, "could not fill the store\n");
+}
+
+// Sessions as the entry screen writes them: texts plus treadDate and its derived fields.
+inline void fillDated(int n) {
+    Context &context = AppDelegate::shared()->persistentContainer();
+    for (int i = 0; i < n; ++i) {
+        UserData s;
+        const QDateTime when(QDate(2000 + i % 25, 1 + (i / 25) % 12, 1 + (i / 300) % 28),
+                             QTime(8, 0));
+        s.setTreadDate(when);
+        s.setDate(when.date().toString(Qt::ISODate));
+        s.setCalories(QString::number(200 + i % 500));
+        s.setFatCalories(QString::number(60 + i % 150));
+        s.setDistance(QString::number(1.0 + (i % 90) / 10.0));
+        s.setLaps(QString::number(4 + i % 36));
+        context.insert(s);
+    }
+    saveOrSay(context);
+}
+
+// Sessions as an import leaves them: year text, month and day, but no treadDate yet.
+inline void fillImported(int n) {
+    Context &context = AppDelegate::shared()->persistentContainer();
+    for (int i = 0; i < n; ++i) {
+        const int year = 2000 + i % 25;
+        const int month = 1 + (i / 25) % 12;
+        const int day = 1 + (i / 300) % 28;
+        UserData s;
+        s.setDate(QStringLiteral("%1/%2/%3 #%4").arg(month).arg(day).arg(year).arg(i));
+        s.setCalories(QString::number(200 + i % 500));
+        s.setFatCalories(QString::number((200 + i % 500) / 3.2080107));
+        s.setDistance(QString::number(1.0 + (i % 90) / 10.0));
+        s.setLaps(QString::number(4.0 + (i % 90) / 2.5, 'f', 2));
+        s.setYear(QString::number(year));
+        s.setImonth(month);
+        s.setIday(day);
+        context.insert(s);
+    }
+    saveOrSay(context);
+}
+
+} // namespace BenchSessions
