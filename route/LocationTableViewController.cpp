@@ -3,7 +3,6 @@
 #include "model/AppDelegate.h"
 #include "platform/Formatting.h"
 #include "platform/Navigator.h"
-#include "platform/NumberReading.h"
 #include "route/RouteLegs.h"
 
 #include <QDebug>
@@ -55,21 +54,17 @@ QString LocationTableViewController::detailFor(const Locations &place) {
 }
 
 void LocationTableViewController::viewDidLoad() {
+    // The store sums the distance texts' leading numbers itself: no session is loaded.
     Context &context = AppDelegate::shared()->persistentContainer();
-    FetchRequest request = UserData::fetchRequest();
-    request.sortBy(QStringLiteral("year"), false)
-        .sortBy(QStringLiteral("imonth"), false)
-        .sortBy(QStringLiteral("iday"), false);
     QString error;
-    m_resultsLTD = context.fetchAs<UserData>(request, &error);
-    if (!error.isEmpty())
+    const auto totals =
+        context.sumLeadingNumbers(UserData::fetchRequest(), {QStringLiteral("distance")}, &error);
+    if (!totals)
         qWarning().noquote() << error;
-    m_recordCount = int(m_resultsLTD.size());
+    m_recordCount = totals ? int(totals->count) : 0;
     emit recordCountChanged();
     // The unit setting is not consulted: the boundaries are the same numbers in either unit.
-    double distanceTotal = 0;
-    for (const UserData &session : std::as_const(m_resultsLTD))
-        distanceTotal += NumberReading::leadingNumber(session.distance());
+    const double distanceTotal = totals ? totals->sums.at(0) : 0;
     m_selectedSegmentIndex = initialSegmentIndex(distanceTotal);
     emit selectedSegmentIndexChanged();
     loadLocations();

@@ -64,6 +64,5 @@ private:
     int m_selectedSegmentIndex = 0;
     RowListModel *m_rows;
     QList<Locations> m_locationList;
-    QList<UserData> m_resultsLTD;
     int m_recordCount = 0;
 };
