@@ -1,11 +1,14 @@
 #pragma once
 
+#include "BenchClock.h"
 #include "model/AppDelegate.h"
 #include "model/Context.h"
 #include "model/UserData.h"
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
 #include <cstdio>
 
 // Stores for the benchmarks, written through the app's own write path: `n` sessions spread over
@@ -54,6 +57,25 @@ inline void fillImported(int n) {
         context.insert(s);
     }
     saveOrSay(context);
+}
+
+// The main of a benchmark over dated stores: run as `--measure DIR N` it measures one store;
+// otherwise it fills a store of each size and measures it in a fresh process of its own, so
+// each memory figure stands alone.
+inline int measureDatedStores(const QStringList &args,
+                              const std::function<int(const QString &, int)> &measure) {
+    if (args.size() == 4 && args.at(1) == QLatin1String("--measure"))
+        return measure(args.at(2), args.at(3).toInt());
+    int failures = 0;
+    for (const int n : {10000, 100000}) {
+        QTemporaryDir dir;
+        AppDelegate::setDataDirectory(dir.path());
+        fillDated(n);
+        AppDelegate::setDataDirectory(dir.path()); // closes the store for the measuring run
+        failures +=
+            !BenchClock::runSelf({QStringLiteral("--measure"), dir.path(), QString::number(n)});
+    }
+    return failures;
 }
 
 } // namespace BenchSessions

@@ -70,17 +70,5 @@ int measure(const QString &directory, int n) {
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() == 4 && args.at(1) == QLatin1String("--measure"))
-        return measure(args.at(2), args.at(3).toInt());
-
-    int failures = 0;
-    for (const int n : {10000, 100000}) {
-        QTemporaryDir dir;
-        AppDelegate::setDataDirectory(dir.path());
-        BenchSessions::fillDated(n);
-        AppDelegate::setDataDirectory(dir.path()); // closes the store for the measuring run
-        failures += !runSelf({QStringLiteral("--measure"), dir.path(), QString::number(n)});
-    }
-    return failures;
+    return BenchSessions::measureDatedStores(app.arguments(), measure);
 }
