@@ -4,10 +4,8 @@
 #include "model/UserData.h"
 #include "platform/Formatting.h"
 
-#include <QtTest>
-
 // A session as the entry screen stores it (treadDate and its medium date text), saved at once
-// through the shared connection. Shared by the unit tests that need a small log.
+// through the shared connection. Shared by the unit tests and the page tests' TestStore.
 inline UserData addSession(const QDateTime &when, const QString &calories, const QString &distance,
                            const QString &fat = {}, const QString &laps = {}) {
     UserData s;

@@ -1,3 +1,4 @@
+#include "DataDirectory.h"
 #include "app/MainMenuViewController.h"
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
@@ -5,7 +6,6 @@
 #include "model/Settings.h"
 #include "model/UserData.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 #include <optional>
 
@@ -14,11 +14,11 @@ using Day = std::optional<qint64>;
 class MainMenuTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    DataDirectory m_dir;
 
     // A new run of the app on the same data directory: a fresh store connection, settings read
     // from the file again, the run's shared values back to their defaults.
-    void reopenDataDirectory() { AppDelegate::setDataDirectory(m_dir->path()); }
+    void reopenDataDirectory() { AppDelegate::setDataDirectory(m_dir.path()); }
 
     Context &store() { return AppDelegate::shared()->persistentContainer(); }
 
@@ -65,11 +65,7 @@ class MainMenuTest : public QObject {
     void skipSeeding() { Settings::standard().setString("FirstTime", "false"); }
 
 private slots:
-    void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
-        reopenDataDirectory();
-    }
+    void init() { m_dir.fresh(); }
 
     void firstTimeRule_data() {
         QTest::addColumn<QVariant>("stored");

@@ -1,3 +1,4 @@
+#include "DataDirectory.h"
 #include "log/DetailViewController.h"
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
@@ -7,13 +8,12 @@
 #include "platform/Navigator.h"
 
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 class SessionEditTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    DataDirectory m_dir;
 
     static QDateTime day(int y, int m, int d) { return QDateTime(QDate(y, m, d), QTime(8, 0)); }
 
@@ -64,8 +64,7 @@ class SessionEditTest : public QObject {
 
 private slots:
     void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        AppDelegate::setDataDirectory(m_dir->path());
+        m_dir.fresh();
         AlertPresenter::instance()->clear();
     }
 

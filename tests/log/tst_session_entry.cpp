@@ -1,3 +1,4 @@
+#include "DataDirectory.h"
 #include "log/EnterTreadmillDataViewController.h"
 #include "log/MasterViewController.h"
 #include "log/SessionRules.h"
@@ -10,13 +11,12 @@
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <QtTest>
 
 class SessionEntryTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    DataDirectory m_dir;
 
     QList<UserData> sessions() {
         return AppDelegate::shared()->persistentContainer().fetchAs<UserData>(
@@ -25,8 +25,7 @@ class SessionEntryTest : public QObject {
 
 private slots:
     void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        AppDelegate::setDataDirectory(m_dir->path());
+        m_dir.fresh();
         AlertPresenter::instance()->clear();
     }
 

@@ -1,3 +1,4 @@
+#include "DataDirectory.h"
 #include "SessionFixture.h"
 #include "log/MasterTableViewCell.h"
 #include "log/MasterViewController.h"
@@ -8,13 +9,12 @@
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 class SessionListTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    DataDirectory m_dir;
 
     static QDateTime day(int y, int m, int d, int hour = 8) {
         return QDateTime(QDate(y, m, d), QTime(hour, 0));
@@ -45,10 +45,7 @@ class SessionListTest : public QObject {
     }
 
 private slots:
-    void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        AppDelegate::setDataDirectory(m_dir->path());
-    }
+    void init() { m_dir.fresh(); }
 
     void newestFirstByDay() {
         addSession(day(2025, 12, 31), "100", "1");

@@ -1,14 +1,14 @@
+#include "DataDirectory.h"
 #include "model/AppDelegate.h"
 #include "model/ReviewService.h"
 #include "model/Settings.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 class ReviewServiceTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    DataDirectory m_dir;
     QDateTime m_now;
     bool m_active = true;
     int m_asked = 0;
@@ -17,8 +17,7 @@ class ReviewServiceTest : public QObject {
 
 private slots:
     void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        AppDelegate::setDataDirectory(m_dir->path());
+        m_dir.fresh();
         // Two days after the clocks went forward in New York.
         m_now = QDateTime(QDate(2024, 3, 12), QTime(12, 0));
         m_active = true;

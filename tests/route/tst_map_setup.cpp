@@ -1,3 +1,4 @@
+#include "DataDirectory.h"
 #include "model/AppDelegate.h"
 #include "model/Context.h"
 #include "model/MainLocations.h"
@@ -7,7 +8,6 @@
 #include "route/MapSetupViewController.h"
 
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -20,7 +20,7 @@ const QStringList Longitudes{"-80.191788", "-111.891045", "-122.332069", "-68.77
 class MapSetupTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    DataDirectory m_dir;
 
     Context &store() { return AppDelegate::shared()->persistentContainer(); }
     QList<MainLocations> records() {
@@ -36,8 +36,7 @@ class MapSetupTest : public QObject {
 
 private slots:
     void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        AppDelegate::setDataDirectory(m_dir->path());
+        m_dir.fresh();
         AlertPresenter::instance()->clear();
         Formatting::setLocale("en_US");
     }

@@ -1,3 +1,4 @@
+#include "DataDirectory.h"
 #include "LocalHttpServer.h"
 #include "model/AppDelegate.h"
 #include "model/Context.h"
@@ -9,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -42,15 +42,14 @@ const QByteArrayList LegPaths{
 class MapViewControllerTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    DataDirectory m_dir;
 
     Context &store() { return AppDelegate::shared()->persistentContainer(); }
 
 private slots:
     void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        AppDelegate::setDataDirectory(m_dir->path());
-        qputenv("PACELOG_CACHE_DIR", m_dir->filePath("cache").toUtf8());
+        m_dir.fresh();
+        qputenv("PACELOG_CACHE_DIR", m_dir.filePath("cache").toUtf8());
         s_log.clear();
         qInstallMessageHandler(keepLog);
     }
@@ -91,7 +90,7 @@ private slots:
         QCOMPARE(server.requests().size(), 4);
 
         // Kept replies older than a month are asked for again; out of reach, they still draw.
-        const QDir kept(m_dir->filePath("cache/directions"));
+        const QDir kept(m_dir.filePath("cache/directions"));
         for (const QString &name : kept.entryList(QDir::Files)) {
             QFile file(kept.filePath(name));
             QVERIFY(file.open(QIODevice::ReadWrite));

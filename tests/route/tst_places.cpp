@@ -1,3 +1,4 @@
+#include "DataDirectory.h"
 #include "model/AppDelegate.h"
 #include "model/Locations.h"
 #include "model/UserData.h"
@@ -8,7 +9,6 @@
 #include "route/LocationViewController.h"
 
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 // A place in the test tables: "leg^name^latitude^longitude^miles on its own leg".
@@ -41,7 +41,7 @@ static QStringList stored() {
 
 class PlacesTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> m_dir;
+    DataDirectory m_dir;
 
     void store(const QStringList &places) {
         Context &context = AppDelegate::shared()->persistentContainer();
@@ -54,8 +54,7 @@ class PlacesTest : public QObject {
 
 private slots:
     void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        AppDelegate::setDataDirectory(m_dir->path());
+        m_dir.fresh();
         AlertPresenter::instance()->clear();
     }
 

@@ -1,3 +1,4 @@
+#include "DataDirectory.h"
 #include "SessionFixture.h"
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
@@ -9,7 +10,6 @@
 #include "summary/YearlyTableViewController.h"
 
 #include <QAbstractItemModelTester>
-#include <QTemporaryDir>
 #include <QtTest>
 
 // A session as the entry screen stores it: day, distance and the other figures.
@@ -27,7 +27,7 @@ Q_DECLARE_METATYPE(Session)
 class SummariesTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    DataDirectory m_dir;
 
     static void store(const Sessions &sessions) {
         for (const Session &s : sessions)
@@ -57,8 +57,7 @@ class SummariesTest : public QObject {
 
 private slots:
     void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        AppDelegate::setDataDirectory(m_dir->path());
+        m_dir.fresh();
         AppState::instance()->reset();
         Formatting::setLocale(QStringLiteral("en_US"));
     }

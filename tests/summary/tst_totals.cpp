@@ -1,3 +1,4 @@
+#include "DataDirectory.h"
 #include "SessionFixture.h"
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
@@ -5,7 +6,6 @@
 #include "platform/Formatting.h"
 #include "summary/TotalsViewController.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 struct Session {
@@ -25,7 +25,7 @@ Q_DECLARE_METATYPE(Session)
 class TotalsTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    DataDirectory m_dir;
 
     static void store(const Sessions &sessions) {
         for (const Session &s : sessions)
@@ -56,8 +56,7 @@ class TotalsTest : public QObject {
 
 private slots:
     void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        AppDelegate::setDataDirectory(m_dir->path());
+        m_dir.fresh();
         Formatting::setLocale(QStringLiteral("en_US"));
     }
 

@@ -1,3 +1,4 @@
+#include "DataDirectory.h"
 #include "SessionFixture.h"
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
@@ -10,7 +11,6 @@
 #include <QApplication>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QtTest>
@@ -30,7 +30,7 @@ public:
 class TotalsReportTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    DataDirectory m_dir;
     RecordingPrinter m_printer;
 
     static TotalsReport::Texts sample() {
@@ -77,8 +77,7 @@ class TotalsReportTest : public QObject {
 
 private slots:
     void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        AppDelegate::setDataDirectory(m_dir->path());
+        m_dir.fresh();
         Formatting::setLocale(QStringLiteral("en_US"));
         m_printer.printed.clear();
         m_printer.completes = true;
