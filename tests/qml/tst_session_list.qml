@@ -17,9 +17,12 @@ Item {
         name: "SessionList"
         app: app
 
-        // Three sessions entered on their days and one imported that has no treadDate yet.
+        // Three sessions entered on their days and two imported that have no treadDate yet; the
+        // older import is stored first, so only the month and day put it last.
         function addSessions() {
             TestStore.removeAll("UserData")
+            TestStore.insert("UserData", { date: "Jan 1, 2018", year: "2018", imonth: 1, iday: 1,
+                                           calories: "40", distance: "1" })
             TestStore.addSession(2026, 3, 5, "250", "2", "77.92992", "8.00")
             TestStore.addSession(2025, 12, 31, "100", "3.5", "31.171967", "14.00")
             TestStore.addSession(2026, 3, 5, "300", "3", "93.5159", "12.00")
@@ -54,10 +57,10 @@ Item {
             addSessions()
             const page = openList()
             const table = findChild(page, "tableView")
-            compare(table.count, 4)
-            compare(findChild(page, "header").text, "Total # of Treadmill Days: 4")
-            const newest = ["Mar 5, 2026", "Mar 5, 2026",
-                            "Dec 31, 2025", "Jan 9, 2019 : 2019 : 1 : 9"]
+            compare(table.count, 5)
+            compare(findChild(page, "header").text, "Total # of Treadmill Days: 5")
+            const newest = ["Mar 5, 2026", "Mar 5, 2026", "Dec 31, 2025",
+                            "Jan 9, 2019 : 2019 : 1 : 9", "Jan 1, 2018 : 2018 : 1 : 1"]
             compare(firstLines(table), newest)
             compare(findChild(table.itemAtIndex(2), "SecondLabel").text,
                     "Cals: 100  Fat Cals:  31.17  Miles: 3.5  Laps: 14.00")
@@ -79,13 +82,13 @@ Item {
             const remove = findChild(row, "delete")
             verify(remove !== null && remove.visible)
             mouseClick(remove)
-            tryCompare(table, "count", 3)
-            compare(findChild(page, "header").text, "Total # of Treadmill Days: 3")
-            compare(TestStore.count("UserData"), 3)
+            tryCompare(table, "count", 4)
+            compare(findChild(page, "header").text, "Total # of Treadmill Days: 4")
+            compare(TestStore.count("UserData"), 4)
             for (const s of TestStore.records("UserData"))
                 verify(s.calories !== "100", "the deleted session is gone from the store")
-            compare(firstLines(table), ["Mar 5, 2026", "Mar 5, 2026",
-                                        "Jan 9, 2019 : 2019 : 1 : 9"])
+            compare(firstLines(table), ["Mar 5, 2026", "Mar 5, 2026", "Jan 9, 2019 : 2019 : 1 : 9",
+                                        "Jan 1, 2018 : 2018 : 1 : 1"])
         }
 
         function test_kilometres_row() {
