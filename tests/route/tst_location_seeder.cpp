@@ -2,6 +2,7 @@
 #include "model/AppDelegate.h"
 #include "model/Locations.h"
 #include "route/LocationSeeder.h"
+#include "route/LocationsExportFile.h"
 #include "route/RouteLegs.h"
 
 #include <QtTest>
@@ -167,6 +168,16 @@ private slots:
                 last[leg->key] = miles;
             }
         }
+    }
+
+    // The places' export file loads back as the same places (the page test shows its lines).
+    void builtInPlacesLoadBackFromTheirExport() {
+        LocationSeeder::seed();
+        Context &context = AppDelegate::shared()->persistentContainer();
+        const QString exported = LocationsExportFile::build(context);
+        QCOMPARE(exported.count('\n'), places().size());
+        LocationSeeder::seed(writeFile(exported.toUtf8()));
+        QCOMPARE(LocationsExportFile::build(context), exported);
     }
 };
 

@@ -47,8 +47,6 @@ private slots:
 
         QTest::newRow("no sessions")
             << QStringList{} << "Miami" << 0.0 << "Miles from Miami 0 : 2448 To SLC";
-        QTest::newRow("100") << QStringList{"60", "40"} << "Miami" << 100.0
-                             << "Miles from Miami 100 : 2348 To SLC";
         QTest::newRow("2448 is still Miami")
             << QStringList{"2448"} << "Miami" << 2448.0 << "Miles from Miami 2448 : 0 To SLC";
         QTest::newRow("2448.5") << QStringList{"2448.5"} << "SLC" << 5.5
