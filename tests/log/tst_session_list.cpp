@@ -116,25 +116,6 @@ private slots:
         screen.deleteRow(0); // nothing left: no harm
     }
 
-    void reloadsWhenShownAgain() {
-        addSession(day(2026, 3, 1), "100", "1");
-        MasterViewController screen;
-        QAbstractItemModelTester tester(screen.DailyList());
-        screen.viewDidLoad();
-        screen.SortButtonTapped();
-        QCOMPARE(screen.DailyList()->rowCount(), 1);
-
-        // Another screen covers the list and adds a session.
-        screen.viewDidDisappear();
-        addSession(day(2026, 3, 2), "200", "2");
-        screen.viewWillAppear();
-        QCOMPARE(screen.DailyList()->rowCount(), 2);
-        QCOMPARE(screen.titleForHeader(), QString("Total # of Treadmill Days: 2"));
-        QVERIFY(screen.SortAsc()); // the order chosen stays while the screen lives
-        QCOMPARE(screen.DailyList()->index(1, 0).data(SessionListModel::FirstLabelRole).toString(),
-                 QString("Mar 2, 2026"));
-    }
-
     // The page tests open rows; a session deleted elsewhere is not opened, and the list shows
     // the store again.
     void selectingADeletedSessionReloads() {

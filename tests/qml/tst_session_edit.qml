@@ -82,7 +82,9 @@ Item {
         }
 
         function test_change_date_and_figures() {
-            const page = openSession(1)
+            const list = openList()
+            mouseClick(findChild(app, "SortButtonTapped")) // oldest first
+            const page = openSession(2, list)
             const dateField = findChild(page, "dateTextField")
             mouseClick(dateField)
             const picker = findChild(page, "datePickerView")
@@ -104,8 +106,9 @@ Item {
 
             const table = shownList()
             compare(table.count, 4)
-            compare(findChild(row(table, 0), "FirstLabel").text, "Dec 24, 2025")
-            compare(findChild(row(table, 0), "SecondLabel").text,
+            compare(findChild(row(table, 3), "FirstLabel").text, "Dec 24, 2025",
+                    "shown again, the list reloads and keeps the order chosen")
+            compare(findChild(row(table, 3), "SecondLabel").text,
                     "Cals: 350  Fat Cals:  " + Number(fat).toFixed(2) + "  Miles: 3  Laps: 12.00")
             const changed = TestStore.records("UserData").filter(s => s.calories === "350")
             compare(changed.length, 1)
