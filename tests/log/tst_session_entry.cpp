@@ -28,6 +28,7 @@ private slots:
         AlertPresenter::instance()->clear();
     }
 
+    // The page test types a letter, a second point and a fourth decimal; here the other edits.
     void numericFilter_data() {
         QTest::addColumn<QString>("before");
         QTest::addColumn<int>("location");
@@ -36,9 +37,6 @@ private slots:
         QTest::addColumn<bool>("accepted");
 
         QTest::newRow("three decimals") << "12.34" << 5 << 0 << "5" << true;
-        QTest::newRow("a fourth decimal") << "12.345" << 6 << 0 << "6" << false;
-        QTest::newRow("second point") << "12.3" << 4 << 0 << "." << false;
-        QTest::newRow("letter") << "12" << 2 << 0 << "a" << false;
         QTest::newRow("blank") << "12" << 2 << 0 << " " << false;
         QTest::newRow("minus anywhere") << "-5" << 0 << 0 << "-" << true;
         QTest::newRow("pasted number") << "" << 0 << 0 << "250.5" << true;
