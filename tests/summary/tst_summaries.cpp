@@ -184,8 +184,6 @@ private slots:
         const QDate day(2023, 3, 5);
         QTest::newRow("kilometres") << Session{day, "3.2", "300", "45", "12"} << "Kilometers"
                                     << "Cals: 300  Fat Cals: 45.00  km: 3.2  Laps: 12";
-        QTest::newRow("whole and half") << Session{day, "1", "22", "7.5", ""} << "Miles"
-                                        << "Cals: 22  Fat Cals: 7.50  Miles: 1  Laps: ";
         QTest::newRow("fat calories as stored when not a number")
             << Session{day, "1", "22", "n/a", "3"} << "Miles"
             << "Cals: 22  Fat Cals: n/a  Miles: 1  Laps: 3";
