@@ -141,6 +141,8 @@ private slots:
         QCOMPARE(map.annotations().size(), 0);
         location.report();
         QCOMPARE(regions.size(), 1);
+        QCOMPARE(regions.first().at(2).toDouble(), 0.052); // the span around the place shown
+        QCOMPARE(regions.first().at(3).toDouble(), 0.052);
         map.StopShowingLocationButtonTapped();
         location.report();
         QCOMPARE(regions.size(), 1);
