@@ -1,4 +1,5 @@
 #include "DataDirectory.h"
+#include "SessionFixture.h"
 #include "app/MainMenuViewController.h"
 #include "model/AppDelegate.h"
 #include "model/Locations.h"
@@ -20,21 +21,6 @@ class MainMenuTest : public QObject {
     void reopenDataDirectory() { AppDelegate::setDataDirectory(m_dir.path()); }
 
     Context &store() { return AppDelegate::shared()->persistentContainer(); }
-
-    // A session as an import stores it: texts, year text, month and day, no treadDate.
-    qint64 addImported(const QString &date, const QString &yearText, Day month, Day day,
-                       const QString &calories = "300", const QString &distance = "3.1") {
-        UserData s;
-        s.setDate(date);
-        s.setCalories(calories);
-        s.setDistance(distance);
-        s.setYear(yearText);
-        s.setImonth(month);
-        s.setIday(day);
-        if (!store().insert(s) || !store().save())
-            return 0;
-        return s.id();
-    }
 
     UserData session(qint64 id) {
         UserData probe;
@@ -120,7 +106,7 @@ private slots:
         QFETCH(Day, day);
         QFETCH(QDate, expected);
         skipSeeding();
-        const qint64 id = addImported("Mar 2, 2021", yearText, month, day);
+        const qint64 id = addImported("Mar 2, 2021", yearText, month, day).id();
         QVERIFY(id > 0);
 
         reopenDataDirectory();
@@ -147,8 +133,8 @@ private slots:
 
     void repairLeavesTwinsAndDatedSessions() {
         skipSeeding();
-        const qint64 twin1 = addImported("Jan 5, 2020", "2020", 1, 5);
-        const qint64 twin2 = addImported("Jan 5, 2020", "2020", 1, 5);
+        const qint64 twin1 = addImported("Jan 5, 2020", "2020", 1, 5).id();
+        const qint64 twin2 = addImported("Jan 5, 2020", "2020", 1, 5).id();
         UserData dated;
         dated.setTreadDate(QDate(2019, 7, 4).startOfDay().addSecs(3600 * 9));
         dated.setDate("Jul 4, 2019");
@@ -159,7 +145,7 @@ private slots:
         dated.setImonth(1);
         dated.setIday(1);
         QVERIFY(store().insert(dated) && store().save());
-        const qint64 single = addImported("Jan 6, 2020", "2020", 1, 6);
+        const qint64 single = addImported("Jan 6, 2020", "2020", 1, 6).id();
 
         reopenDataDirectory();
         MainMenuViewController menu;
@@ -178,8 +164,8 @@ private slots:
     // the start carries on with nothing half-written, and the next start repairs.
     void repairSurvivesFailedSaves() {
         skipSeeding();
-        const qint64 a = addImported("Jan 5, 2020", "2020", 1, 5);
-        const qint64 b = addImported("Jan 6, 2020", "2020", 1, 6);
+        const qint64 a = addImported("Jan 5, 2020", "2020", 1, 5).id();
+        const qint64 b = addImported("Jan 6, 2020", "2020", 1, 6).id();
         reopenDataDirectory();
         Context blocker(AppDelegate::storePath());
         QVERIFY(blocker.open());
