@@ -2,7 +2,7 @@
 PRESET ?= dev
 BUILD  := build/$(PRESET)
 
-.PHONY: deps configure build run test bench clean format install screenshots
+.PHONY: deps configure build run test bench clean format install screenshots fuzz
 
 # The presets use Ninja: with CMake 3.25's Makefile generator, Qt 6.4's QML module rules
 # rewrite the moc json file list on every build and touch the metatypes file they declare as
@@ -56,6 +56,28 @@ screenshots: build
 	rm -rf build/screenshots
 	QT_QPA_PLATFORM=offscreen TZ=America/New_York LANG=en_US.UTF-8 LC_ALL= \
 	    $(BUILD)/pacelog --screenshots build/screenshots
+
+# Builds the preset `fuzz` (clang, libFuzzer) and runs each fuzz target of tests/fuzz for
+# FUZZ_SECONDS over its corpus in build/fuzz/corpus, seeded from tests/data/fuzz; a crash,
+# hang, leak or sanitizer report fails, its input saved under build/fuzz/findings.
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := session_import csv_scanner places_file number_reading
+# Each input starts from a new store: in memory, its syncs cost nothing.
+FUZZ_TMPDIR := $(shell [ -w /dev/shm ] && echo /dev/shm || echo $${TMPDIR:-/tmp})
+fuzz:
+	$(MAKE) build PRESET=fuzz
+	@for t in $(FUZZ_TARGETS); do \
+	    corpus=build/fuzz/corpus/$$t; log=build/fuzz/fuzz_$$t.log; \
+	    mkdir -p $$corpus build/fuzz/findings/$$t && cp -n tests/data/fuzz/$$t/* $$corpus/; \
+	    if ! TMPDIR=$(FUZZ_TMPDIR) TZ=America/New_York LANG=en_US.UTF-8 LC_ALL= \
+	        QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
+	        UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	        build/fuzz/tests/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	        -print_final_stats=1 -artifact_prefix=build/fuzz/findings/$$t/ $$corpus >$$log 2>&1; \
+	    then tail -n 40 $$log; echo "fuzz_$$t: FAILED (log: $$log)"; exit 1; fi; \
+	    echo "fuzz_$$t: $$(grep -o 'stat::number_of_executed_units: *[0-9]*' $$log | grep -o '[0-9]*$$') runs" \
+	        "in $(FUZZ_SECONDS) s, $$(grep -E '^#[0-9]+' $$log | tail -n 1 | grep -oE 'cov: [0-9]+ ft: [0-9]+')"; \
+	done
 
 # Installs a release build under PREFIX (staged below DESTDIR when that is set).
 PREFIX ?= /usr/local
