@@ -2,7 +2,7 @@
 PRESET ?= dev
 BUILD  := build/$(PRESET)
 
-.PHONY: deps configure build run test bench clean format install screenshots fuzz
+.PHONY: deps configure build run test bench clean format install screenshots
 
 # The presets use Ninja: with CMake 3.25's Makefile generator, Qt 6.4's QML module rules
 # rewrite the moc json file list on every build and touch the metatypes file they declare as
@@ -64,6 +64,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := session_import csv_scanner places_file number_reading
 # Each input starts from a new store: in memory, its syncs cost nothing.
 FUZZ_TMPDIR := $(shell [ -w /dev/shm ] && echo /dev/shm || echo $${TMPDIR:-/tmp})
+.PHONY: fuzz
 fuzz:
 	$(MAKE) build PRESET=fuzz
 	@for t in $(FUZZ_TARGETS); do \
@@ -75,8 +76,8 @@ fuzz:
 	        build/fuzz/tests/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
 	        -print_final_stats=1 -artifact_prefix=build/fuzz/findings/$$t/ $$corpus >$$log 2>&1; \
 	    then tail -n 40 $$log; echo "fuzz_$$t: FAILED (log: $$log)"; exit 1; fi; \
-	    echo "fuzz_$$t: $$(grep -o 'stat::number_of_executed_units: *[0-9]*' $$log | grep -o '[0-9]*$$') runs" \
-	        "in $(FUZZ_SECONDS) s, $$(grep -E '^#[0-9]+' $$log | tail -n 1 | grep -oE 'cov: [0-9]+ ft: [0-9]+')"; \
+	    echo "fuzz_$$t: $$(sed -n 's/^Done \([0-9]*\) runs in \([0-9]*\) sec.*/\1 runs in \2 s/p' $$log)," \
+	        "$$(grep -E '^#[0-9]+' $$log | tail -n 1 | grep -oE 'cov: [0-9]+ ft: [0-9]+')"; \
 	done
 
 # Installs a release build under PREFIX (staged below DESTDIR when that is set).
