@@ -15,6 +15,7 @@ list(APPEND PACELOG_SOURCES
     model/ReviewService.cpp model/ReviewService.h
     model/Settings.cpp model/Settings.h
     model/SortDescriptor.h
+    model/StoreCheck.cpp model/StoreCheck.h
     model/StoreSchema.cpp model/StoreSchema.h
     model/UserData.cpp model/UserData.h
     model/YearlyData.cpp model/YearlyData.h
