@@ -9,5 +9,4 @@
 class SaveFailureAlert {
 public:
     static void present(QObject *screen, const QString &error);
-    static QString message(const QString &error);
 };
