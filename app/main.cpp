@@ -63,7 +63,7 @@ int main(int argc, char *argv[]) {
     // a screen the reason is also shown in a dialog before the program stops.
     const QString platform = QGuiApplication::platformName();
     if (platform != QLatin1String("offscreen") && platform != QLatin1String("minimal") &&
-        !parser.isSet(selfTest) && !parser.isSet(screenshots))
+        !parser.isSet(selfTest) && !parser.isSet(screenshots) && !parser.isSet(firstFrame))
         AppDelegate::setStopNotice([](const QString &explanation) {
             QMessageBox::critical(nullptr, QStringLiteral("Pacelog cannot open its store"),
                                   explanation);
