@@ -72,7 +72,7 @@ StoreCheck::Result StoreCheck::inspect(const QString &path) {
             .arg(path);
     QFile file(path);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly))
-        return refused(file.errorString(),
+        return refused(info.isFile() ? file.errorString() : QStringLiteral("not a file"),
                        QStringLiteral("the store \"%1\" cannot be read.").arg(path), path);
     const QByteArray header = file.read(100);
     if (!header.startsWith(Magic))

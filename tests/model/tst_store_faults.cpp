@@ -1,3 +1,4 @@
+#include "DataDirectory.h"
 #include "SessionFixture.h"
 #include "log/DetailViewController.h"
 #include "log/EnterTreadmillDataViewController.h"
@@ -9,7 +10,6 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <QtTest>
 
 // A save that the device refuses (full, read-only) is reported on the screen that saved, keeps
@@ -17,7 +17,7 @@
 class StoreFaultsTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    DataDirectory m_dir;
 
     // The shared context's own connection: limits set on it hold for its writes only.
     static QString onStore(const QString &sql) {
@@ -53,8 +53,7 @@ class StoreFaultsTest : public QObject {
 
 private slots:
     void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        AppDelegate::setDataDirectory(m_dir->path());
+        m_dir.fresh();
         AlertPresenter::instance()->clear();
     }
 
@@ -113,15 +112,15 @@ private slots:
     // A settings file that cannot be written (here a folder in its place): the screen opens
     // with the defaults and a flipped switch is reported as not saved.
     void settingsThatCannotBeWritten() {
-        QVERIFY(QDir(m_dir->path()).mkdir("settings.ini"));
-        AppDelegate::setDataDirectory(m_dir->path());
+        QVERIFY(QDir(m_dir.path()).mkdir("settings.ini"));
+        AppDelegate::setDataDirectory(m_dir.path());
         DefaultSettingsViewController screen;
         screen.viewDidLoad();
         QVERIFY(screen.MilesSwitch()->checked());
         screen.KilometersSwitch()->setChecked(true);
         screen.KilometersSwitchFilpped();
         QCOMPARE(AlertPresenter::instance()->message(),
-                 "This change could not be saved (the settings file " + m_dir->path() +
+                 "This change could not be saved (the settings file " + m_dir.path() +
                      "/settings.ini cannot be written). Everything saved before is kept.");
     }
 };
