@@ -51,22 +51,13 @@ private slots:
             << QStringList{"2448"} << "Miami" << 2448.0 << "Miles from Miami 2448 : 0 To SLC";
         QTest::newRow("2448.5") << QStringList{"2448.5"} << "SLC" << 5.5
                                 << "Miles from SLC 5.5 : 834.5 To Seattle";
-        QTest::newRow("2500") << QStringList{"2000", "500"} << "SLC" << 57.0
-                              << "Miles from SLC 57 : 783 To Seattle";
-        QTest::newRow("3300") << QStringList{"3300"} << "Seattle" << 17.0
-                              << "Miles from Seattle 17 : 3285 To Bangor";
         QTest::newRow("6545") << QStringList{"6545"} << "Seattle" << 3262.0
                               << "Miles from Seattle 3262 : 40 To Bangor";
-        QTest::newRow("7000") << QStringList{"7000"} << "Bangor" << 560.0
-                              << "Miles from Bangor 560 : 1283 To Miami";
         QTest::newRow("8288") << QStringList{"8288"} << "Bangor" << 1848.0
                               << "Miles from Bangor 1848 : -5 To Miami";
         QTest::newRow("9000 leaves everything") << QStringList{"9000"} << "" << 0.0 << "";
         QTest::newRow("two decimals, half-even") << QStringList{"1234.567"} << "Miami" << 1234.567
                                                  << "Miles from Miami 1234.57 : 1213.43 To SLC";
-        QTest::newRow("distances read by their leading number")
-            << QStringList{"12.5 mi", "x", "7.5"} << "Miami" << 20.0
-            << "Miles from Miami 20 : 2428 To SLC";
     }
     void progressLine() {
         QFETCH(QStringList, distances);
@@ -100,7 +91,6 @@ private slots:
         QTest::newRow("a place exactly at M is passed")
             << "2500" << QList<float>{57, 200} << "at 200";
         QTest::newRow("exactly 3288 keeps the previous") << "3288" << QList<float>{846, 900} << "";
-        QTest::newRow("no place ahead") << "2500" << QList<float>{10, 20} << "";
         QTest::newRow("places of other legs do not count") << "2500" << QList<float>{} << "";
     }
     void nextPlace() {
