@@ -29,8 +29,6 @@ private slots:
         QTest::newRow("no marker: nothing stored")
             << QStringList{} << "Mar 1, 2021^300^^2^^2021^3^1\n[TREADMILL] \n"
             << false << QList<int>{0, 0, 0} << QStringList{};
-        QTest::newRow("empty text is the wrong file")
-            << QStringList{} << "" << false << QList<int>{0, 0, 0} << QStringList{};
         QTest::newRow("marker and empty lines only")
             << QStringList{a} << "\n[TREADMILL]\n\n[TREADMILL]" << true << QList<int>{0, 0, 0}
             << QStringList{a};

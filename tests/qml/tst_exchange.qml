@@ -151,6 +151,8 @@ Item {
             answerAlert("Data Import", "Continue", "OK")
             answerAlert("Data Import", "Data Import Completed")
             compare(TestStore.count("UserData"), 752)
+            verify(TestStore.records("UserData").every(s => s.imonth > 0 && s.iday > 0),
+                   "every sample session has its month and day")
             const backup = findChild(page, "BackupLabel").text
             const name = backup.match(/Pacelog-backup-\d{8}-\d{6}\.sqlite/)
             verify(name !== null, backup)
