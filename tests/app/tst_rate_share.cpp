@@ -19,9 +19,6 @@ private slots:
     void rateAddress_data() {
         QTest::addColumn<QString>("storePage");
         QTest::addColumn<QString>("opened");
-        QTest::newRow("plain store page")
-            << "https://apps.apple.com/app/pacelog/id123"
-            << "https://apps.apple.com/app/pacelog/id123?action=write-review";
         QTest::newRow("earlier query dropped")
             << "https://apps.apple.com/app/pacelog/id123?mt=8&action=open"
             << "https://apps.apple.com/app/pacelog/id123?action=write-review";
@@ -54,8 +51,6 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("message");
         QTest::newRow("store link") << 1 << "Can't Send Text Message"
-                                    << "Your Device is not able to send text messages.";
-        QTest::newRow("invitation") << 2 << "Can't Send Text Message"
                                     << "Your Device is not able to send text messages.";
         QTest::newRow("feedback") << 4 << "Can't Send Email"
                                   << "Your Device is not able to send Email.";
