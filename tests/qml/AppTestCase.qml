@@ -3,12 +3,20 @@ import QtTest
 import Pacelog
 import PacelogTest
 
-// A test case over the whole app, reaching screens the way a person does: back to the menu,
-// then the menu's entry.
+// A test case over the whole app in a phone-sized window, reaching screens the way a person
+// does: back to the menu, then the menu's entry.
 TestCase {
     id: testCase
-    required property Item app
+    readonly property Item app: appRoot
+    width: 390
+    height: 844
+    visible: true // a test case is hidden by default, and the app lives inside it
     when: windowShown
+
+    AppRoot {
+        id: appRoot
+        anchors.fill: parent
+    }
 
     // Every test starts on the menu, in miles.
     function init() {

@@ -3,46 +3,34 @@ import QtTest
 import Pacelog
 import PacelogTest
 
-Item {
-    id: window
-    width: 390
-    height: 844
+AppTestCase {
+    name: "RateShare"
 
-    AppRoot {
-        id: app
-        anchors.fill: parent
+    function tapRow(page, row) {
+        const table = findChild(page, "tableView")
+        tryVerify(() => table.itemAtIndex(row) !== null)
+        mouseClick(table.itemAtIndex(row))
     }
 
-    AppTestCase {
-        name: "RateShare"
-        app: app
+    function test_rate_and_share() {
+        const page = open("RateShareButton", "RateShareTableViewController")
+        compare(findChild(page, "tableView").count, 5)
 
-        function tapRow(page, row) {
-            const table = findChild(page, "tableView")
-            tryVerify(() => table.itemAtIndex(row) !== null)
-            mouseClick(table.itemAtIndex(row))
-        }
+        const log = TestStore.dataDirectory() + "/opened.txt"
+        TestStore.setEnvironment("PACELOG_URL_LOG", log)
+        tapRow(page, 0)
+        tapRow(page, 3)
+        TestStore.setEnvironment("PACELOG_URL_LOG", "")
+        const opened = TestStore.readFile(log).trim().split("\n")
+        compare(opened.length, 2)
+        verify(opened[0].endsWith("?action=write-review"), opened[0])
+        compare(opened[1], page.controller.website)
 
-        function test_rate_and_share() {
-            const page = open("RateShareButton", "RateShareTableViewController")
-            compare(findChild(page, "tableView").count, 5)
-
-            const log = TestStore.dataDirectory() + "/opened.txt"
-            TestStore.setEnvironment("PACELOG_URL_LOG", log)
-            tapRow(page, 0)
-            tapRow(page, 3)
-            TestStore.setEnvironment("PACELOG_URL_LOG", "")
-            const opened = TestStore.readFile(log).trim().split("\n")
-            compare(opened.length, 2)
-            verify(opened[0].endsWith("?action=write-review"), opened[0])
-            compare(opened[1], page.controller.website)
-
-            tapRow(page, 2)
-            const sheet = findChild(app, "shareSheet")
-            tryVerify(() => sheet.visible)
-            compare(sheet.items, [page.controller.instructions, page.controller.website])
-            mouseClick(findChild(sheet, "Close"))
-            tryVerify(() => !sheet.visible)
-        }
+        tapRow(page, 2)
+        const sheet = findChild(app, "shareSheet")
+        tryVerify(() => sheet.visible)
+        compare(sheet.items, [page.controller.instructions, page.controller.website])
+        mouseClick(findChild(sheet, "Close"))
+        tryVerify(() => !sheet.visible)
     }
 }
