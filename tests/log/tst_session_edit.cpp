@@ -2,7 +2,6 @@
 #include "SessionFixture.h"
 #include "log/DetailViewController.h"
 #include "model/AppDelegate.h"
-#include "model/AppState.h"
 #include "model/UserData.h"
 #include "platform/AlertPresenter.h"
 #include "platform/Navigator.h"
@@ -43,23 +42,6 @@ private slots:
     void init() {
         m_dir.fresh();
         AlertPresenter::instance()->clear();
-    }
-
-    // The page test shows a session in miles; the fat calories shown follow the list's rule
-    // (its row table).
-    void kilometresCaption() {
-        AppState::instance()->setDistanceUnit("Kilometers");
-        auto screen = open(addSession(day(2025, 7, 4), "300", "3.5"));
-        QCOMPARE(screen->DistanceLabel()->text(), QString("Distance (km)"));
-        AppState::instance()->setDistanceUnit("Miles");
-    }
-
-    void noSessionFillsNothing() {
-        DetailViewController screen;
-        screen.setDetailItem(QVariant(42));
-        screen.viewDidLoad();
-        QVERIFY(screen.dateTextField()->text().isEmpty());
-        QVERIFY(!screen.detailItem().isValid());
     }
 
     void emptyFieldsStayEmpty() {

@@ -15,11 +15,8 @@ class StoreTest : public QObject {
     QTemporaryDir m_dir;
     std::unique_ptr<Context> m_context;
 
-    UserData addSession(const QString &date, const QString &calories, const QString &distance,
-                        const QDateTime &when = {}) {
+    UserData addSession(const QString &date, const QString &calories, const QString &distance) {
         UserData s;
-        if (when.isValid())
-            s.setTreadDate(when);
         s.setDate(date);
         s.setCalories(calories);
         s.setDistance(distance);
@@ -54,19 +51,6 @@ private slots:
         QVERIFY(m_context->open());
     }
     void cleanup() { m_context.reset(); }
-
-    void treadDateWritesTheDerivedFieldsInLocalTime() {
-        // 23:30 on 31 December in New York is already 1 January in UTC.
-        const QDateTime lateEvening(QDate(2025, 12, 31), QTime(23, 30));
-        UserData s = addSession("Dec 31, 2025", "100", "3", lateEvening);
-        QVERIFY(m_context->save());
-        const UserData stored(m_context->refetch(s));
-        QCOMPARE(stored.year(), QString("2025"));
-        QCOMPARE(stored.iyear(), qint16(2025));
-        QCOMPARE(stored.imonth(), std::optional<qint64>(12));
-        QCOMPARE(stored.iday(), std::optional<qint64>(31));
-        QCOMPARE(stored.treadDate(), lateEvening);
-    }
 
     void predicates_data() {
         QTest::addColumn<QString>("format");

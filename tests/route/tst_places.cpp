@@ -96,9 +96,6 @@ private slots:
         QCOMPARE(titles, (QStringList{"From: Seattle To: A", "From: Seattle To: B",
                                       "From: Seattle To: C"}));
         QCOMPARE(list.titleForHeader(), "Total # of Locations: 3");
-
-        list.segmentedControlActionWithSender(3);
-        QCOMPARE(list.titleForHeader(), "Total # of Locations: 0");
     }
 
     // The page test adds a place; here what is not stored, and which refusals keep the screen

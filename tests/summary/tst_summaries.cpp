@@ -112,17 +112,13 @@ private slots:
         QCOMPARE(column(c.YearArray(), QStringLiteral("dateLabel")), rows);
         QCOMPARE(storedYears(), stored);
         QCOMPARE(c.recordCount(), qint64(sessions.size()));
-        QCOMPARE(c.titleForHeader(), QString::number(rows.size()) + " Years Logged So Far");
     }
 
     void yearlyChart() {
         store({{QDate(2022, 4, 1), "1"}, {QDate(2023, 9, 1), "2"}});
         YearlyTableViewController c;
         c.viewDidLoad();
-        // The page test opens years by row and by bar; here the chart's own figures.
-        // The chart reads oldest to newest and a bar names the row it opens.
-        QCOMPARE(column(c.yearBars(), QStringLiteral("label")), (Texts{"2022", "2023"}));
-        QCOMPARE(column(c.yearBars(), QStringLiteral("row")), (Texts{"1", "0"}));
+        // The page test opens years by row and by bar; here the bars' heights.
         QCOMPARE(column(c.yearBars(), QStringLiteral("fraction")), (Texts{"0.5", "1"}));
     }
 
