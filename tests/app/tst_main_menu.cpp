@@ -34,13 +34,6 @@ class MainMenuTest : public QObject {
         return store().count(request) > 0;
     }
 
-    void addUserPlace() {
-        Locations mine;
-        mine.setName("My Gym");
-        mine.setFromCity("Miami");
-        QVERIFY(store().insert(mine) && store().save());
-    }
-
     void start(MainMenuViewController &menu) {
         menu.viewDidLoad();
         menu.viewWillAppear();
@@ -69,7 +62,7 @@ private slots:
             Settings::standard().setBool("FirstTime", stored.toBool());
         else if (stored.isValid())
             Settings::standard().setString("FirstTime", stored.toString());
-        addUserPlace();
+        addPlace("Miami", "My Gym");
 
         MainMenuViewController menu;
         start(menu);

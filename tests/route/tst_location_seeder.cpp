@@ -1,4 +1,5 @@
 #include "DataDirectory.h"
+#include "SessionFixture.h"
 #include "model/AppDelegate.h"
 #include "model/Locations.h"
 #include "route/LocationSeeder.h"
@@ -41,17 +42,6 @@ class LocationSeederTest : public QObject {
         for (const Locations &p : places())
             out << line(p);
         return out;
-    }
-
-    void addUserPlace() {
-        Context &context = AppDelegate::shared()->persistentContainer();
-        Locations mine;
-        mine.setName("My Gym");
-        mine.setFromCity("Miami");
-        mine.setLatitude(26.5f);
-        mine.setLongitude(-80.5f);
-        QVERIFY(context.insert(mine));
-        QVERIFY(context.save());
     }
 
 private slots:
@@ -106,7 +96,7 @@ private slots:
         const QString path = writeFile("Miami^25.5^-80.25^0^120^0^0^A\nSLC^41^-112^0^0^0^36^B\n");
         LocationSeeder::seed(path);
         const QStringList once = placeLines();
-        addUserPlace();
+        addPlace("Miami", "My Gym", 26.5f, -80.5f);
         QCOMPARE(places().size(), 3);
 
         LocationSeeder::seed(path);
@@ -123,7 +113,7 @@ private slots:
     void unreadableFileInsertsNothing() {
         QFETCH(bool, exists);
         QFETCH(QByteArray, file);
-        addUserPlace();
+        addPlace("Miami", "My Gym", 26.5f, -80.5f);
         const QString path = exists ? writeFile(file) : m_dir.filePath("absent.txt");
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(".*"));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(".*"));

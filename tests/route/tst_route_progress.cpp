@@ -1,4 +1,5 @@
 #include "DataDirectory.h"
+#include "SessionFixture.h"
 #include "model/AppDelegate.h"
 #include "model/Context.h"
 #include "model/Locations.h"
@@ -14,26 +15,6 @@ class RouteProgressTest : public QObject {
     DataDirectory m_dir;
 
     Context &store() { return AppDelegate::shared()->persistentContainer(); }
-
-    void addSession(const QString &distance) {
-        UserData session;
-        session.setDate("Mar 5, 2026");
-        session.setCalories("300");
-        session.setDistance(distance);
-        QVERIFY(store().insert(session));
-        QVERIFY(store().save());
-    }
-
-    void addPlace(const QString &leg, const QString &name, float miles) {
-        Locations place;
-        place.setFromCity(leg);
-        place.setName(name);
-        place.setLatitude(40.5f + miles / 1000);
-        place.setLongitude(-110.25f);
-        place.setValue("milesFrom" + leg, miles);
-        QVERIFY(store().insert(place));
-        QVERIFY(store().save());
-    }
 
 private slots:
     void init() { m_dir.fresh(); }
@@ -65,7 +46,7 @@ private slots:
         QFETCH(double, miles);
         QFETCH(QString, line);
         for (const QString &d : distances)
-            addSession(d);
+            addSession(QDateTime(QDate(2026, 3, 5), QTime(8, 0)), "300", d);
         RouteProgress progress;
         progress.computeTotal(store());
         QCOMPARE(progress.recordCount, distances.size());
@@ -97,11 +78,11 @@ private slots:
         QFETCH(QString, total);
         QFETCH(QList<float>, slcPlaces);
         QFETCH(QString, currentCity);
-        addSession(total);
-        addPlace("Seattle", "on Seattle", 100);
-        addPlace("Miami", "on Miami", 2460);
+        addSession(QDateTime(QDate(2026, 3, 5), QTime(8, 0)), "300", total);
+        addPlace("Seattle", "on Seattle", 40.6f, -110.25f, 100);
+        addPlace("Miami", "on Miami", 42.96f, -110.25f, 2460);
         for (float miles : slcPlaces)
-            addPlace("SLC", "at " + QString::number(miles), miles);
+            addPlace("SLC", "at " + QString::number(miles), 40.5f + miles / 1000, -110.25f, miles);
 
         RouteProgress progress;
         progress.computeTotal(store());
