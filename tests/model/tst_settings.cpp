@@ -69,9 +69,6 @@ private slots:
 
         QTest::newRow("fresh install") << QByteArray() << false << "Miles"
                                        << QList<bool>{true, false, false, false, false, false};
-        QTest::newRow("kilometres, inline, expanded")
-            << QByteArray("Distance=Kilometers\nUseDateInline=true\n") << true << "Kilometers"
-            << QList<bool>{false, true, false, true, false, true};
         QTest::newRow("an unknown unit counts as kilometres")
             << QByteArray("Distance=Furlongs\nUseDateWheel=true\n") << false << "Furlongs"
             << QList<bool>{false, true, true, false, false, false};

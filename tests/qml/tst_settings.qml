@@ -42,5 +42,6 @@ AppTestCase {
         compare(findChild(page, "DateCompactSwitch").checked, true)
         compare(findChild(page, "KilometersSwitch").checked, true)
         compare(findChild(page, "MilesSwitch").checked, false)
+    compare(findChild(page, "MainMenuSwitch").checked, true)
     }
 }
