@@ -46,11 +46,21 @@ TestCase {
             mouseClick(findChild(app, "HandleSelection"))
         tryVerify(() => button.visible && button.opacity === 1, 3000, buttonName + " is shown")
         mouseClick(button)
+        return shown(pageName)
+    }
+
+    // The screen on top once it is the named one and laid out.
+    function shown(pageName) {
         const stack = findChild(app, "stack")
         tryVerify(() => stack.currentItem.objectName === pageName, 3000, pageName + " opens")
-        const page = stack.currentItem
-        waitForRendering(page) // taps land where the laid-out screen shows its controls
-        return page
+        waitForRendering(stack.currentItem) // taps land where the laid-out screen shows its controls
+        return stack.currentItem
+    }
+
+    // A table's row, scrolled into view.
+    function row(table, index) {
+        table.positionViewAtIndex(index, ListView.Contain)
+        return table.itemAtIndex(index)
     }
 
     function typeInto(field, text) {
@@ -58,6 +68,11 @@ TestCase {
         tryVerify(() => field.activeFocus)
         for (const c of text)
             keyClick(c)
+    }
+
+    function retype(field, text) {
+        clear(field)
+        typeInto(field, text)
     }
 
     function clear(field) {

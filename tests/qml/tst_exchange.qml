@@ -33,10 +33,7 @@ AppTestCase {
         tryVerify(() => entryButton.opacity === 0 || entryButton.opacity === 1, 3000)
         const exchange = open("ImportExportButton", "DataExchangePage")
         mouseClick(findChild(exchange, entry))
-        const stack = findChild(app, "stack")
-        tryVerify(() => stack.currentItem.objectName === pageName, 3000, pageName + " opens")
-        waitForRendering(stack.currentItem)
-        return stack.currentItem
+        return shown(pageName)
     }
 
     function answerAlert(title, message, button, timeout) {

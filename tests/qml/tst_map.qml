@@ -38,23 +38,17 @@ AppTestCase {
         verify(show.enabled && !stop.enabled)
 
         mouseClick(findChild(page, "SetupButton"))
-        const stack = findChild(app, "stack")
-        tryVerify(() => stack.currentItem.objectName === "MapSetupViewController", 3000)
-        let setup = stack.currentItem
-        waitForRendering(setup)
+        let setup = shown("MapSetupViewController")
         typeInto(findChild(setup, "StartingCityTextField"), "Miami")
         typeInto(findChild(setup, "StartingCityLatitudeTextField"), "25.761681")
         typeInto(findChild(setup, "City2LongitudeTextField"), "-111.891045")
         mouseClick(findChild(setup, "SaveButtonCicked"))
-        tryVerify(() => stack.currentItem.objectName === "MapViewController", 3000,
-                  "saving returns to the map")
+        shown("MapViewController")
         compare(TestStore.count("MainLocations"), 1)
         compare(TestStore.records("MainLocations")[0].city1Name, "Miami")
 
         mouseClick(findChild(page, "SetupButton"))
-        tryVerify(() => stack.currentItem.objectName === "MapSetupViewController", 3000)
-        setup = stack.currentItem
-        waitForRendering(setup)
+        setup = shown("MapSetupViewController")
         compare(findChild(setup, "StartingCityLatitudeTextField").text, "25.761681")
         compare(findChild(setup, "City2LongitudeTextField").text, "-111.891045")
         compare(findChild(setup, "City3LatitudeTextField").text, "0.000000")
@@ -66,12 +60,11 @@ AppTestCase {
         verify(alert.text.indexOf("latitude of the city 3") >= 0)
         mouseClick(findChild(app, "OK"))
         tryVerify(() => !alert.visible && !alert.opened, 3000)
-        compare(stack.currentItem.objectName, "MapSetupViewController", "not saved, still here")
+        compare(findChild(app, "stack").currentItem, setup, "not saved, still here")
 
-        clear(findChild(setup, "City3LatitudeTextField"))
-        typeInto(findChild(setup, "City3LatitudeTextField"), "47.606209")
+        retype(findChild(setup, "City3LatitudeTextField"), "47.606209")
         mouseClick(findChild(setup, "SaveButtonCicked"))
-        tryVerify(() => stack.currentItem.objectName === "MapViewController", 3000)
+        shown("MapViewController")
         compare(TestStore.count("MainLocations"), 1, "a second save changes the one record")
         fuzzyCompare(TestStore.records("MainLocations")[0].city3latitude, 47.606209, 1e-5)
         compare(TestStore.records("MainLocations")[0].city1Name, "Miami")

@@ -14,11 +14,6 @@ AppTestCase {
         return TestStore.records("Locations").filter(p => p.fromCity === leg)
     }
 
-    function row(table, i) {
-        table.positionViewAtIndex(i, ListView.Contain)
-        return table.itemAtIndex(i)
-    }
-
     function test_add_edit_delete() {
         let page = openList()
         const table = findChild(page, "tableView")
@@ -56,8 +51,7 @@ AppTestCase {
 
         // Correct its name.
         mouseClick(row(table, 0))
-        tryVerify(() => stack.currentItem.objectName === "EditLocationViewController", 3000)
-        const edit = stack.currentItem
+        const edit = shown("EditLocationViewController")
         compare(findChild(edit, "MilesFromTextField").text, "0.5")
         const name = findChild(edit, "CityNameTextField")
         mouseClick(name)

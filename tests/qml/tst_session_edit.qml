@@ -19,9 +19,7 @@ AppTestCase {
 
     // The list on screen: after a save the edit screen returns to it.
     function shownList() {
-        const stack = findChild(app, "stack")
-        tryVerify(() => stack.currentItem.objectName === "MasterViewController", 3000)
-        return findChild(stack.currentItem, "tableView")
+        return findChild(shown("MasterViewController"), "tableView")
     }
 
     function openList() {
@@ -30,22 +28,11 @@ AppTestCase {
         return table
     }
 
-    function row(table, index) {
-        table.positionViewAtIndex(index, ListView.Contain)
-        return table.itemAtIndex(index)
-    }
-
     function openSession(index, table) {
         table = table || openList()
         mouseClick(row(table, index))
         tryVerify(() => findChild(app, "DetailViewController") !== null, 3000)
         return findChild(app, "DetailViewController")
-    }
-
-    function retype(field, text) {
-        clear(field)
-        for (const c of text)
-            keyClick(c)
     }
 
     function goBack() {

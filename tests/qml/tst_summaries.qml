@@ -8,25 +8,18 @@ AppTestCase {
 
     // The screen a tap opened, once it is on top and laid out.
     function openPage(name) {
-        const stack = findChild(app, "stack")
-        tryVerify(() => stack.currentItem.objectName === name, 3000, name + " opens")
-        const page = stack.currentItem
+        const page = shown(name)
         const table = findChild(page, "tableView")
         tryVerify(() => table.count === 0 || table.itemAtIndex(0) !== null)
-        waitForRendering(page)
         return page
     }
 
-    function row(page, index) {
-        const table = findChild(page, "tableView")
-        table.positionViewAtIndex(index, ListView.Contain)
-        return table.itemAtIndex(index)
-    }
+    function rowOf(page, index) { return row(findChild(page, "tableView"), index) }
 
     function column(page, label) {
         const texts = []
         for (let i = 0; i < findChild(page, "tableView").count; ++i)
-            texts.push(findChild(row(page, i), label).text)
+            texts.push(findChild(rowOf(page, i), label).text)
         return texts
     }
 
@@ -71,7 +64,7 @@ AppTestCase {
         mouseClick(findChild(app, "back"))
 
         years = openPage("YearlyTableViewController")
-        mouseClick(row(years, 2))
+        mouseClick(rowOf(years, 2))
         months = openPage("MonthlyTableViewController")
         compare(AppState.appSelectedYear, 2023)
         compare(AppState.appSelectedMonth, 7)
@@ -83,7 +76,7 @@ AppTestCase {
         compare(miles.filter(m => m === "Miles = 0.000").length, 10)
         compare(column(months, "DateLabel")[11], "December 2023")
 
-        mouseClick(row(months, 2))
+        mouseClick(rowOf(months, 2))
         const days = openPage("DailyTableViewController")
         compare(AppState.appSelectedMonth, 3)
         compare(findChild(days, "header").text, "2 Days Logged in this Month")
@@ -93,7 +86,7 @@ AppTestCase {
                  "Cals: 410  Fat Cals: 1.12  Miles: 1.8  Laps: 7"])
 
         // A day row neither opens anything nor offers a swipe action.
-        const first = row(days, 0)
+        const first = rowOf(days, 0)
         mouseClick(first)
         mouseDrag(first, first.width - 10, first.height / 2, -200, 0)
         wait(300)

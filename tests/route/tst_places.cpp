@@ -1,4 +1,5 @@
 #include "DataDirectory.h"
+#include "SessionFixture.h"
 #include "model/AppDelegate.h"
 #include "model/Locations.h"
 #include "model/UserData.h"
@@ -69,13 +70,8 @@ private slots:
     void initialLeg() {
         QFETCH(QStringList, distances);
         QFETCH(int, index);
-        Context &context = AppDelegate::shared()->persistentContainer();
-        for (const QString &distance : distances) {
-            UserData session;
-            session.setDistance(distance);
-            QVERIFY(context.insert(session));
-        }
-        QVERIFY(context.save());
+        for (const QString &distance : distances)
+            addSession(QDateTime(QDate(2026, 3, 5), QTime(8, 0)), "300", distance);
         LocationTableViewController list;
         list.viewDidLoad();
         QCOMPARE(list.selectedSegmentIndex(), index);
