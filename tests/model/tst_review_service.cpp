@@ -37,11 +37,9 @@ private slots:
         QTest::addColumn<bool>("allowed");
         const QDateTime now(QDate(2024, 3, 12), QTime(12, 0));
         QTest::newRow("never asked") << QDateTime() << true;
+        // Seven calendar days back across the clock change: 167 hours, not 168.
         QTest::newRow("seven days ago to the second") << now.addDays(-7) << false;
         QTest::newRow("one millisecond more") << now.addDays(-7).addMSecs(-1) << true;
-        // Seven calendar days back across the clock change is 167 hours, not 168.
-        QTest::newRow("168 hours ago is before the limit") << now.addSecs(-168 * 3600) << true;
-        QTest::newRow("167 hours ago is the limit") << now.addSecs(-167 * 3600) << false;
         QTest::newRow("in the future") << now.addDays(30) << false;
     }
 

@@ -90,15 +90,6 @@ private slots:
         QCOMPARE(shown, switches);
         QVERIFY(!onDisk("Distance").isValid() || !file.isEmpty()); // opening writes nothing
     }
-
-    // The page test turns the switches on; turning reseeding off writes the text "false".
-    void locationSwitchOffWritesFalse() {
-        DefaultSettingsViewController screen;
-        screen.viewDidLoad();
-        screen.LocationSwitch()->setChecked(false);
-        screen.LocationSwitchFlipped();
-        QCOMPARE(Settings::standard().string("FirstTime"), QString("false"));
-    }
 };
 
 QTEST_GUILESS_MAIN(SettingsTest)

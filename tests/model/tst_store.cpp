@@ -60,6 +60,7 @@ private slots:
         // Places: Miami 25.761681/-80.191788 at 120 miles, SLC at 40.5/-111.9 at 300 miles.
         QTest::newRow("text equality") << "fromCity == %@" << QVariant("Miami") << 1;
         QTest::newRow("single = and no blanks") << "fromCity=%@" << QVariant("SLC") << 1;
+        QTest::newRow("case matters") << "fromCity == %@" << QVariant("miami") << 0;
         QTest::newRow("text read as float") << "latitude == %@" << QVariant("25.761681") << 1;
         QTest::newRow("text that is no number") << "latitude == %@" << QVariant("north") << 0;
         QTest::newRow("double with %lf") << "milesFromMiami > %lf" << QVariant(100.0) << 1;

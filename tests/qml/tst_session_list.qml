@@ -37,13 +37,6 @@ AppTestCase {
         return lines
     }
 
-    function test_empty_list() {
-        TestStore.removeAll("UserData")
-        const page = openList()
-        compare(findChild(page, "tableView").count, 0)
-        compare(findChild(page, "header").text, "Total # of Treadmill Days: 0")
-    }
-
     function test_every_session_newest_first_and_sorting() {
         addSessions()
         const page = openList()

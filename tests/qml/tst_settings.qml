@@ -30,6 +30,8 @@ AppTestCase {
         file = TestStore.settingsFile()
         compare(file["FirstTime"], "true")
         compare(file["Expanded"], "true")
+        mouseClick(findChild(page, "LocationSwitch"))
+        compare(TestStore.settingsFile()["FirstTime"], "false", "off is the text false")
         toMenu()
         compare(findChild(app, "MainMenuViewController").controller.DefaultSettingsButton.hidden,
                 false, "shown again, the menu follows the switch")
@@ -42,6 +44,6 @@ AppTestCase {
         compare(findChild(page, "DateCompactSwitch").checked, true)
         compare(findChild(page, "KilometersSwitch").checked, true)
         compare(findChild(page, "MilesSwitch").checked, false)
-    compare(findChild(page, "MainMenuSwitch").checked, true)
+        compare(findChild(page, "MainMenuSwitch").checked, true)
     }
 }

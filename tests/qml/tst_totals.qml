@@ -34,11 +34,11 @@ AppTestCase {
     // Sessions whose figures are read as leading numbers ("1,200" is 1, "50.25 mi" is 50.25).
     function addSessions() {
         TestStore.removeAll("UserData")
-        TestStore.addSession(2022, 12, 31, "300", "2000", "90", "8000")
         TestStore.addSession(2023, 1, 10, "500", "400.5", "150", "abc")
         TestStore.addSession(2023, 3, 5, "1,200", "50.25 mi", "", "12.345")
         TestStore.addSession(2023, 3, 20, "700", "49.25", "210.5", "197")
         TestStore.addSession(2023, 4, 2, "800", "10", "240", "40")
+        TestStore.addSession(2022, 12, 31, "300", "2000", "90", "8000") // the first entry, stored last
     }
 
     function test_empty_log() {

@@ -78,22 +78,6 @@ private slots:
         QCOMPARE(list.recordCount(), distances.size());
     }
 
-    void legsOrderAndCounts() {
-        store({"Seattle^C^47^-120^300", "Seattle^A^47^-122^12.5", "Seattle^B^47^-121^120",
-               "SLC^Ogden^41.2^-112^36", "seattle^Wrong case^1^1^1"});
-        LocationTableViewController list;
-        list.viewDidLoad();
-        list.segmentedControlActionWithSender(2);
-        QAbstractItemModel *rows = list.LocationList();
-        const int role = rows->roleNames().key("textLabel");
-        QStringList titles;
-        for (int row = 0; row < rows->rowCount(); ++row)
-            titles << rows->data(rows->index(row, 0), role).toString();
-        QCOMPARE(titles, (QStringList{"From: Seattle To: A", "From: Seattle To: B",
-                                      "From: Seattle To: C"}));
-        QCOMPARE(list.titleForHeader(), "Total # of Locations: 3");
-    }
-
     // The page test adds a place; here what is not stored, and which refusals keep the screen
     // open so the field can be corrected.
     void add_data() {

@@ -60,18 +60,6 @@ private slots:
         QCOMPARE(c.recordCount(), qint64(1)); // the block computed last is the month's
     }
 
-    // The first entry is the oldest session by year, month and day, not by its date text.
-    void firstEntry() {
-        store({{QDate(2023, 2, 1), "1", "1"},
-               {QDate(2021, 11, 30), "1", "1"},
-               {QDate(2021, 12, 1), "1", "1"}});
-        TotalsViewController c;
-        c.viewDidLoad();
-        QCOMPARE(c.LTDTotalsLabel()->text(),
-                 QStringLiteral("LTD Totals ( First Entry Nov 30, 2021 )"));
-        QCOMPARE(c.textLtdCals()->text(), QStringLiteral("3.00"));
-    }
-
     void routePanel_data() {
         QTest::addColumn<QString>("unit");
         QTest::addColumn<QString>("distance");
