@@ -30,6 +30,12 @@ AppTestCase {
         const sheet = findChild(app, "shareSheet")
         tryVerify(() => sheet.visible)
         compare(sheet.items, [page.controller.instructions, page.controller.website])
+        // Saved, the shared texts are the lines of one text file.
+        TestStore.setEnvironment("PACELOG_SAVE_DIR", TestStore.dataDirectory())
+        mouseClick(findChild(sheet, "Save"))
+        TestStore.setEnvironment("PACELOG_SAVE_DIR", "")
+        compare(TestStore.readFile(TestStore.dataDirectory() + "/Pacelog.txt"),
+                page.controller.instructions + "\n" + page.controller.website + "\n")
         mouseClick(findChild(sheet, "Close"))
         tryVerify(() => !sheet.visible)
     }
