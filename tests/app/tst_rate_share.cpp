@@ -1,7 +1,5 @@
 #include "app/RateShareTableViewController.h"
-#include "doubles/RecordingMailComposer.h"
 #include "platform/AlertPresenter.h"
-#include "platform/AppLinks.h"
 #include "platform/ShareSheet.h"
 
 #include <QtTest>
@@ -29,21 +27,6 @@ private slots:
         QFETCH(QString, storePage);
         QFETCH(QString, opened);
         QCOMPARE(RateShareTableViewController::rateUrl(QUrl(storePage)).toString(), opened);
-    }
-
-    void rows() {
-        RecordingMailComposer mail;
-        RateShareTableViewController screen;
-        // The page test taps the rate, invitation and website rows; here the store link and mail.
-        screen.didSelectRow(1);
-        QCOMPARE(ShareSheet::instance()->items(), QStringList{AppLinks::storePage().toString()});
-        screen.didSelectRow(4);
-        QCOMPARE(mail.sent.size(), 1);
-        QCOMPARE(mail.sent.first().recipients, QStringList{AppLinks::contactEmail()});
-        QCOMPARE(mail.sent.first().subject, QString());
-        QCOMPARE(mail.sent.first().body, "<p>Enter your comments about Pacelog app below: </p>");
-        QVERIFY(mail.sent.first().bodyIsHtml);
-        QVERIFY(!AlertPresenter::instance()->showing());
     }
 
     void alertsWithoutTargets_data() {

@@ -38,5 +38,23 @@ AppTestCase {
                 page.controller.instructions + "\n" + page.controller.website + "\n")
         mouseClick(findChild(sheet, "Close"))
         tryVerify(() => !sheet.visible)
+
+        tapRow(page, 1)
+        tryVerify(() => sheet.visible)
+        compare(sheet.items, [page.controller.productURL.toString()])
+        mouseClick(findChild(sheet, "Close"))
+        tryVerify(() => !sheet.visible)
+
+        // Feedback: a mail to the developer without subject, through a mail program that writes
+        // its arguments, one a line.
+        const mail = TestStore.dataDirectory() + "/mail.txt"
+        TestStore.setEnvironment("PACELOG_MAILER", "sh -c \"for a; do echo $a; done > " + mail + "\" mailer")
+        tapRow(page, 4)
+        tryVerify(() => TestStore.readFile(mail).length > 0, 5000)
+        TestStore.setEnvironment("PACELOG_MAILER", "")
+        const args = TestStore.readFile(mail).trim().split("\n")
+        compare(args.slice(0, 2), ["--body", "<p>Enter your comments about Pacelog app below: </p>"])
+        compare(args.length, 3)
+        verify(args[2].indexOf("@") > 0, args[2])
     }
 }
