@@ -42,6 +42,14 @@ AppTestCase {
         tryVerify(() => !picker.visible)
 
         typeInto(findChild(page, "textCalories"), "250")
+        // Without a distance nothing is stored and the screen keeps what was typed.
+        mouseClick(findChild(page, "btnSave"))
+        const alert = findChild(app, "alert")
+        tryVerify(() => alert.visible, 3000)
+        compare(alert.text, "Session Not Saved - Required Fields in Red not Entered")
+        mouseClick(findChild(alert, "OK"))
+        tryVerify(() => !alert.visible)
+        compare(TestStore.count("UserData"), 0)
         typeInto(findChild(page, "textDistance"), "2")
         mouseClick(findChild(page, "btnSave"))
         tryVerify(() => findChild(app, "EnterTreadmillDataViewController") === null, 3000,
