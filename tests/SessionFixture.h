@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/AppDelegate.h"
+#include "model/Locations.h"
 #include "model/UserData.h"
 #include "platform/Formatting.h"
 
@@ -35,4 +36,19 @@ inline UserData addImported(const QString &date, const QString &year = {},
     if (!context.insert(s) || !context.save())
         qFatal("the test log could not be stored");
     return s;
+}
+
+// A place as the add screen stores it: its leg, name, position and miles along its own leg.
+inline Locations addPlace(const QString &leg, const QString &name, float latitude = 0,
+                          float longitude = 0, float miles = 0) {
+    Locations p;
+    p.setFromCity(leg);
+    p.setName(name);
+    p.setLatitude(latitude);
+    p.setLongitude(longitude);
+    p.setValue("milesFrom" + leg, miles);
+    Context &context = AppDelegate::shared()->persistentContainer();
+    if (!context.insert(p) || !context.save())
+        qFatal("the test place could not be stored");
+    return p;
 }

@@ -1,7 +1,5 @@
 #include "app/RateShareTableViewController.h"
-#include "doubles/RecordingMailComposer.h"
 #include "platform/AlertPresenter.h"
-#include "platform/AppLinks.h"
 #include "platform/ShareSheet.h"
 
 #include <QtTest>
@@ -19,9 +17,6 @@ private slots:
     void rateAddress_data() {
         QTest::addColumn<QString>("storePage");
         QTest::addColumn<QString>("opened");
-        QTest::newRow("plain store page")
-            << "https://apps.apple.com/app/pacelog/id123"
-            << "https://apps.apple.com/app/pacelog/id123?action=write-review";
         QTest::newRow("earlier query dropped")
             << "https://apps.apple.com/app/pacelog/id123?mt=8&action=open"
             << "https://apps.apple.com/app/pacelog/id123?action=write-review";
@@ -34,28 +29,11 @@ private slots:
         QCOMPARE(RateShareTableViewController::rateUrl(QUrl(storePage)).toString(), opened);
     }
 
-    void rows() {
-        RecordingMailComposer mail;
-        RateShareTableViewController screen;
-        // The page test taps the rate, invitation and website rows; here the store link and mail.
-        screen.didSelectRow(1);
-        QCOMPARE(ShareSheet::instance()->items(), QStringList{AppLinks::storePage().toString()});
-        screen.didSelectRow(4);
-        QCOMPARE(mail.sent.size(), 1);
-        QCOMPARE(mail.sent.first().recipients, QStringList{AppLinks::contactEmail()});
-        QCOMPARE(mail.sent.first().subject, QString());
-        QCOMPARE(mail.sent.first().body, "<p>Enter your comments about Pacelog app below: </p>");
-        QVERIFY(mail.sent.first().bodyIsHtml);
-        QVERIFY(!AlertPresenter::instance()->showing());
-    }
-
     void alertsWithoutTargets_data() {
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("message");
         QTest::newRow("store link") << 1 << "Can't Send Text Message"
-                                    << "Your Device is not able to send text messages.";
-        QTest::newRow("invitation") << 2 << "Can't Send Text Message"
                                     << "Your Device is not able to send text messages.";
         QTest::newRow("feedback") << 4 << "Can't Send Email"
                                   << "Your Device is not able to send Email.";

@@ -26,11 +26,6 @@ private slots:
         QTest::newRow("marker on the third line")
             << QStringList{} << "Mar 1, 2021^300^^2^^2021^3^1\n\n[TREADMILL]\n"
             << true << QList<int>{1, 0, 0} << QStringList{"Mar 1, 2021^300^~^2^~^2021^3^1"};
-        QTest::newRow("no marker: nothing stored")
-            << QStringList{} << "Mar 1, 2021^300^^2^^2021^3^1\n[TREADMILL] \n"
-            << false << QList<int>{0, 0, 0} << QStringList{};
-        QTest::newRow("empty text is the wrong file")
-            << QStringList{} << "" << false << QList<int>{0, 0, 0} << QStringList{};
         QTest::newRow("marker and empty lines only")
             << QStringList{a} << "\n[TREADMILL]\n\n[TREADMILL]" << true << QList<int>{0, 0, 0}
             << QStringList{a};
@@ -54,9 +49,6 @@ private slots:
         QTest::newRow("an update keeps what the line leaves empty")
             << QStringList{a} << "[TREADMILL]\nMar 2, 2021^350^^2.5^11^^^\n"
             << true << QList<int>{0, 1, 0} << QStringList{"Mar 2, 2021^350^120^2.5^11^2021^3^2"};
-        QTest::newRow("twins are left alone")
-            << QStringList{a, a} << "[TREADMILL]\nMar 2, 2021^350^1^2.5^99^2021^3^2\n"
-            << true << QList<int>{0, 0, 1} << QStringList{a, a};
         QTest::newRow("short line: missing keys are empty texts, extra fields ignored")
             << QStringList{"x^~^~^~^~^2021^1^1", "y^5^~^^~^2021^1^1"}
             << "[TREADMILL]\nx\ny^5\nz^1^2^3^4^2021^5^6^7^8\n"

@@ -69,9 +69,6 @@ private slots:
 
         QTest::newRow("fresh install") << QByteArray() << false << "Miles"
                                        << QList<bool>{true, false, false, false, false, false};
-        QTest::newRow("kilometres, inline, expanded")
-            << QByteArray("Distance=Kilometers\nUseDateInline=true\n") << true << "Kilometers"
-            << QList<bool>{false, true, false, true, false, true};
         QTest::newRow("an unknown unit counts as kilometres")
             << QByteArray("Distance=Furlongs\nUseDateWheel=true\n") << false << "Furlongs"
             << QList<bool>{false, true, true, false, false, false};
@@ -101,15 +98,6 @@ private slots:
             screen.DateCompactSwitch()->checked(), screen.MainMenuSwitch()->checked()};
         QCOMPARE(shown, switches);
         QVERIFY(!onDisk("Distance").isValid() || !file.isEmpty()); // opening writes nothing
-    }
-
-    // The page test turns the switches on; turning reseeding off writes the text "false".
-    void locationSwitchOffWritesFalse() {
-        DefaultSettingsViewController screen;
-        screen.viewDidLoad();
-        screen.LocationSwitch()->setChecked(false);
-        screen.LocationSwitchFlipped();
-        QCOMPARE(Settings::standard().string("FirstTime"), QString("false"));
     }
 };
 

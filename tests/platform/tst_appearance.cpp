@@ -15,7 +15,6 @@ private slots:
         QTest::addColumn<bool>("accepted");
         QTest::addColumn<bool>("dark");
 
-        QTest::newRow("light system") << QByteArray() << "" << true << false;
         QTest::newRow("GTK dark variant") << QByteArray("Adwaita:dark") << "" << true << true;
         QTest::newRow("GTK dark theme") << QByteArray("Yaru-dark") << "" << true << true;
         QTest::newRow("GTK light theme") << QByteArray("Adwaita") << "" << true << false;

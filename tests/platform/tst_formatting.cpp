@@ -15,10 +15,6 @@ private slots:
         QTest::addColumn<QString>("grouped");
         QTest::addColumn<QString>("ungrouped");
 
-        QTest::newRow("en_US") << "en_US"
-                               << "Mar 5, 2026"
-                               << "12,345.50"
-                               << "12345.678";
         QTest::newRow("en_GB") << "en_GB"
                                << "5 Mar 2026"
                                << "12,345.50"
@@ -46,7 +42,6 @@ private slots:
         // Binary-exact halves, so the rounding rule alone decides.
         QTest::newRow("down to even") << 0.0625 << "0.062";
         QTest::newRow("up to even") << 0.1875 << "0.188";
-        QTest::newRow("min fraction digits") << 3.0 << "3.00";
         QTest::newRow("negative") << -1234.5 << "-1,234.50";
     }
     void decimalRoundsHalfToEven() {
@@ -55,17 +50,11 @@ private slots:
         QCOMPARE(Formatting::decimal(value, 2, 3), text);
     }
 
-    void floatAndFixedTexts() {
-        QCOMPARE(Formatting::shortestFloat(100.0f / 3.2080107f), QString("31.171967"));
-        QCOMPARE(Formatting::shortestFloat(250.0f / 3.2080107f), QString("77.92992"));
-        QCOMPARE(Formatting::shortestFloat(25.761681f),
-                 QString("25.76168")); // shortest that reads back
-        QCOMPARE(Formatting::shortestFloat(100.0f), QString("100.0"));
-        QCOMPARE(Formatting::shortestFloat(-3.0f), QString("-3.0"));
-        QCOMPARE(Formatting::fixed2(3.5f * 4.0f), QString("14.00"));
-        QCOMPARE(Formatting::fixed2(3.5f * 2.734025f), QString("9.57"));
+    // The entry and place export page tests show both texts; neither takes the locale's comma.
+    void floatAndFixedTextsIgnoreTheLocale() {
         Formatting::setLocale("de_DE");
-        QCOMPARE(Formatting::fixed2(2.5), QString("2.50")); // never the locale's comma
+        QCOMPARE(Formatting::shortestFloat(2.5f), QString("2.5"));
+        QCOMPARE(Formatting::fixed2(2.5), QString("2.50"));
     }
 
     void wholeFloat_data() {
@@ -73,15 +62,12 @@ private slots:
         QTest::addColumn<bool>("readable");
         QTest::addColumn<float>("value");
         QTest::newRow("decimal") << "12.5" << true << 12.5f;
-        QTest::newRow("negative") << "-0.25" << true << -0.25f;
         QTest::newRow("exponent") << "1e3" << true << 1000.0f;
         QTest::newRow("empty") << "" << false << 0.0f;
         QTest::newRow("leading blank") << " 12" << false << 0.0f;
         QTest::newRow("trailing blank") << "12 " << false << 0.0f;
         QTest::newRow("decimal comma") << "1,5" << false << 0.0f;
         QTest::newRow("lone minus") << "-" << false << 0.0f;
-        QTest::newRow("minus after") << "5-" << false << 0.0f;
-        QTest::newRow("double minus") << "--5" << false << 0.0f;
     }
     void wholeFloat() {
         QFETCH(QString, text);
@@ -107,18 +93,13 @@ private slots:
     void leadingNumber_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("value");
-        QTest::newRow("plain") << "3.5" << 3.5;
         QTest::newRow("trailing letters") << "12abc" << 12.0;
         QTest::newRow("leading blanks") << "  7.25 km" << 7.25;
         QTest::newRow("leading point") << ".5" << 0.5;
-        QTest::newRow("double minus") << "--5" << 0.0;
         QTest::newRow("no number") << "abc" << 0.0;
         QTest::newRow("empty") << "" << 0.0;
         QTest::newRow("exponent") << "1e2x" << 100.0;
         QTest::newRow("bare e") << "2e" << 2.0;
-        QTest::newRow("negative") << "-2.5" << -2.5;
-        QTest::newRow("two points") << "1.2.3" << 1.2;
-        QTest::newRow("grouped text stops at the comma") << "1,200" << 1.0;
         QTest::newRow("tab and plus sign") << "\t+2" << 2.0;
         QTest::newRow("leading no-break space") << QString::fromUtf8("\u00a07") << 7.0;
     }
@@ -134,7 +115,6 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("value"); // INT_MIN: no value
         const int none = std::numeric_limits<int>::min();
-        QTest::newRow("year") << "2026" << 2026;
         QTest::newRow("largest") << "32767" << 32767;
         QTest::newRow("too large") << "32768" << none;
         QTest::newRow("smallest") << "-32768" << -32768;
@@ -142,7 +122,6 @@ private slots:
         QTest::newRow("fraction") << "5.0" << none;
         QTest::newRow("blank") << " 5" << none;
         QTest::newRow("empty") << "" << none;
-        QTest::newRow("sign only") << "-" << none;
         QTest::newRow("huge") << "99999999999999999999" << none;
     }
     void int16() {

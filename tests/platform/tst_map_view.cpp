@@ -71,21 +71,16 @@ private slots:
         QTRY_VERIFY(TileStore::shared()->image({2, 2, 2}));
         QTRY_COMPARE(window->grabWindow().pixelColor(128, 100), QColor(Qt::red));
 
-        map->setProperty("centerLongitude", 90.0);
-        QTRY_COMPARE(paths().size(), 6);
-        QCOMPARE(paths().mid(4), (QByteArrayList{"/tiles/2/3/1.png", "/tiles/2/3/2.png"}));
-        QTRY_VERIFY(TileStore::shared()->image({2, 3, 1}) && TileStore::shared()->image({2, 3, 2}));
-
         // Another tile source empties the memory; coming back, the disk cache answers.
         map->setProperty("tileUrl", server.baseUrl() + "/other/{z}/{x}/{y}.png");
-        QTRY_COMPARE(paths().size(), 10);
+        QTRY_COMPARE(paths().size(), 8);
         map->setProperty("tileUrl", server.baseUrl() + "/tiles/{z}/{x}/{y}.png");
-        QTRY_VERIFY(TileStore::shared()->image({2, 3, 1}));
+        QTRY_VERIFY(TileStore::shared()->image({2, 2, 2}));
         QTest::qWait(200);
-        QCOMPARE(paths().size(), 10);
+        QCOMPARE(paths().size(), 8);
 
         // A line through the middle of the view is drawn blue over the tiles.
-        map->setProperty("overlays", QVariantList{line({{0, 45}, {0, 135}})});
+        map->setProperty("overlays", QVariantList{line({{0, -45}, {0, 45}})});
         QTRY_VERIFY(window->grabWindow().pixelColor(128, 128).blue() > 200);
         QCOMPARE(window->grabWindow().pixelColor(128, 128).red(), 0);
         qunsetenv("PACELOG_TILE_URL");
@@ -95,8 +90,6 @@ private slots:
         QTest::addColumn<QVariantList>("points");
         QTest::addColumn<QList<QPolygonF>>("pieces");
         // 200 x 200 view on (0, 0) at zoom 1: a degree of longitude is 512/360 pixels.
-        QTest::newRow("inside") << line({{0, 0}, {0, 36}})
-                                << QList<QPolygonF>{{{100, 100}, {151.2, 100}}};
         QTest::newRow("cut where it leaves the view's surroundings")
             << line({{0, 0}, {0, 170}}) << QList<QPolygonF>{{{100, 100}, {300, 100}}};
         QTest::newRow("points less than a pixel apart merge")

@@ -1,13 +1,12 @@
 #include "platform/MailComposer.h"
-#include "platform/ShareSheet.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
 // The exchange page test mails an attachment with a subject through a fake mail program, finds
-// a missing one refused and saves a file from the share sheet. Here the other hand-offs: a mail
-// without subject or attachment, and texts saved by the sheet's save button.
+// a missing one refused and saves a file from the share sheet; the rate and share page test saves
+// texts. Here a mail without subject or attachment.
 class TestSharing : public QObject {
     Q_OBJECT
 
@@ -35,18 +34,6 @@ private slots:
         QCOMPARE(QString::fromUtf8(args.readAll()).split('\n', Qt::SkipEmptyParts),
                  (QStringList{"--body", "Hello <b>you</b>", "me@example.org"}));
         qunsetenv("PACELOG_MAILER");
-    }
-
-    void textsSavedAsLines() {
-        qputenv("PACELOG_SAVE_DIR", m_dir.path().toLocal8Bit());
-        ShareSheet *sheet = ShareSheet::instance();
-        sheet->present({QStringLiteral("one"), QStringLiteral("two")});
-        QVERIFY(sheet->saveToSaveDirectory());
-        QFile text(m_dir.filePath(QStringLiteral("Pacelog.txt")));
-        QVERIFY(text.open(QIODevice::ReadOnly));
-        QCOMPARE(text.readAll(), QByteArray("one\ntwo\n"));
-        sheet->dismiss();
-        qunsetenv("PACELOG_SAVE_DIR");
     }
 };
 

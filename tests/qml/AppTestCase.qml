@@ -3,12 +3,20 @@ import QtTest
 import Pacelog
 import PacelogTest
 
-// A test case over the whole app, reaching screens the way a person does: back to the menu,
-// then the menu's entry.
+// A test case over the whole app in a phone-sized window, reaching screens the way a person
+// does: back to the menu, then the menu's entry.
 TestCase {
     id: testCase
-    required property Item app
+    readonly property Item app: appRoot
+    width: 390
+    height: 844
+    visible: true // a test case is hidden by default, and the app lives inside it
     when: windowShown
+
+    AppRoot {
+        id: appRoot
+        anchors.fill: parent
+    }
 
     // Every test starts on the menu, in miles.
     function init() {
@@ -38,11 +46,21 @@ TestCase {
             mouseClick(findChild(app, "HandleSelection"))
         tryVerify(() => button.visible && button.opacity === 1, 3000, buttonName + " is shown")
         mouseClick(button)
+        return shown(pageName)
+    }
+
+    // The screen on top once it is the named one and laid out.
+    function shown(pageName) {
         const stack = findChild(app, "stack")
         tryVerify(() => stack.currentItem.objectName === pageName, 3000, pageName + " opens")
-        const page = stack.currentItem
-        waitForRendering(page) // taps land where the laid-out screen shows its controls
-        return page
+        waitForRendering(stack.currentItem) // taps land where the laid-out screen shows its controls
+        return stack.currentItem
+    }
+
+    // A table's row, scrolled into view.
+    function row(table, index) {
+        table.positionViewAtIndex(index, ListView.Contain)
+        return table.itemAtIndex(index)
     }
 
     function typeInto(field, text) {
@@ -50,6 +68,11 @@ TestCase {
         tryVerify(() => field.activeFocus)
         for (const c of text)
             keyClick(c)
+    }
+
+    function retype(field, text) {
+        clear(field)
+        typeInto(field, text)
     }
 
     function clear(field) {

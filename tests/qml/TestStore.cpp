@@ -5,7 +5,6 @@
 #include "model/Entity.h"
 #include "model/Settings.h"
 
-#include <QDir>
 #include <QFile>
 #include <QSettings>
 
@@ -16,7 +15,6 @@ QVariantList TestStore::records(const QString &entity) const {
         QVariantMap map;
         for (const QString &key : r.entity()->attributeNames())
             map.insert(key, r.value(key));
-        map.insert(QStringLiteral("rowid"), r.id());
         out << map;
     }
     return out;

@@ -5,180 +5,167 @@ import PacelogTest
 
 // One walk per data exchange screen, with the file picker, the save folder and the mail
 // program redirected.
-Item {
-    id: window
-    width: 390
-    height: 844
+AppTestCase {
+    name: "DataExchange"
 
-    AppRoot {
-        id: app
-        anchors.fill: parent
+    function init() {
+        toMenu()
+        TestStore.removeAll("UserData")
+        TestStore.removeAll("Locations")
     }
 
-    AppTestCase {
-        name: "DataExchange"
-        app: app
+    function localPath(name) {
+        return Qt.resolvedUrl("data/" + name).toString().replace("file://", "")
+    }
 
-        function init() {
-            toMenu()
-            TestStore.removeAll("UserData")
-            TestStore.removeAll("Locations")
-        }
+    // A mail program that writes its arguments, one a line, and the attached file.
+    function fakeMailer() {
+        const dir = TestStore.dataDirectory()
+        TestStore.setEnvironment("PACELOG_MAILER",
+            "sh -c \"for a; do echo $a; done > " + dir + "/mail.txt; cp $6 " + dir + "/attached\" mailer")
+        return dir
+    }
 
-        function localPath(name) {
-            return Qt.resolvedUrl("data/" + name).toString().replace("file://", "")
-        }
+    function openExchange(entry, pageName) {
+        toMenu()
+        // Back on the menu the entry may still be folding away; let it settle first.
+        const entryButton = findChild(app, "ImportExportButton")
+        tryVerify(() => entryButton.opacity === 0 || entryButton.opacity === 1, 3000)
+        const exchange = open("ImportExportButton", "DataExchangePage")
+        mouseClick(findChild(exchange, entry))
+        return shown(pageName)
+    }
 
-        // A mail program that writes its arguments, one a line, and the attached file.
-        function fakeMailer() {
-            const dir = TestStore.dataDirectory()
-            TestStore.setEnvironment("PACELOG_MAILER",
-                "sh -c \"for a; do echo $a; done > " + dir + "/mail.txt; cp $6 " + dir + "/attached\" mailer")
-            return dir
-        }
+    function answerAlert(title, message, button, timeout) {
+        const alert = findChild(app, "alert")
+        tryVerify(() => alert.visible && alert.text.length > 0, timeout || 3000)
+        compare(alert.title, title)
+        compare(alert.text, message)
+        mouseClick(findChild(alert, button || "OK"))
+        // Closed, or the next alert in its place; a tap during the fade would hit the dialog.
+        tryVerify(() => !alert.visible || (alert.text.length > 0 && alert.text !== message))
+    }
 
-        function openExchange(entry, pageName) {
-            toMenu()
-            // Back on the menu the entry may still be folding away; let it settle first.
-            const entryButton = findChild(app, "ImportExportButton")
-            tryVerify(() => entryButton.opacity === 0 || entryButton.opacity === 1, 3000)
-            const exchange = open("ImportExportButton", "DataExchangePage")
-            mouseClick(findChild(exchange, entry))
-            const stack = findChild(app, "stack")
-            tryVerify(() => stack.currentItem.objectName === pageName, 3000, pageName + " opens")
-            waitForRendering(stack.currentItem)
-            return stack.currentItem
-        }
+    function test_export() {
+        TestStore.addSession(2021, 3, 2, "350", "2.5", "120", "10")
+        const dir = fakeMailer()
+        TestStore.setEnvironment("PACELOG_SAVE_DIR", dir)
+        const page = openExchange("showExport", "ExportViewController")
+        const exportButton = findChild(page, "ExportButton")
+        verify(exportButton.enabled)
+        verify(!findChild(page, "SaveButton").enabled && !findChild(page, "EmailButton").enabled)
+        verify(findChild(page, "HelpTextView").text.startsWith("Step 1: Create the Export File\n"))
 
-        function answerAlert(title, message, button, timeout) {
-            const alert = findChild(app, "alert")
-            tryVerify(() => alert.visible && alert.text.length > 0, timeout || 3000)
-            compare(alert.title, title)
-            compare(alert.text, message)
-            mouseClick(findChild(alert, button || "OK"))
-            // Closed, or the next alert in its place; a tap during the fade would hit the dialog.
-            tryVerify(() => !alert.visible || (alert.text.length > 0 && alert.text !== message))
-        }
+        mouseClick(exportButton)
+        tryVerify(() => findChild(page, "SaveButton").enabled, 3000)
+        verify(findChild(page, "EmailButton").enabled && !exportButton.enabled)
+        verify(!findChild(page, "ActivitySpinner").running)
+        const file = "[TREADMILL]\n" + "Mar 2, 2021" + "^350^120^2.5^10^2021^3^2\n"
+        compare(findChild(page, "ExportTextView").text, file)
+        answerAlert("Data Export", "Process Complete - File Ready to Save to Files or Email", "OK", 12000)
 
-        function test_export() {
-            TestStore.addSession(2021, 3, 2, "350", "2.5", "120", "10")
-            const dir = fakeMailer()
-            TestStore.setEnvironment("PACELOG_SAVE_DIR", dir)
-            const page = openExchange("showExport", "ExportViewController")
-            const exportButton = findChild(page, "ExportButton")
-            verify(exportButton.enabled)
-            verify(!findChild(page, "SaveButton").enabled && !findChild(page, "EmailButton").enabled)
-            verify(findChild(page, "HelpTextView").text.startsWith("Step 1: Create the Export File\n"))
+        mouseClick(findChild(page, "SaveButton"))
+        const sheet = findChild(app, "shareSheet")
+        tryVerify(() => sheet.visible)
+        compare(sheet.items.length, 1)
+        compare(TestStore.readFile(dir + "/Treadmill.csv"), file)
+        mouseClick(findChild(sheet, "Close"))
+        tryVerify(() => !sheet.visible)
 
-            mouseClick(exportButton)
-            tryVerify(() => findChild(page, "SaveButton").enabled, 3000)
-            verify(findChild(page, "EmailButton").enabled && !exportButton.enabled)
-            verify(!findChild(page, "ActivitySpinner").running)
-            const file = "[TREADMILL]\n" + "Mar 2, 2021" + "^350^120^2.5^10^2021^3^2\n"
-            compare(findChild(page, "ExportTextView").text, file)
-            answerAlert("Data Export", "Process Complete - File Ready to Save to Files or Email", "OK", 12000)
+        mouseClick(findChild(page, "EmailButton"))
+        tryVerify(() => TestStore.readFile(dir + "/attached") === file, 5000)
+        const args = TestStore.readFile(dir + "/mail.txt").split("\n")
+        compare(args.slice(0, 5), ["--subject", "Treadmill Update Text File", "--body",
+                                   "Attachment: Treadmill Text File", "--attach"])
+        verify(args[5].endsWith("/Treadmill.csv"))
 
-            mouseClick(findChild(page, "SaveButton"))
-            const sheet = findChild(app, "shareSheet")
-            tryVerify(() => sheet.visible)
-            compare(sheet.items.length, 1)
-            compare(TestStore.readFile(dir + "/Treadmill.csv"), file)
-            mouseClick(findChild(sheet, "Close"))
-            tryVerify(() => !sheet.visible)
+        TestStore.setEnvironment("PACELOG_MAILER", "/nonexistent/mailer")
+        mouseClick(findChild(page, "EmailButton"))
+        answerAlert("Sending Email", "Email not Setup or Unavailable")
+    }
 
-            mouseClick(findChild(page, "EmailButton"))
-            tryVerify(() => TestStore.readFile(dir + "/attached") === file, 5000)
-            const args = TestStore.readFile(dir + "/mail.txt").split("\n")
-            compare(args.slice(0, 5), ["--subject", "Treadmill Update Text File", "--body",
-                                       "Attachment: Treadmill Text File", "--attach"])
-            verify(args[5].endsWith("/Treadmill.csv"))
+    function test_import() {
+        TestStore.addSession(2021, 3, 2, "350", "2.5", "120", "10")
+        for (let i = 0; i < 2; ++i)
+            TestStore.insert("UserData", { date: "Mar 9, 2021", calories: "200", distance: "1" })
+        const path = localPath("Treadmill.csv")
+        TestStore.setEnvironment("PACELOG_OPEN_FILE", path)
+        let page = openExchange("showImport", "ImportViewController2")
+        verify(!findChild(page, "ImportButton").enabled)
+        compare(findChild(page, "HelpTextView").text.split("\n").length, 3)
 
-            TestStore.setEnvironment("PACELOG_MAILER", "/nonexistent/mailer")
-            mouseClick(findChild(page, "EmailButton"))
-            answerAlert("Sending Email", "Email not Setup or Unavailable")
-        }
+        mouseClick(findChild(page, "LoadFileButton"))
+        answerAlert("Data Import", "File Loaded and Ready to Import")
+        compare(findChild(page, "ImportTextView").text, TestStore.readFile(path))
+        verify(!findChild(page, "LoadFileButton").enabled)
 
-        function test_import() {
-            TestStore.addSession(2021, 3, 2, "350", "2.5", "120", "10")
-            for (let i = 0; i < 2; ++i)
-                TestStore.insert("UserData", { date: "Mar 9, 2021", calories: "200", distance: "1" })
-            const path = localPath("Treadmill.csv")
-            TestStore.setEnvironment("PACELOG_OPEN_FILE", path)
-            let page = openExchange("showImport", "ImportViewController2")
-            verify(!findChild(page, "ImportButton").enabled)
-            compare(findChild(page, "HelpTextView").text.split("\n").length, 3)
+        mouseClick(findChild(page, "ImportButton"))
+        const alert = findChild(app, "alert")
+        tryVerify(() => alert.visible && alert.text === "Data Import Completed", 5000)
+        compare(findChild(page, "ProgressLabel").text, "4 of 4 lines")
+        compare(findChild(page, "CountsLabel").text, "Added: 2   Updated: 1   Passed over: 1")
+        const rows = TestStore.records("UserData")
+        compare(rows.length, 5)
+        compare(rows[0].laps, "11", "the matching session is updated")
+        compare(rows[0].fatCalories, "120")
+        compare(rows[3].date, "Mar 3, 2021")
+        compare(rows[3].imonth, 3)
+        mouseClick(findChild(alert, "OK"))
+        tryVerify(() => findChild(app, "ImportViewController2") === null, 3000,
+                  "OK returns to the menu")
+        tryVerify(() => !alert.visible)
 
-            mouseClick(findChild(page, "LoadFileButton"))
-            answerAlert("Data Import", "File Loaded and Ready to Import")
-            compare(findChild(page, "ImportTextView").text, TestStore.readFile(path))
-            verify(!findChild(page, "LoadFileButton").enabled)
+        TestStore.setEnvironment("PACELOG_OPEN_FILE", localPath("notes.txt"))
+        page = openExchange("showImport", "ImportViewController2")
+        mouseClick(findChild(page, "LoadFileButton"))
+        answerAlert("Data Import", "File Loaded and Ready to Import")
+        mouseClick(findChild(page, "ImportButton"))
+        answerAlert("Data Import", "notes.txt Is The Incorrect Import File")
+        tryVerify(() => findChild(app, "ImportViewController2") === null, 3000)
+        compare(TestStore.count("UserData"), 5)
+    }
 
-            mouseClick(findChild(page, "ImportButton"))
-            const alert = findChild(app, "alert")
-            tryVerify(() => alert.visible && alert.text === "Data Import Completed", 5000)
-            compare(findChild(page, "ProgressLabel").text, "4 of 4 lines")
-            compare(findChild(page, "CountsLabel").text, "Added: 2   Updated: 1   Passed over: 1")
-            const rows = TestStore.records("UserData")
-            compare(rows.length, 5)
-            compare(rows[0].laps, "11", "the matching session is updated")
-            compare(rows[0].fatCalories, "120")
-            compare(rows[3].date, "Mar 3, 2021")
-            compare(rows[3].imonth, 3)
-            mouseClick(findChild(alert, "OK"))
-            tryVerify(() => findChild(app, "ImportViewController2") === null, 3000,
-                      "OK returns to the menu")
-            tryVerify(() => !alert.visible)
+    function test_sampleSessions() {
+        TestStore.addSession(2021, 3, 2, "350", "2.5", "120", "10")
+        const page = openExchange("showDataImporter", "DataImporterViewController")
+        verify(findChild(page, "textViewer").text.startsWith("01/07/2021,160,"))
+        mouseClick(findChild(page, "ImportData"))
+        answerAlert("Data Import", "Continue", "Cancel")
+        compare(TestStore.count("UserData"), 1)
 
-            TestStore.setEnvironment("PACELOG_OPEN_FILE", localPath("notes.txt"))
-            page = openExchange("showImport", "ImportViewController2")
-            mouseClick(findChild(page, "LoadFileButton"))
-            answerAlert("Data Import", "File Loaded and Ready to Import")
-            mouseClick(findChild(page, "ImportButton"))
-            answerAlert("Data Import", "notes.txt Is The Incorrect Import File")
-            tryVerify(() => findChild(app, "ImportViewController2") === null, 3000)
-            compare(TestStore.count("UserData"), 5)
-        }
+        mouseClick(findChild(page, "ImportData"))
+        answerAlert("Data Import", "Continue", "OK")
+        answerAlert("Data Import", "Data Import Completed")
+        compare(TestStore.count("UserData"), 752)
+        verify(TestStore.records("UserData").every(s => s.imonth > 0 && s.iday > 0),
+               "every sample session has its month and day")
+        const backup = findChild(page, "BackupLabel").text
+        const name = backup.match(/Pacelog-backup-\d{8}-\d{6}\.sqlite/)
+        verify(name !== null, backup)
+        verify(TestStore.readFile(TestStore.dataDirectory() + "/" + name[0]).startsWith("SQLite format 3"))
+    }
 
-        function test_sampleSessions() {
-            TestStore.addSession(2021, 3, 2, "350", "2.5", "120", "10")
-            const page = openExchange("showDataImporter", "DataImporterViewController")
-            verify(findChild(page, "textViewer").text.startsWith("01/07/2021,160,"))
-            mouseClick(findChild(page, "ImportData"))
-            answerAlert("Data Import", "Continue", "Cancel")
-            compare(TestStore.count("UserData"), 1)
+    function test_places_export() {
+        const dir = fakeMailer()
+        TestStore.insert("Locations", { fromCity: "SLC", latitude: 41, longitude: -112, milesFromSLC: 36.5, name: "B" })
+        TestStore.insert("Locations", { fromCity: "Miami", latitude: 25.5, longitude: -80.25, milesFromMiami: 120.5, name: "A" })
+        TestStore.insert("Locations", { fromCity: "Miami", latitude: 25.761681, longitude: -80.191788,
+                                        milesFromMiami: 12.5, milesFromSLC: 500, name: "C" })
+        const page = openExchange("showLocationsExport", "ExportLocationsViewController")
+        mouseClick(findChild(page, "CreateFileButton"))
+        // By leg, then by the distances; every distance column, shortest float texts.
+        const file = "Miami^25.76168^-80.19179^0.0^12.5^0.0^500.0^C\n"
+            + "Miami^25.5^-80.25^0.0^120.5^0.0^0.0^A\nSLC^41.0^-112.0^0.0^0.0^0.0^36.5^B\n"
+        compare(findChild(page, "TextView").text, file)
+        answerAlert("Data Export", "Process Complete - File Ready to Email", "OK", 7000)
 
-            mouseClick(findChild(page, "ImportData"))
-            answerAlert("Data Import", "Continue", "OK")
-            answerAlert("Data Import", "Data Import Completed")
-            compare(TestStore.count("UserData"), 752)
-            const backup = findChild(page, "BackupLabel").text
-            const name = backup.match(/Pacelog-backup-\d{8}-\d{6}\.sqlite/)
-            verify(name !== null, backup)
-            verify(TestStore.readFile(TestStore.dataDirectory() + "/" + name[0]).startsWith("SQLite format 3"))
-        }
-
-        function test_places_export() {
-            const dir = fakeMailer()
-            TestStore.insert("Locations", { fromCity: "SLC", latitude: 41, longitude: -112, milesFromSLC: 36.5, name: "B" })
-            TestStore.insert("Locations", { fromCity: "Miami", latitude: 25.5, longitude: -80.25, milesFromMiami: 120.5, name: "A" })
-            TestStore.insert("Locations", { fromCity: "Miami", latitude: 25.761681, longitude: -80.191788,
-                                            milesFromMiami: 12.5, milesFromSLC: 500, name: "C" })
-            const page = openExchange("showLocationsExport", "ExportLocationsViewController")
-            mouseClick(findChild(page, "CreateFileButton"))
-            // By leg, then by the distances; every distance column, shortest float texts.
-            const file = "Miami^25.76168^-80.19179^0.0^12.5^0.0^500.0^C\n"
-                + "Miami^25.5^-80.25^0.0^120.5^0.0^0.0^A\nSLC^41.0^-112.0^0.0^0.0^0.0^36.5^B\n"
-            compare(findChild(page, "TextView").text, file)
-            answerAlert("Data Export", "Process Complete - File Ready to Email", "OK", 7000)
-
-            mouseClick(findChild(page, "EmailFileButton"))
-            tryVerify(() => TestStore.readFile(dir + "/attached") === file, 5000)
-            const args = TestStore.readFile(dir + "/mail.txt").split("\n")
-            compare(args.slice(0, 5), ["--subject", "Treadmill Locations Text File", "--body",
-                                       "Attachment: Treadmill Locations Text File", "--attach"])
-            const recipient = args[6]
-            verify(recipient.indexOf("@") > 0)
-            verify(args[5].endsWith("/" + recipient + "TreadmillLocations.txt"))
-        }
+        mouseClick(findChild(page, "EmailFileButton"))
+        tryVerify(() => TestStore.readFile(dir + "/attached") === file, 5000)
+        const args = TestStore.readFile(dir + "/mail.txt").split("\n")
+        compare(args.slice(0, 5), ["--subject", "Treadmill Locations Text File", "--body",
+                                   "Attachment: Treadmill Locations Text File", "--attach"])
+        const recipient = args[6]
+        verify(recipient.indexOf("@") > 0)
+        verify(args[5].endsWith("/" + recipient + "TreadmillLocations.txt"))
     }
 }

@@ -3,92 +3,74 @@ import QtTest
 import Pacelog
 import PacelogTest
 
-Item {
-    id: window
-    width: 390
-    height: 844
+AppTestCase {
+    name: "Places"
 
-    AppRoot {
-        id: app
-        anchors.fill: parent
+    function openList() {
+        return open("LocationListButton", "LocationTableViewController")
     }
 
-    AppTestCase {
-        name: "Places"
-        app: app
+    function placesOf(leg) {
+        return TestStore.records("Locations").filter(p => p.fromCity === leg)
+    }
 
-        function openList() {
-            return open("LocationListButton", "LocationTableViewController")
-        }
+    function test_add_edit_delete() {
+        let page = openList()
+        const table = findChild(page, "tableView")
+        const segment = findChild(page, "segment")
+        compare(segment.currentIndex, 0, "no sessions: the Miami leg")
+        mouseClick(findChild(segment, "SLC"))
+        compare(segment.currentIndex, 1)
+        const slc = placesOf("SLC").length
+        tryCompare(table, "count", slc)
+        compare(findChild(page, "header").text, "Total # of Locations: " + slc)
 
-        function placesOf(leg) {
-            return TestStore.records("Locations").filter(p => p.fromCity === leg)
-        }
+        // Add a place just past Salt Lake City, picking the leg.
+        mouseClick(findChild(page, "addLocation"))
+        tryVerify(() => findChild(app, "LocationViewController") !== null, 3000)
+        const add = findChild(app, "LocationViewController")
+        typeInto(findChild(add, "CityNameTextField"), "Lake Point")
+        typeInto(findChild(add, "LatitudeTextField"), "40.68")
+        typeInto(findChild(add, "LongitudeTextField"), "-112.26")
+        typeInto(findChild(add, "MileFromTextField"), "0.5")
+        mouseClick(findChild(add, "FromCityTextField"))
+        const picker = findChild(add, "CityPickerView")
+        tryVerify(() => picker.opened)
+        mouseClick(findChild(picker.contentItem, "SLC"))
+        tryVerify(() => !picker.visible)
+        compare(findChild(add, "FromCityTextField").text, "SLC")
+        mouseClick(findChild(add, "SaveLocation"))
+        const stack = findChild(app, "stack")
+        tryVerify(() => stack.currentItem === page, 3000, "back on the list")
 
-        function row(table, i) {
-            table.positionViewAtIndex(i, ListView.Contain)
-            return table.itemAtIndex(i)
-        }
+        tryCompare(table, "count", slc + 1)
+        compare(findChild(page, "header").text, "Total # of Locations: " + (slc + 1))
+        compare(findChild(row(table, 0), "textLabel").text, "From: SLC To: Lake Point")
+        compare(findChild(row(table, 0), "detailTextLabel").text,
+                "Lat: 40.68 Long: -112.26 Miles From: 0.5")
 
-        function test_add_edit_delete() {
-            let page = openList()
-            const table = findChild(page, "tableView")
-            const segment = findChild(page, "segment")
-            compare(segment.currentIndex, 0, "no sessions: the Miami leg")
-            mouseClick(findChild(segment, "SLC"))
-            compare(segment.currentIndex, 1)
-            const slc = placesOf("SLC").length
-            tryCompare(table, "count", slc)
-            compare(findChild(page, "header").text, "Total # of Locations: " + slc)
+        // Correct its name.
+        mouseClick(row(table, 0))
+        const edit = shown("EditLocationViewController")
+        compare(findChild(edit, "MilesFromTextField").text, "0.5")
+        const name = findChild(edit, "CityNameTextField")
+        mouseClick(name)
+        keyClick(Qt.Key_End)
+        for (const c of ", UT")
+            keyClick(c)
+        mouseClick(findChild(edit, "SaveLocation"))
+        tryVerify(() => stack.currentItem === page, 3000, "back on the list")
+        tryCompare(findChild(row(table, 0), "textLabel"), "text", "From: SLC To: Lake Point, UT")
+        compare(placesOf("SLC").filter(p => p.name === "Lake Point, UT").length, 1)
 
-            // Add a place just past Salt Lake City, picking the leg.
-            mouseClick(findChild(page, "addLocation"))
-            tryVerify(() => findChild(app, "LocationViewController") !== null, 3000)
-            const add = findChild(app, "LocationViewController")
-            typeInto(findChild(add, "CityNameTextField"), "Lake Point")
-            typeInto(findChild(add, "LatitudeTextField"), "40.68")
-            typeInto(findChild(add, "LongitudeTextField"), "-112.26")
-            typeInto(findChild(add, "MileFromTextField"), "0.5")
-            mouseClick(findChild(add, "FromCityTextField"))
-            const picker = findChild(add, "CityPickerView")
-            tryVerify(() => picker.opened)
-            mouseClick(findChild(picker.contentItem, "SLC"))
-            tryVerify(() => !picker.visible)
-            compare(findChild(add, "FromCityTextField").text, "SLC")
-            mouseClick(findChild(add, "SaveLocation"))
-            const stack = findChild(app, "stack")
-            tryVerify(() => stack.currentItem === page, 3000, "back on the list")
-
-            tryCompare(table, "count", slc + 1)
-            compare(findChild(page, "header").text, "Total # of Locations: " + (slc + 1))
-            compare(findChild(row(table, 0), "textLabel").text, "From: SLC To: Lake Point")
-            compare(findChild(row(table, 0), "detailTextLabel").text,
-                    "Lat: 40.68 Long: -112.26 Miles From: 0.5")
-
-            // Correct its name.
-            mouseClick(row(table, 0))
-            tryVerify(() => stack.currentItem.objectName === "EditLocationViewController", 3000)
-            const edit = stack.currentItem
-            compare(findChild(edit, "MilesFromTextField").text, "0.5")
-            const name = findChild(edit, "CityNameTextField")
-            mouseClick(name)
-            keyClick(Qt.Key_End)
-            for (const c of ", UT")
-                keyClick(c)
-            mouseClick(findChild(edit, "SaveLocation"))
-            tryVerify(() => stack.currentItem === page, 3000, "back on the list")
-            tryCompare(findChild(row(table, 0), "textLabel"), "text", "From: SLC To: Lake Point, UT")
-            compare(placesOf("SLC").filter(p => p.name === "Lake Point, UT").length, 1)
-
-            // Delete it with the row's swipe action.
-            const first = row(table, 0)
-            mouseDrag(first, first.width - 20, first.height / 2, -first.width / 2, 0)
-            const remove = findChild(first, "delete")
-            tryVerify(() => remove !== null && remove.visible, 2000)
-            mouseClick(remove)
-            tryCompare(table, "count", slc)
-            compare(findChild(page, "header").text, "Total # of Locations: " + slc)
-            compare(placesOf("SLC").filter(p => p.name === "Lake Point, UT").length, 0)
-        }
+        // Delete it with the row's swipe action.
+        const first = row(table, 0)
+        mouseDrag(first, first.width - 20, first.height / 2, -first.width / 2, 0)
+        const remove = findChild(first, "delete")
+        tryVerify(() => remove !== null && remove.visible, 2000)
+        mouseClick(remove)
+        tryCompare(table, "count", slc)
+        compare(findChild(page, "header").text, "Total # of Locations: " + slc)
+        compare(placesOf("SLC").filter(p => p.name === "Lake Point, UT").length, 0)
     }
 }

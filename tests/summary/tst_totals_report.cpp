@@ -5,13 +5,11 @@
 #include "model/UserData.h"
 #include "platform/Formatting.h"
 #include "platform/PrintController.h"
-#include "summary/TotalsReport.h"
 #include "summary/TotalsViewController.h"
 
 #include <QApplication>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QTextBlock>
 #include <QTextDocument>
 #include <QtTest>
 
@@ -33,48 +31,6 @@ class TotalsReportTest : public QObject {
     DataDirectory m_dir;
     RecordingPrinter m_printer;
 
-    static TotalsReport::Texts sample() {
-        TotalsReport::Texts t;
-        t.todaysDate = QStringLiteral("Mar 5, 2026");
-        t.ltdHeader = QStringLiteral("LTD Totals ( First Entry Jan 2, 2020 )");
-        t.ltd = {"2,301.00", "690.50", "2,510.00", "8,249.345"};
-        t.ytd = {"1,201.00", "360.50", "500.00", "209.345"};
-        t.mtd = {"701.00", "210.50", "99.50", ""};
-        t.routeExplanation = QStringLiteral("Starting City = Miami, FL Destination City = Miami, "
-                                            "FL  (via: SLC, Seattle, Bangor) Total Miles = 8,288");
-        t.legCaptions = {"Miles To SLC, UT = 2448", "Miles To Seattle, WA = 840",
-                         "Miles to Bangor ME = 3257", "Miles to Miami, FL = 1743"};
-        t.legStatus = {"Completed", "818.00 To Go", "3,257.00 To Go", "1,743.00 To Go"};
-        return t;
-    }
-
-    // One line per paragraph: its alignment, then each run as text{colour font}.
-    static QStringList runs(const QTextDocument &document) {
-        QStringList lines;
-        for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-            const QTextBlockFormat paragraph = block.blockFormat();
-            QString line;
-            if (!paragraph.hasProperty(QTextFormat::BlockAlignment))
-                line = QStringLiteral("natural:");
-            else if (paragraph.alignment() == Qt::AlignHCenter)
-                line = QStringLiteral("centre:");
-            else
-                line = QStringLiteral("other:");
-            for (auto it = block.begin(); !it.atEnd(); ++it) {
-                const QTextCharFormat f = it.fragment().charFormat();
-                const QString font = f.hasProperty(QTextFormat::FontFamilies)
-                                         ? f.fontFamilies().toStringList().join(',') + ' ' +
-                                               QString::number(f.fontPointSize())
-                                         : QStringLiteral("default");
-                line += QStringLiteral(" [%1]{%2 %3}")
-                            .arg(it.fragment().text(), f.foreground().color().name(QColor::HexArgb),
-                                 font);
-            }
-            lines << line;
-        }
-        return lines;
-    }
-
 private slots:
     void init() {
         m_dir.fresh();
@@ -85,33 +41,6 @@ private slots:
     }
 
     void cleanup() { PrintController::setShared(nullptr); }
-
-    // The report line by line: each paragraph's alignment and its runs of text and style. The
-    // three blocks of totals share one layout.
-    void linesAndStyleRuns() {
-        const TotalsReport::Texts t = sample();
-        const QString title = QStringLiteral("{#ff000000 Arial 18}");
-        const QString plain = QStringLiteral("{#ff000000 default}");
-        const QString clear = QStringLiteral("{#00000000 default}");
-        QStringList expected{"centre: [Todays Date is: Mar 5, 2026]" + title, "centre:"};
-        const QStringList headers{t.ltdHeader, "YTD Totals", "MTD Totals"};
-        const std::array<TotalsReport::Block, 3> figures{t.ltd, t.ytd, t.mtd};
-        const QStringList labels{" Cals:       ", " Fat Cals: ", " Miles:      ", " Laps:       "};
-        for (int block = 0; block < 3; ++block) {
-            expected << "centre: [" + headers[block] + "]" + title << "natural:";
-            for (int i = 0; i < 4; ++i)
-                expected << "natural: [" + headers[block].left(3) + labels[i] + figures[block][i] +
-                                "]" + plain;
-            expected << "natural:";
-        }
-        expected << "centre: [" + QString(52, '_') + "]" + title << "natural:"
-                 << "centre: [" + t.routeExplanation + "]{#ff0000ff Arial 14}"
-                 << "natural:";
-        for (int leg = 0; leg < 4; ++leg)
-            expected << "natural: [" + t.legCaptions[leg] + "]" + plain + " [  -  ]" + clear +
-                            " [" + t.legStatus[leg] + "]" + plain;
-        QCOMPARE(runs(TotalsReport::build(t).document()), expected);
-    }
 
     void printingLogsCompletedJobs_data() {
         QTest::addColumn<bool>("completes");
