@@ -33,18 +33,18 @@ QString readOnlyChecks(const QString &path, int *version) {
                 problem = q.lastError().text();
             } else {
                 *version = q.value(0).toInt();
-                // A newer store's structure is its own business; it is refused for its version.
+                // Reading the schema parses the first page and every table's definition. A
+                // full quick_check would read every page: 45 ms on 100,000 sessions at each
+                // start, so damage further in is left to SQLite's own reads.
                 if (*version <= StoreSchema::Version &&
-                    (!q.exec(QStringLiteral("PRAGMA quick_check")) || !q.next() ||
-                     q.value(0).toString() != QLatin1String("ok")))
-                    problem =
-                        q.lastError().isValid() ? q.lastError().text() : q.value(0).toString();
+                    !q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE sql != ''")))
+                    problem = q.lastError().text();
             }
         }
         db.close();
     }
     QSqlDatabase::removeDatabase(name);
-    return problem.simplified(); // one line: quick_check reports over several
+    return problem.simplified();
 }
 
 } // namespace
@@ -85,6 +85,16 @@ StoreCheck::Result StoreCheck::inspect(const QString &path) {
     const int sizeField = header.size() < 18 ? 0 : (uchar(header[16]) << 8) | uchar(header[17]);
     const qint64 pageSize = sizeField == 1 ? 65536 : sizeField;
     if (header.size() < 100 || pageSize < 512 || info.size() % pageSize != 0)
+        return refused(QStringLiteral("database disk image is malformed"), damaged, path);
+    // The header counts the file's pages (valid while the number at 92 matches the change
+    // counter at 24); with no journal beside it, the file must hold them all.
+    const auto word = [&](int at) {
+        return (quint32(uchar(header[at])) << 24) | (quint32(uchar(header[at + 1])) << 16) |
+               (quint32(uchar(header[at + 2])) << 8) | quint32(uchar(header[at + 3]));
+    };
+    if (word(28) != 0 && word(92) == word(24) &&
+        !QFileInfo::exists(path + QStringLiteral("-wal")) &&
+        info.size() < qint64(word(28)) * pageSize)
         return refused(QStringLiteral("database disk image is malformed"), damaged, path);
 
     int version = 0;

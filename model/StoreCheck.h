@@ -3,8 +3,9 @@
 #include <QString>
 
 // Looks at a store file before anything may write to it. A file that is not a store, one that
-// is cut short or corrupted, and one written by a newer Pacelog are refused with the reason,
-// and the file is left exactly as it was: no journal, no schema step, no side files.
+// is cut short or whose schema is corrupted, and one written by a newer Pacelog are refused
+// with the reason, and the file is left exactly as it was: no journal, no schema step, no side
+// files. It reads the header and the schema only, so a start costs the same at any store size.
 class StoreCheck {
 public:
     struct Result {
