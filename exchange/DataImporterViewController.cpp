@@ -11,26 +11,56 @@
 #include <QFile>
 #include <QFileInfo>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace {
 
 const QString ResourceName = QStringLiteral("caloriesburned");
 
-// Deletes every session, saving after each one; a failure here leaves a half-emptied log, so
-// it stops the program.
-void deleteAllSessions() {
-    std::unique_ptr<Context> context = AppDelegate::shared()->newContainer();
+// Deletes every session in `context` without saving: the deletions are committed together with
+// the new sessions. A deletion that fails stops the program; the open transaction then dies
+// with it, so the stored sessions stay as they were.
+void deleteAllSessions(Context &context) {
     FetchRequest request = UserData::fetchRequest();
     request.setIncludesPropertyValues(false);
     QString error;
-    const QList<Record> sessions = context->fetch(request, &error);
+    const QList<Record> sessions = context.fetch(request, &error);
     if (!error.isEmpty())
         return;
     for (const Record &session : sessions) {
-        context->remove(session);
-        if (!context->save(&error))
+        if (!context.remove(session))
             AppDelegate::unresolvedError(
-                error, QStringLiteral("{NSFilePath = \"%1\"}").arg(AppDelegate::storePath()));
+                context.lastError(),
+                QStringLiteral("{NSFilePath = \"%1\"}").arg(AppDelegate::storePath()));
     }
+}
+
+// VACUUM INTO writes its file page by page: the copy is made under a temporary name, flushed
+// to the disk and only then given the backup's name, so a file under a backup's name is always
+// a whole copy, even after a crash or power loss while it was written.
+bool backUp(Context &context, const QString &path, QString *error) {
+    const QDir directory(QFileInfo(path).path());
+    for (const QString &name : directory.entryList({QStringLiteral("Pacelog-backup-*.partial")}))
+        QFile::remove(directory.filePath(name)); // left by an earlier run that was cut short
+    const QString partial = path + QStringLiteral(".partial");
+    if (!context.backupTo(partial, error)) {
+        QFile::remove(partial);
+        return false;
+    }
+    QFile copy(partial);
+    bool whole = copy.open(QIODevice::ReadWrite);
+#ifdef Q_OS_UNIX
+    whole = whole && ::fsync(copy.handle()) == 0;
+#endif
+    copy.close();
+    if (!whole || !QFile::rename(partial, path)) {
+        *error = QStringLiteral("the copy could not be completed in ") + directory.path();
+        QFile::remove(partial);
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -66,8 +96,9 @@ QString DataImporterViewController::backupPath() {
 void DataImporterViewController::replaceSessions() {
     // The whole log is about to be replaced: without a copy of it nothing changes.
     const QString path = backupPath();
+    std::unique_ptr<Context> context = AppDelegate::shared()->newContainer();
     QString error;
-    if (!AppDelegate::shared()->newContainer()->backupTo(path, &error)) {
+    if (!backUp(*context, path, &error)) {
         qWarning().noquote() << "Backup failed:" << error;
         AlertPresenter::instance()->present(
             this, QStringLiteral("Data Import"),
@@ -75,8 +106,18 @@ void DataImporterViewController::replaceSessions() {
                 error);
         return;
     }
-    deleteAllSessions();
-    CSVScanner::scanCSV(CSVScanner::resourcePath(ResourceName));
+    // One transaction: the store holds either every earlier session or the whole new set,
+    // whatever stops the program in between.
+    deleteAllSessions(*context);
+    if (CSVScanner::scanCSV(CSVScanner::resourcePath(ResourceName), *context) < 0 ||
+        !context->save(&error)) {
+        error = error.isEmpty() ? context->lastError() : error;
+        qWarning().noquote() << "Can't Save" << error;
+        AlertPresenter::instance()->present(
+            this, QStringLiteral("Data Import"),
+            QStringLiteral("The data could not be loaded, so your sessions were kept: ") + error);
+        return;
+    }
     m_backupLabel->setText(QStringLiteral("Your earlier sessions are saved in ") +
                            QFileInfo(path).fileName());
     AlertPresenter::instance()->present(this, QStringLiteral("Data Import"),

@@ -1,11 +1,11 @@
+#include "DataDirectory.h"
+#include "SessionFixture.h"
 #include "app/MainMenuViewController.h"
 #include "model/AppDelegate.h"
-#include "model/AppState.h"
 #include "model/Locations.h"
 #include "model/Settings.h"
 #include "model/UserData.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 #include <optional>
 
@@ -14,28 +14,13 @@ using Day = std::optional<qint64>;
 class MainMenuTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    DataDirectory m_dir;
 
     // A new run of the app on the same data directory: a fresh store connection, settings read
     // from the file again, the run's shared values back to their defaults.
-    void reopenDataDirectory() { AppDelegate::setDataDirectory(m_dir->path()); }
+    void reopenDataDirectory() { AppDelegate::setDataDirectory(m_dir.path()); }
 
     Context &store() { return AppDelegate::shared()->persistentContainer(); }
-
-    // A session as an import stores it: texts, year text, month and day, no treadDate.
-    qint64 addImported(const QString &date, const QString &yearText, Day month, Day day,
-                       const QString &calories = "300", const QString &distance = "3.1") {
-        UserData s;
-        s.setDate(date);
-        s.setCalories(calories);
-        s.setDistance(distance);
-        s.setYear(yearText);
-        s.setImonth(month);
-        s.setIday(day);
-        if (!store().insert(s) || !store().save())
-            return 0;
-        return s.id();
-    }
 
     UserData session(qint64 id) {
         UserData probe;
@@ -65,17 +50,13 @@ class MainMenuTest : public QObject {
     void skipSeeding() { Settings::standard().setString("FirstTime", "false"); }
 
 private slots:
-    void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
-        reopenDataDirectory();
-    }
+    void init() { m_dir.fresh(); }
 
+    // The page test sees the first start seed the places; here every other stored flag.
     void firstTimeRule_data() {
         QTest::addColumn<QVariant>("stored");
         QTest::addColumn<bool>("seeded");
         QTest::addColumn<QString>("after");
-        QTest::newRow("absent: first start") << QVariant() << true << "true";
         QTest::newRow("true: second start, or asked for") << QVariant("true") << true << "false";
         QTest::newRow("false") << QVariant("false") << false << "false";
         QTest::newRow("other text") << QVariant("TRUE") << false << "TRUE";
@@ -105,7 +86,6 @@ private slots:
         QTest::addColumn<QDate>("expected"); // invalid: left as it was
 
         QTest::newRow("plain date") << "2021" << Day(3) << Day(2) << QDate(2021, 3, 2);
-        QTest::newRow("31 December") << "2020" << Day(12) << Day(31) << QDate(2020, 12, 31);
         QTest::newRow("day 30 of February") << "2021" << Day(2) << Day(30) << QDate(2021, 3, 2);
         QTest::newRow("day 30 of February, leap year")
             << "2024" << Day(2) << Day(30) << QDate(2024, 3, 1);
@@ -113,10 +93,8 @@ private slots:
         QTest::newRow("day 0") << "2021" << Day(3) << Day(0) << QDate(2021, 2, 28);
         QTest::newRow("day of the spring clock change")
             << "2021" << Day(3) << Day(14) << QDate(2021, 3, 14);
-        QTest::newRow("signed year") << "+2021" << Day(3) << Day(2) << QDate(2021, 3, 2);
+        // The year text is read as a 16-bit number (its table is in the formatting test).
         QTest::newRow("year with a fraction") << "2021.0" << Day(3) << Day(2) << QDate();
-        QTest::newRow("year beyond 16 bits") << "40000" << Day(3) << Day(2) << QDate();
-        QTest::newRow("year with a blank") << " 2021" << Day(3) << Day(2) << QDate();
         QTest::newRow("no year") << QString() << Day(3) << Day(2) << QDate();
         QTest::newRow("no month") << "2021" << Day() << Day(2) << QDate();
         QTest::newRow("no day") << "2021" << Day(3) << Day() << QDate();
@@ -128,7 +106,7 @@ private slots:
         QFETCH(Day, day);
         QFETCH(QDate, expected);
         skipSeeding();
-        const qint64 id = addImported("Mar 2, 2021", yearText, month, day);
+        const qint64 id = addImported("Mar 2, 2021", yearText, month, day).id();
         QVERIFY(id > 0);
 
         reopenDataDirectory();
@@ -155,8 +133,8 @@ private slots:
 
     void repairLeavesTwinsAndDatedSessions() {
         skipSeeding();
-        const qint64 twin1 = addImported("Jan 5, 2020", "2020", 1, 5);
-        const qint64 twin2 = addImported("Jan 5, 2020", "2020", 1, 5);
+        const qint64 twin1 = addImported("Jan 5, 2020", "2020", 1, 5).id();
+        const qint64 twin2 = addImported("Jan 5, 2020", "2020", 1, 5).id();
         UserData dated;
         dated.setTreadDate(QDate(2019, 7, 4).startOfDay().addSecs(3600 * 9));
         dated.setDate("Jul 4, 2019");
@@ -167,7 +145,7 @@ private slots:
         dated.setImonth(1);
         dated.setIday(1);
         QVERIFY(store().insert(dated) && store().save());
-        const qint64 single = addImported("Jan 6, 2020", "2020", 1, 6);
+        const qint64 single = addImported("Jan 6, 2020", "2020", 1, 6).id();
 
         reopenDataDirectory();
         MainMenuViewController menu;
@@ -186,8 +164,8 @@ private slots:
     // the start carries on with nothing half-written, and the next start repairs.
     void repairSurvivesFailedSaves() {
         skipSeeding();
-        const qint64 a = addImported("Jan 5, 2020", "2020", 1, 5);
-        const qint64 b = addImported("Jan 6, 2020", "2020", 1, 6);
+        const qint64 a = addImported("Jan 5, 2020", "2020", 1, 5).id();
+        const qint64 b = addImported("Jan 6, 2020", "2020", 1, 6).id();
         reopenDataDirectory();
         Context blocker(AppDelegate::storePath());
         QVERIFY(blocker.open());
@@ -210,43 +188,6 @@ private slots:
         start(next);
         QCOMPARE(session(a).treadDate(), QDate(2020, 1, 5).startOfDay());
         QCOMPARE(session(b).treadDate(), QDate(2020, 1, 6).startOfDay());
-    }
-
-    void expansion_data() {
-        QTest::addColumn<QVariant>("stored");
-        QTest::addColumn<bool>("expanded");
-        QTest::newRow("absent") << QVariant() << false;
-        QTest::newRow("text true") << QVariant("true") << true;
-        QTest::newRow("text false") << QVariant("false") << false;
-        QTest::newRow("boolean true") << QVariant(true) << true;
-    }
-    void expansion() {
-        QFETCH(QVariant, stored);
-        QFETCH(bool, expanded);
-        skipSeeding();
-        Settings &settings = Settings::standard();
-        if (stored.typeId() == QMetaType::Bool)
-            settings.setBool("Expanded", stored.toBool());
-        else if (stored.isValid())
-            settings.setString("Expanded", stored.toString());
-        MainMenuViewController menu;
-        start(menu);
-        // The page test walks the toggle and the way back; here each stored form of the flag.
-        for (const Outlet *b : menu.MainMenuButton())
-            QCOMPARE(!b->hidden(), expanded);
-        QCOMPARE(AppState::instance()->menuExpanded(), expanded);
-        QCOMPARE(menu.toggleTitle(), expanded ? QString("Less") : QString("More"));
-    }
-
-    void expansionFollowsTheSettingWhenShownAgain() {
-        skipSeeding();
-        MainMenuViewController menu;
-        start(menu);
-        QVERIFY(menu.DefaultSettingsButton()->hidden());
-        Settings::standard().setString("Expanded", "true"); // the settings screen's switch
-        menu.viewWillAppear();
-        QVERIFY(!menu.DefaultSettingsButton()->hidden());
-        QVERIFY(AppState::instance()->menuExpanded());
     }
 };
 

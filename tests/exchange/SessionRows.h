@@ -4,7 +4,6 @@
 #include "model/UserData.h"
 
 #include <QStringList>
-#include <QTemporaryDir>
 #include <QtTest>
 
 // Sessions written compactly for test tables: "date^calories^fatCalories^distance^laps^year^

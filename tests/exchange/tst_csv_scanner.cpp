@@ -1,15 +1,13 @@
+#include "DataDirectory.h"
 #include "SessionRows.h"
 #include "exchange/CSVScanner.h"
 
 class CSVScannerTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> m_dir;
+    DataDirectory m_dir;
 
 private slots:
-    void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        AppDelegate::setDataDirectory(m_dir->path());
-    }
+    void init() { m_dir.fresh(); }
 
     void scan_data() {
         QTest::addColumn<QByteArray>("file");
@@ -37,7 +35,7 @@ private slots:
     void scan() {
         QFETCH(QByteArray, file);
         QFETCH(QStringList, stored);
-        const QString path = m_dir->filePath("data.csv");
+        const QString path = m_dir.filePath("data.csv");
         QFile out(path);
         QVERIFY(out.open(QIODevice::WriteOnly));
         out.write(file);
@@ -47,8 +45,8 @@ private slots:
     }
 
     void missingOrBrokenFileStoresNothing() {
-        QCOMPARE(CSVScanner::scanCSV(m_dir->filePath("none.csv")), 0);
-        const QString path = m_dir->filePath("latin1.csv");
+        QCOMPARE(CSVScanner::scanCSV(m_dir.filePath("none.csv")), 0);
+        const QString path = m_dir.filePath("latin1.csv");
         QFile out(path);
         QVERIFY(out.open(QIODevice::WriteOnly));
         out.write("M\xe4r 2,1,2,3,4,2021,5,6\n");

@@ -1,15 +1,13 @@
+#include "DataDirectory.h"
 #include "SessionRows.h"
 #include "exchange/SessionExportFile.h"
 
 class SessionExportTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> m_dir;
+    DataDirectory m_dir;
 
 private slots:
-    void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        AppDelegate::setDataDirectory(m_dir->path());
-    }
+    void init() { m_dir.fresh(); }
 
     void fileBytes_data() {
         QTest::addColumn<QStringList>("sessions");
@@ -39,7 +37,7 @@ private slots:
         QFETCH(QStringList, sessions);
         QFETCH(QByteArray, bytes);
         SessionRows::store(sessions);
-        const QString path = m_dir->filePath("Treadmill.csv");
+        const QString path = m_dir.filePath("Treadmill.csv");
         QVERIFY(SessionExportFile::write(
             SessionExportFile::build(AppDelegate::shared()->persistentContainer()), path));
         QFile file(path);

@@ -1,3 +1,4 @@
+#include "DataDirectory.h"
 #include "SessionRows.h"
 #include "exchange/SessionExportFile.h"
 #include "exchange/SessionImport.h"
@@ -5,13 +6,10 @@
 // "<export>" as the file stands for the store's own export file.
 class SessionImportTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> m_dir;
+    DataDirectory m_dir;
 
 private slots:
-    void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        AppDelegate::setDataDirectory(m_dir->path());
-    }
+    void init() { m_dir.fresh(); }
 
     void merge_data() {
         QTest::addColumn<QStringList>("before");

@@ -1,8 +1,8 @@
+#include "DataDirectory.h"
 #include "log/EnterTreadmillDataViewController.h"
 #include "log/MasterViewController.h"
 #include "log/SessionRules.h"
 #include "model/AppDelegate.h"
-#include "model/AppState.h"
 #include "model/UserData.h"
 #include "platform/AlertPresenter.h"
 #include "platform/Navigator.h"
@@ -10,13 +10,12 @@
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <QtTest>
 
 class SessionEntryTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    DataDirectory m_dir;
 
     QList<UserData> sessions() {
         return AppDelegate::shared()->persistentContainer().fetchAs<UserData>(
@@ -25,11 +24,11 @@ class SessionEntryTest : public QObject {
 
 private slots:
     void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        AppDelegate::setDataDirectory(m_dir->path());
+        m_dir.fresh();
         AlertPresenter::instance()->clear();
     }
 
+    // The page test types a letter, a second point and a fourth decimal; here the other edits.
     void numericFilter_data() {
         QTest::addColumn<QString>("before");
         QTest::addColumn<int>("location");
@@ -38,9 +37,6 @@ private slots:
         QTest::addColumn<bool>("accepted");
 
         QTest::newRow("three decimals") << "12.34" << 5 << 0 << "5" << true;
-        QTest::newRow("a fourth decimal") << "12.345" << 6 << 0 << "6" << false;
-        QTest::newRow("second point") << "12.3" << 4 << 0 << "." << false;
-        QTest::newRow("letter") << "12" << 2 << 0 << "a" << false;
         QTest::newRow("blank") << "12" << 2 << 0 << " " << false;
         QTest::newRow("minus anywhere") << "-5" << 0 << 0 << "-" << true;
         QTest::newRow("pasted number") << "" << 0 << 0 << "250.5" << true;
@@ -59,71 +55,45 @@ private slots:
         QCOMPARE(SessionRules::acceptsEdit(before, location, length, replacement), accepted);
     }
 
+    // Text that passed the filter but is no number: fat calories stay as they were, laps read
+    // the leading number, 0 when there is none; an empty field derives nothing.
     void derivedFields_data() {
-        QTest::addColumn<QString>("unit");
         QTest::addColumn<QString>("calories");
         QTest::addColumn<QString>("distance");
         QTest::addColumn<QString>("fat");
         QTest::addColumn<QString>("laps");
-        QTest::addColumn<QString>("caption");
-
-        QTest::newRow("kilometres") << "Kilometers"
-                                    << "250"
-                                    << "3.5"
-                                    << "77.92992"
-                                    << "9.57"
-                                    << "Distance (km)";
-        // Text that passed the filter but is no number: fat calories stay as they were,
-        // laps read the leading number, 0 when there is none.
-        QTest::newRow("not numbers") << "Miles"
-                                     << "5-"
+        QTest::newRow("not numbers") << "5-"
                                      << "--5"
                                      << "kept"
-                                     << "0.00"
-                                     << "Distance (Miles)";
-        QTest::newRow("leading number") << "Miles"
-                                        << "-"
+                                     << "0.00";
+        QTest::newRow("leading number") << "-"
                                         << "2.5-"
                                         << "kept"
-                                        << "10.00"
-                                        << "Distance (Miles)";
+                                        << "10.00";
+        QTest::newRow("empty") << ""
+                               << ""
+                               << "kept"
+                               << "kept";
     }
     void derivedFields() {
-        QFETCH(QString, unit);
         QFETCH(QString, calories);
         QFETCH(QString, distance);
-        QFETCH(QString, fat);
-        QFETCH(QString, laps);
-        QFETCH(QString, caption);
-        AppState::instance()->setDistanceUnit(unit);
         EnterTreadmillDataViewController screen;
         screen.viewDidLoad();
-        QCOMPARE(screen.DistanceLabel()->text(), caption);
         screen.textFatCalories()->setText("kept");
+        screen.textLaps()->setText("kept");
         screen.textCalories()->setText(calories);
         screen.CalculateFatCals();
         screen.textDistance()->setText(distance);
         screen.calculateLaps();
-        QCOMPARE(screen.textFatCalories()->text(), fat);
-        QCOMPARE(screen.textLaps()->text(), laps);
-    }
-
-    void emptyFieldsDeriveNothing() {
-        EnterTreadmillDataViewController screen;
-        screen.textLaps()->setText("9");
-        screen.textFatCalories()->setText("8");
-        screen.CalculateFatCals();
-        screen.calculateLaps();
-        QCOMPARE(screen.textLaps()->text(), QString("9"));
-        QCOMPARE(screen.textFatCalories()->text(), QString("8"));
+        QTEST(screen.textFatCalories()->text(), "fat");
+        QTEST(screen.textLaps()->text(), "laps");
     }
 
     void requiredFields_data() {
         QTest::addColumn<bool>("date");
         QTest::addColumn<bool>("calories");
         QTest::addColumn<bool>("distance");
-        QTest::newRow("nothing") << false << false << false;
-        QTest::newRow("only the date") << true << false << false;
         QTest::newRow("no distance") << true << true << false;
         QTest::newRow("no calories") << true << false << true;
         QTest::newRow("no date") << false << true << true;

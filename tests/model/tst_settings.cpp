@@ -1,3 +1,4 @@
+#include "DataDirectory.h"
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
 #include "model/DefaultSettingsViewController.h"
@@ -5,21 +6,20 @@
 
 #include <QFile>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
 
 class SettingsTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    DataDirectory m_dir;
 
     // The file as another program would read it.
     QVariant onDisk(const QString &key) {
-        QSettings file(m_dir->filePath("settings.ini"), QSettings::IniFormat);
+        QSettings file(m_dir.filePath("settings.ini"), QSettings::IniFormat);
         return file.value(key);
     }
     void writeFile(const QByteArray &text) {
-        QFile f(m_dir->filePath("settings.ini"));
+        QFile f(m_dir.filePath("settings.ini"));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(text);
         f.close();
@@ -27,10 +27,7 @@ class SettingsTest : public QObject {
     }
 
 private slots:
-    void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        AppDelegate::setDataDirectory(m_dir->path());
-    }
+    void init() { m_dir.fresh(); }
 
     void kindsSurviveTheFile() {
         Settings &s = Settings::standard();

@@ -102,6 +102,8 @@ private slots:
         setlocale(LC_NUMERIC, saved.c_str());
     }
 
+    // The one leading-number table: every total, the route and the yearly sums read a figure
+    // this way, from text (QString) or from the store's UTF-8 bytes (the SQL sums).
     void leadingNumber_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("value");
@@ -116,11 +118,16 @@ private slots:
         QTest::newRow("bare e") << "2e" << 2.0;
         QTest::newRow("negative") << "-2.5" << -2.5;
         QTest::newRow("two points") << "1.2.3" << 1.2;
+        QTest::newRow("grouped text stops at the comma") << "1,200" << 1.0;
+        QTest::newRow("tab and plus sign") << "\t+2" << 2.0;
+        QTest::newRow("leading no-break space") << QString::fromUtf8("\u00a07") << 7.0;
     }
     void leadingNumber() {
         QFETCH(QString, text);
         QFETCH(double, value);
         QCOMPARE(NumberReading::leadingNumber(text), value);
+        const QByteArray utf8 = text.toUtf8();
+        QCOMPARE(NumberReading::leadingNumber(QByteArrayView(utf8)), value);
     }
 
     void int16_data() {

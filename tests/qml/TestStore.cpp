@@ -1,10 +1,9 @@
 #include "TestStore.h"
+#include "SessionFixture.h"
 
 #include "model/AppDelegate.h"
 #include "model/Entity.h"
 #include "model/Settings.h"
-#include "model/UserData.h"
-#include "platform/Formatting.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,18 +46,8 @@ qint64 TestStore::insert(const QString &entity, const QVariantMap &values) const
 qint64 TestStore::addSession(int year, int month, int day, const QString &calories,
                              const QString &distance, const QString &fatCalories,
                              const QString &laps) const {
-    Context &context = AppDelegate::shared()->persistentContainer();
-    UserData session;
     const QDateTime moment = QDate(year, month, day).startOfDay().addSecs(8 * 3600);
-    session.setTreadDate(moment);
-    session.setDate(Formatting::mediumDate(moment));
-    session.setCalories(calories);
-    session.setDistance(distance);
-    session.setFatCalories(fatCalories);
-    session.setLaps(laps);
-    if (!context.insert(session) || !context.save())
-        return -1;
-    return session.id();
+    return ::addSession(moment, calories, distance, fatCalories, laps).id();
 }
 
 QVariantMap TestStore::settingsFile() const {

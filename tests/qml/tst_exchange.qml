@@ -161,9 +161,13 @@ Item {
             const dir = fakeMailer()
             TestStore.insert("Locations", { fromCity: "SLC", latitude: 41, longitude: -112, milesFromSLC: 36.5, name: "B" })
             TestStore.insert("Locations", { fromCity: "Miami", latitude: 25.5, longitude: -80.25, milesFromMiami: 120.5, name: "A" })
+            TestStore.insert("Locations", { fromCity: "Miami", latitude: 25.761681, longitude: -80.191788,
+                                            milesFromMiami: 12.5, milesFromSLC: 500, name: "C" })
             const page = openExchange("showLocationsExport", "ExportLocationsViewController")
             mouseClick(findChild(page, "CreateFileButton"))
-            const file = "Miami^25.5^-80.25^0.0^120.5^0.0^0.0^A\nSLC^41.0^-112.0^0.0^0.0^0.0^36.5^B\n"
+            // By leg, then by the distances; every distance column, shortest float texts.
+            const file = "Miami^25.76168^-80.19179^0.0^12.5^0.0^500.0^C\n"
+                + "Miami^25.5^-80.25^0.0^120.5^0.0^0.0^A\nSLC^41.0^-112.0^0.0^0.0^0.0^36.5^B\n"
             compare(findChild(page, "TextView").text, file)
             answerAlert("Data Export", "Process Complete - File Ready to Email", "OK", 7000)
 

@@ -79,8 +79,13 @@ Item {
             tryVerify(() => !alert.visible && !alert.opened, 3000)
             compare(stack.currentItem.objectName, "MapSetupViewController", "not saved, still here")
 
-            mouseClick(findChild(app, "back"))
+            clear(findChild(setup, "City3LatitudeTextField"))
+            typeInto(findChild(setup, "City3LatitudeTextField"), "47.606209")
+            mouseClick(findChild(setup, "SaveButtonCicked"))
             tryVerify(() => stack.currentItem.objectName === "MapViewController", 3000)
+            compare(TestStore.count("MainLocations"), 1, "a second save changes the one record")
+            fuzzyCompare(TestStore.records("MainLocations")[0].city3latitude, 47.606209, 1e-5)
+            compare(TestStore.records("MainLocations")[0].city1Name, "Miami")
             toMenu()
         }
     }

@@ -72,12 +72,19 @@ Item {
             compare(findChild(page, "distanceTextField").text, "3")
             compare(findChild(page, "lapsTextField").text, "12.00")
             compare(findChild(page, "DistanceLabel").text, "Distance (Miles)")
-            goBack()
-            verify(findChild(app, "MasterViewController") !== null, "back on the list")
+            mouseClick(findChild(page, "saveButton"))
+            shownList()
+            const saved = TestStore.records("UserData").filter(s => s.calories === "300")
+            compare(saved.length, 1)
+            compare(saved[0].fatCalories, "93.52", "saving unchanged only rounds the fat calories")
+            compare([saved[0].date, saved[0].distance, saved[0].laps, saved[0].iyear, saved[0].imonth],
+                    ["Mar 3, 2025", "3", "12.00", 2025, 3])
         }
 
         function test_change_date_and_figures() {
-            const page = openSession(1)
+            const list = openList()
+            mouseClick(findChild(app, "SortButtonTapped")) // oldest first
+            const page = openSession(2, list)
             const dateField = findChild(page, "dateTextField")
             mouseClick(dateField)
             const picker = findChild(page, "datePickerView")
@@ -99,8 +106,9 @@ Item {
 
             const table = shownList()
             compare(table.count, 4)
-            compare(findChild(row(table, 0), "FirstLabel").text, "Dec 24, 2025")
-            compare(findChild(row(table, 0), "SecondLabel").text,
+            compare(findChild(row(table, 3), "FirstLabel").text, "Dec 24, 2025",
+                    "shown again, the list reloads and keeps the order chosen")
+            compare(findChild(row(table, 3), "SecondLabel").text,
                     "Cals: 350  Fat Cals:  " + Number(fat).toFixed(2) + "  Miles: 3  Laps: 12.00")
             const changed = TestStore.records("UserData").filter(s => s.calories === "350")
             compare(changed.length, 1)
@@ -112,16 +120,19 @@ Item {
             compare(changed[0].iday, 24)
         }
 
-        function test_today_shows_month_day_year() {
+        function test_today_shows_month_day_year_and_stores_the_medium_date() {
             const page = openSession(0)
             const dateField = findChild(page, "dateTextField")
             mouseClick(dateField)
             tryVerify(() => findChild(page, "datePickerView").visible)
             mouseClick(findChild(page, "todayClick"))
-            compare(dateField.text, Qt.formatDate(new Date(), "MM/dd/yyyy"))
-            goBack()
-            compare(TestStore.records("UserData").filter(s => s.date === "Jun 1, 2025").length, 1,
-                    "leaving without saving changes nothing")
+            const today = new Date()
+            compare(dateField.text, Qt.formatDate(today, "MM/dd/yyyy"))
+            mouseClick(findChild(page, "saveButton"))
+            shownList()
+            const saved = TestStore.records("UserData").filter(s => s.calories === "200")
+            compare(saved[0].date, Qt.formatDate(today, "MMM d, yyyy"), "stored with the medium date")
+            compare(saved[0].iyear, today.getFullYear())
         }
 
         function test_required_field_alert() {
@@ -136,7 +147,8 @@ Item {
             tryVerify(() => !alert.visible)
             verify(findChild(app, "DetailViewController") !== null, "the screen stays")
             goBack()
-            compare(TestStore.records("UserData").filter(s => s.distance === "2").length, 1)
+            compare(TestStore.records("UserData").filter(s => s.distance === "2").length, 1,
+                    "leaving without saving changes nothing")
         }
 
         // The wheel offers the session's own year, so turning the month keeps it.

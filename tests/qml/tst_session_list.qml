@@ -17,14 +17,19 @@ Item {
         name: "SessionList"
         app: app
 
-        // Three sessions entered on their days and one imported that has no treadDate yet.
+        // Three sessions entered on their days and three imported that have no treadDate yet,
+        // stored so that only their month, then their day, put them in order.
         function addSessions() {
             TestStore.removeAll("UserData")
+            TestStore.insert("UserData", { date: "Jan 1, 2018", year: "2018", imonth: 1, iday: 1,
+                                           calories: "40", distance: "1" })
             TestStore.addSession(2026, 3, 5, "250", "2", "77.92992", "8.00")
             TestStore.addSession(2025, 12, 31, "100", "3.5", "31.171967", "14.00")
             TestStore.addSession(2026, 3, 5, "300", "3", "93.5159", "12.00")
             TestStore.insert("UserData", { date: "Jan 9, 2019", year: "2019", imonth: 1, iday: 9,
                                            calories: "50", distance: "1", fatCalories: "15.5" })
+            TestStore.insert("UserData", { date: "Feb 1, 2017", year: "2017", imonth: 2, iday: 1,
+                                           calories: "30", distance: "1" })
         }
 
         function openList() {
@@ -54,10 +59,10 @@ Item {
             addSessions()
             const page = openList()
             const table = findChild(page, "tableView")
-            compare(table.count, 4)
-            compare(findChild(page, "header").text, "Total # of Treadmill Days: 4")
-            const newest = ["Mar 5, 2026", "Mar 5, 2026",
-                            "Dec 31, 2025", "Jan 9, 2019 : 2019 : 1 : 9"]
+            compare(table.count, 6)
+            compare(findChild(page, "header").text, "Total # of Treadmill Days: 6")
+            const newest = ["Mar 5, 2026", "Mar 5, 2026", "Dec 31, 2025", "Feb 1, 2017 : 2017 : 2 : 1",
+                            "Jan 9, 2019 : 2019 : 1 : 9", "Jan 1, 2018 : 2018 : 1 : 1"]
             compare(firstLines(table), newest)
             compare(findChild(table.itemAtIndex(2), "SecondLabel").text,
                     "Cals: 100  Fat Cals:  31.17  Miles: 3.5  Laps: 14.00")
@@ -79,20 +84,20 @@ Item {
             const remove = findChild(row, "delete")
             verify(remove !== null && remove.visible)
             mouseClick(remove)
-            tryCompare(table, "count", 3)
-            compare(findChild(page, "header").text, "Total # of Treadmill Days: 3")
-            compare(TestStore.count("UserData"), 3)
+            tryCompare(table, "count", 5)
+            compare(findChild(page, "header").text, "Total # of Treadmill Days: 5")
+            compare(TestStore.count("UserData"), 5)
             for (const s of TestStore.records("UserData"))
                 verify(s.calories !== "100", "the deleted session is gone from the store")
-            compare(firstLines(table), ["Mar 5, 2026", "Mar 5, 2026",
-                                        "Jan 9, 2019 : 2019 : 1 : 9"])
+            compare(firstLines(table), ["Mar 5, 2026", "Mar 5, 2026", "Feb 1, 2017 : 2017 : 2 : 1",
+                                        "Jan 9, 2019 : 2019 : 1 : 9", "Jan 1, 2018 : 2018 : 1 : 1"])
         }
 
         function test_kilometres_row() {
             addSessions()
             useUnit(true)
             const table = findChild(openList(), "tableView")
-            compare(findChild(table.itemAtIndex(3), "SecondLabel").text,
+            compare(findChild(table.itemAtIndex(4), "SecondLabel").text,
                     "Cals: 50  Fat Cals: 15.50  km: 1  Laps: ")
         }
     }

@@ -41,6 +41,10 @@ Item {
             file = TestStore.settingsFile()
             compare(file["FirstTime"], "true")
             compare(file["Expanded"], "true")
+            toMenu()
+            compare(findChild(app, "MainMenuViewController").controller.DefaultSettingsButton.hidden,
+                    false, "shown again, the menu follows the switch")
+            page = openSettings()
 
             // Switching the chosen style off keeps it stored, so it shows again on reopening.
             mouseClick(findChild(page, "DateCompactSwitch"))

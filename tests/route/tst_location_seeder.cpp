@@ -1,9 +1,10 @@
+#include "DataDirectory.h"
 #include "model/AppDelegate.h"
 #include "model/Locations.h"
 #include "route/LocationSeeder.h"
+#include "route/LocationsExportFile.h"
 #include "route/RouteLegs.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 // A place as one caret line, fields in file order, so a whole store compares as a list.
@@ -20,10 +21,10 @@ static QString line(const Locations &p) {
 class LocationSeederTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    DataDirectory m_dir;
 
     QString writeFile(const QByteArray &bytes) {
-        const QString path = m_dir->filePath("places.txt");
+        const QString path = m_dir.filePath("places.txt");
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
             return {};
@@ -55,11 +56,7 @@ class LocationSeederTest : public QObject {
     }
 
 private slots:
-    void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
-        AppDelegate::setDataDirectory(m_dir->path());
-    }
+    void init() { m_dir.fresh(); }
 
     void linesBecomePlaces_data() {
         QTest::addColumn<QByteArray>("file");
@@ -130,7 +127,7 @@ private slots:
         QFETCH(bool, exists);
         QFETCH(QByteArray, file);
         addUserPlace();
-        const QString path = exists ? writeFile(file) : m_dir->filePath("absent.txt");
+        const QString path = exists ? writeFile(file) : m_dir.filePath("absent.txt");
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(".*"));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(".*"));
         LocationSeeder::seed(path);
@@ -171,6 +168,16 @@ private slots:
                 last[leg->key] = miles;
             }
         }
+    }
+
+    // The places' export file loads back as the same places (the page test shows its lines).
+    void builtInPlacesLoadBackFromTheirExport() {
+        LocationSeeder::seed();
+        Context &context = AppDelegate::shared()->persistentContainer();
+        const QString exported = LocationsExportFile::build(context);
+        QCOMPARE(exported.count('\n'), places().size());
+        LocationSeeder::seed(writeFile(exported.toUtf8()));
+        QCOMPARE(LocationsExportFile::build(context), exported);
     }
 };
 

@@ -1,3 +1,4 @@
+#include "DataDirectory.h"
 #include "model/AppDelegate.h"
 #include "model/Context.h"
 #include "model/MainLocations.h"
@@ -7,72 +8,23 @@
 #include "route/MapSetupViewController.h"
 
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-const QStringList Names{"Miami", "SLC", "Seattle", "Bangor", "Miami"};
-const QStringList Latitudes{"25.761681", "40.76078", "47.606209", "44.801601", "25.761681"};
-const QStringList Longitudes{"-80.191788", "-111.891045", "-122.332069", "-68.771332",
-                             "-80.191788"};
-} // namespace
 
 class MapSetupTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    DataDirectory m_dir;
 
     Context &store() { return AppDelegate::shared()->persistentContainer(); }
     QList<MainLocations> records() {
         return store().fetchAs<MainLocations>(MainLocations::fetchRequest());
     }
-    void fill(MapSetupViewController &screen) {
-        for (int n = 1; n <= 5; ++n) {
-            screen.nameField(n)->setText(Names[n - 1]);
-            screen.latitudeField(n)->setText(Latitudes[n - 1]);
-            screen.longitudeField(n)->setText(Longitudes[n - 1]);
-        }
-    }
 
 private slots:
     void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        AppDelegate::setDataDirectory(m_dir->path());
+        m_dir.fresh();
         AlertPresenter::instance()->clear();
         Formatting::setLocale("en_US");
-    }
-
-    void firstSaveCreatesThenUpdatesTheOneRecord() {
-        QSignalSpy segues(Navigator::instance(), &Navigator::segueRequested);
-        {
-            MapSetupViewController screen;
-            screen.viewDidLoad();
-            QCOMPARE(screen.StartingCityLatitudeTextField()->text(), QString());
-            fill(screen);
-            screen.SaveButtonCicked();
-        }
-        QCOMPARE(records().size(), 1);
-        QCOMPARE(records().first().cityLatitude(2), 40.76078f);
-
-        MapSetupViewController again;
-        again.viewDidLoad();
-        QStringList shown;
-        for (int n = 1; n <= 5; ++n)
-            shown << again.nameField(n)->text() << again.latitudeField(n)->text()
-                  << again.longitudeField(n)->text();
-        QCOMPARE(shown,
-                 (QStringList{"Miami", "25.761681", "-80.191788", "SLC", "40.760780", "-111.891045",
-                              "Seattle", "47.606209", "-122.332069", "Bangor", "44.801601",
-                              "-68.771332", "Miami", "25.761681", "-80.191788"}));
-        again.City3TextField()->setText("Spokane");
-        again.City3LatitudeTextField()->setText("");
-        again.SaveButtonCicked();
-        QCOMPARE(records().size(), 1);
-        QCOMPARE(records().first().cityName(3), QString("Spokane"));
-        QCOMPARE(records().first().cityLatitude(3), 0.0f);
-        QCOMPARE(records().first().cityLongitude(3), -122.332069f);
-        QCOMPARE(segues.size(), 2);
-        QCOMPARE(segues.last().first().toString(), QString("unwindToMap"));
     }
 
     void severalRecordsChangeNothing() {
@@ -91,6 +43,7 @@ private slots:
         QCOMPARE(segues.size(), 1);
     }
 
+    // The page test saves, reopens and is refused a letter; here the number readings.
     void coordinateReading_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("text");
@@ -108,6 +61,8 @@ private slots:
                                  << "north" << false << 0.0f;
         QTest::newRow("trailing text") << "en_US"
                                        << "40.5N" << false << 0.0f;
+        QTest::newRow("empty is 0") << "en_US"
+                                    << "" << true << 0.0f;
     }
     void coordinateReading() {
         QFETCH(QString, locale);

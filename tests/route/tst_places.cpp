@@ -1,3 +1,4 @@
+#include "DataDirectory.h"
 #include "model/AppDelegate.h"
 #include "model/Locations.h"
 #include "model/UserData.h"
@@ -8,7 +9,6 @@
 #include "route/LocationViewController.h"
 
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 // A place in the test tables: "leg^name^latitude^longitude^miles on its own leg".
@@ -41,7 +41,7 @@ static QStringList stored() {
 
 class PlacesTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> m_dir;
+    DataDirectory m_dir;
 
     void store(const QStringList &places) {
         Context &context = AppDelegate::shared()->persistentContainer();
@@ -54,8 +54,7 @@ class PlacesTest : public QObject {
 
 private slots:
     void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        AppDelegate::setDataDirectory(m_dir->path());
+        m_dir.fresh();
         AlertPresenter::instance()->clear();
     }
 
@@ -84,25 +83,6 @@ private slots:
         QCOMPARE(list.recordCount(), distances.size());
     }
 
-    void rowTexts_data() {
-        QTest::addColumn<QString>("place");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("detail");
-        QTest::newRow("whole miles") << "Bangor^Portland^43.66^-70.25^100"
-                                     << "From: Bangor To: Portland"
-                                     << "Lat: 43.66 Long: -70.25 Miles From: 100.0";
-        QTest::newRow("unknown leg") << "Tulsa^Nowhere^36^-96^5"
-                                     << ""
-                                     << "";
-    }
-    void rowTexts() {
-        QFETCH(QString, place);
-        QFETCH(QString, title);
-        QFETCH(QString, detail);
-        QCOMPARE(LocationTableViewController::titleFor(::place(place)), title);
-        QCOMPARE(LocationTableViewController::detailFor(::place(place)), detail);
-    }
-
     void legsOrderAndCounts() {
         store({"Seattle^C^47^-120^300", "Seattle^A^47^-122^12.5", "Seattle^B^47^-121^120",
                "SLC^Ogden^41.2^-112^36", "seattle^Wrong case^1^1^1"});
@@ -122,30 +102,25 @@ private slots:
         QCOMPARE(list.titleForHeader(), "Total # of Locations: 0");
     }
 
+    // The page test adds a place; here what is not stored, and which refusals keep the screen
+    // open so the field can be corrected.
     void add_data() {
         QTest::addColumn<QStringList>("fields"); // name, latitude, longitude, leg, miles
-        QTest::addColumn<QStringList>("expected");
         QTest::addColumn<QString>("alert");
-        QTest::newRow("SLC insert") << QStringList{"Ogden", "41.2", "-111.97", "SLC", "42"}
-                                    << QStringList{"SLC^Ogden^41.2^-111.97^0^42^0^0"} << "";
-        QTest::newRow("empty name")
-            << QStringList{"", "41.2", "-111.97", "SLC", "42"} << QStringList{} << "";
-        QTest::newRow("empty miles")
-            << QStringList{"Ogden", "41.2", "-111.97", "SLC", ""} << QStringList{} << "";
-        QTest::newRow("no leg") << QStringList{"Ogden", "41.2", "-111.97", "", "42"}
-                                << QStringList{} << "";
+        QTest::newRow("empty name") << QStringList{"", "41.2", "-111.97", "SLC", "42"} << "";
+        QTest::newRow("empty miles") << QStringList{"Ogden", "41.2", "-111.97", "SLC", ""} << "";
+        QTest::newRow("no leg") << QStringList{"Ogden", "41.2", "-111.97", "", "42"} << "";
         QTest::newRow("leg not a key")
-            << QStringList{"Ogden", "41.2", "-111.97", "slc", "42"} << QStringList{} << "";
+            << QStringList{"Ogden", "41.2", "-111.97", "slc", "42"} << "";
         QTest::newRow("latitude not a number")
-            << QStringList{"Ogden", "41,2", "-111.97", "SLC", "42"} << QStringList{}
+            << QStringList{"Ogden", "41,2", "-111.97", "SLC", "42"}
             << "The latitude is not a number.";
         QTest::newRow("miles not a number")
-            << QStringList{"Ogden", "41.2", "-111.97", "SLC", "42 mi"} << QStringList{}
+            << QStringList{"Ogden", "41.2", "-111.97", "SLC", "42 mi"}
             << "The miles is not a number.";
     }
     void add() {
         QFETCH(QStringList, fields);
-        QFETCH(QStringList, expected);
         QFETCH(QString, alert);
         QSignalSpy segues(Navigator::instance(), &Navigator::segueRequested);
         LocationViewController screen;
@@ -155,13 +130,9 @@ private slots:
         screen.FromCityTextField()->setText(fields.at(3));
         screen.MileFromTextField()->setText(fields.at(4));
         screen.SaveLocation();
-        QCOMPARE(stored(), expected);
+        QVERIFY(stored().isEmpty());
         QCOMPARE(AlertPresenter::instance()->message(), alert);
-        // A refused number keeps the screen open so the field can be corrected.
         QCOMPARE(segues.size(), alert.isEmpty() ? 1 : 0);
-        if (!alert.isEmpty())
-            return;
-        QCOMPARE(segues.first().first().toString(), "unwindToLocations");
     }
 
     void edit_data() {
@@ -207,9 +178,13 @@ private slots:
         QCOMPARE(segues.first().first().toString(), "unwindToLocations");
     }
 
-    void editOfUnknownLegShowsNoMiles() {
+    // A place on no known leg: no row texts, and the edit screen shows no miles.
+    void unknownLeg() {
+        const Locations p = place("Tulsa^Nowhere^36^-96^5");
+        QCOMPARE(LocationTableViewController::titleFor(p), QString());
+        QCOMPARE(LocationTableViewController::detailFor(p), QString());
         EditLocationViewController screen;
-        screen.setDetailItem(QVariant::fromValue<Record>(place("Tulsa^Nowhere^36^-96^5")));
+        screen.setDetailItem(QVariant::fromValue<Record>(p));
         QCOMPARE(screen.LatitudeTextField()->text(), "36.0");
         QCOMPARE(screen.MilesFromTextField()->text(), "");
     }

@@ -1,3 +1,4 @@
+#include "DataDirectory.h"
 #include "SessionFixture.h"
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
@@ -9,7 +10,6 @@
 #include "summary/YearlyTableViewController.h"
 
 #include <QAbstractItemModelTester>
-#include <QTemporaryDir>
 #include <QtTest>
 
 // A session as the entry screen stores it: day, distance and the other figures.
@@ -27,7 +27,7 @@ Q_DECLARE_METATYPE(Session)
 class SummariesTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    DataDirectory m_dir;
 
     static void store(const Sessions &sessions) {
         for (const Session &s : sessions)
@@ -57,13 +57,13 @@ class SummariesTest : public QObject {
 
 private slots:
     void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        AppDelegate::setDataDirectory(m_dir->path());
+        m_dir.fresh();
         AppState::instance()->reset();
         Formatting::setLocale(QStringLiteral("en_US"));
     }
 
-    // Every rebuild replaces the stale record of 1999 unless there are no sessions at all.
+    // Every rebuild replaces the stale record of 1999 unless there are no sessions at all. The page
+    // test sorts both ways; here a distance that is not a number, late years and float sums.
     void yearlyRebuild_data() {
         QTest::addColumn<Sessions>("sessions");
         QTest::addColumn<int>("sortTaps");
@@ -81,11 +81,6 @@ private slots:
             << Texts{"Year = 2023      Miles = 3.5", "Year = 2022      Miles = 100.0",
                      "Year = 2021      Miles = 12.5"}
             << Texts{"2023/1/3.5", "2022/5/100.0", "2021/3/12.5"};
-        QTest::newRow("one tap: oldest first, rebuilt in that order")
-            << three << 1 << "Miles"
-            << Texts{"Year = 2021      Miles = 12.5", "Year = 2022      Miles = 100.0",
-                     "Year = 2023      Miles = 3.5"}
-            << Texts{"2021/1/12.5", "2022/7/100.0", "2023/8/3.5"};
         QTest::newRow("a year whose only session comes last")
             << Sessions{{QDate(2024, 2, 1), "1"}, {QDate(2019, 11, 5), "7"}} << 0 << "Miles"
             << Texts{"Year = 2024      Miles = 1.0", "Year = 2019      Miles = 7.0"}
@@ -141,7 +136,8 @@ private slots:
         QCOMPARE(column(c.yearBars(), QStringLiteral("fraction")), (Texts{"0.5", "1"}));
     }
 
-    // The picked year's months only; a distance that is not wholly a number is skipped.
+    // The picked year's months only (the page test sums miles); a distance that is not wholly a
+    // number is skipped.
     void monthlySums_data() {
         QTest::addColumn<Sessions>("sessions");
         QTest::addColumn<QString>("unit");
@@ -152,7 +148,6 @@ private slots:
                              {QDate(2023, 3, 20), "2.25"},
                              {QDate(2022, 3, 5), "100"},
                              {QDate(2024, 3, 5), "100"}};
-        QTest::newRow("sessions only in March") << march << "Miles" << 3 << "Miles = 5.750";
         QTest::newRow("kilometres") << march << "Kilometers" << 3 << "km = 5.750";
         QTest::newRow("not wholly a number is skipped") << Sessions{{QDate(2023, 6, 1), "3.5km"},
                                                                     {QDate(2023, 6, 2), "1"},
@@ -189,8 +184,6 @@ private slots:
         const QDate day(2023, 3, 5);
         QTest::newRow("kilometres") << Session{day, "3.2", "300", "45", "12"} << "Kilometers"
                                     << "Cals: 300  Fat Cals: 45.00  km: 3.2  Laps: 12";
-        QTest::newRow("whole and half") << Session{day, "1", "22", "7.5", ""} << "Miles"
-                                        << "Cals: 22  Fat Cals: 7.50  Miles: 1  Laps: ";
         QTest::newRow("fat calories as stored when not a number")
             << Session{day, "1", "22", "n/a", "3"} << "Miles"
             << "Cals: 22  Fat Cals: n/a  Miles: 1  Laps: 3";

@@ -1,3 +1,4 @@
+#include "DataDirectory.h"
 #include "SessionFixture.h"
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
@@ -10,7 +11,6 @@
 #include <QApplication>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QtTest>
@@ -30,7 +30,7 @@ public:
 class TotalsReportTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    DataDirectory m_dir;
     RecordingPrinter m_printer;
 
     static TotalsReport::Texts sample() {
@@ -77,8 +77,7 @@ class TotalsReportTest : public QObject {
 
 private slots:
     void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        AppDelegate::setDataDirectory(m_dir->path());
+        m_dir.fresh();
         Formatting::setLocale(QStringLiteral("en_US"));
         m_printer.printed.clear();
         m_printer.completes = true;
@@ -87,64 +86,31 @@ private slots:
 
     void cleanup() { PrintController::setShared(nullptr); }
 
-    // The report line by line: each paragraph's alignment and its runs of text and style.
+    // The report line by line: each paragraph's alignment and its runs of text and style. The
+    // three blocks of totals share one layout.
     void linesAndStyleRuns() {
-        const StyledText report = TotalsReport::build(sample());
+        const TotalsReport::Texts t = sample();
         const QString title = QStringLiteral("{#ff000000 Arial 18}");
         const QString plain = QStringLiteral("{#ff000000 default}");
         const QString clear = QStringLiteral("{#00000000 default}");
-        const QStringList expected{
-            "centre: [Todays Date is: Mar 5, 2026]" + title,
-            "centre:",
-            "centre: [LTD Totals ( First Entry Jan 2, 2020 )]" + title,
-            "natural:",
-            "natural: [LTD Cals:       2,301.00]" + plain,
-            "natural: [LTD Fat Cals: 690.50]" + plain,
-            "natural: [LTD Miles:      2,510.00]" + plain,
-            "natural: [LTD Laps:       8,249.345]" + plain,
-            "natural:",
-            "centre: [YTD Totals]" + title,
-            "natural:",
-            "natural: [YTD Cals:       1,201.00]" + plain,
-            "natural: [YTD Fat Cals: 360.50]" + plain,
-            "natural: [YTD Miles:      500.00]" + plain,
-            "natural: [YTD Laps:       209.345]" + plain,
-            "natural:",
-            "centre: [MTD Totals]" + title,
-            "natural:",
-            "natural: [MTD Cals:       701.00]" + plain,
-            "natural: [MTD Fat Cals: 210.50]" + plain,
-            "natural: [MTD Miles:      99.50]" + plain,
-            "natural: [MTD Laps:       ]" + plain,
-            "natural:",
-            "centre: [____________________________________________________]" + title,
-            "natural:",
-            "centre: [Starting City = Miami, FL Destination City = Miami, FL  (via: SLC, Seattle, "
-            "Bangor) Total Miles = 8,288]{#ff0000ff Arial 14}",
-            "natural:",
-            "natural: [Miles To SLC, UT = 2448]" + plain + " [  -  ]" + clear + " [Completed]" +
-                plain,
-            "natural: [Miles To Seattle, WA = 840]" + plain + " [  -  ]" + clear +
-                " [818.00 To Go]" + plain,
-            "natural: [Miles to Bangor ME = 3257]" + plain + " [  -  ]" + clear +
-                " [3,257.00 To Go]" + plain,
-            "natural: [Miles to Miami, FL = 1743]" + plain + " [  -  ]" + clear +
-                " [1,743.00 To Go]" + plain,
-        };
-        const QStringList actual = runs(report.document());
-        QCOMPARE(actual.size(), expected.size());
-        for (qsizetype i = 0; i < expected.size(); ++i)
-            QCOMPARE(actual.at(i), expected.at(i));
-    }
-
-    // A header is styled where its text first occurs, as the report is written from the top.
-    void headerStyledAtFirstOccurrence() {
-        TotalsReport::Texts t = sample();
-        t.todaysDate = QStringLiteral("YTD Totals");
-        const QStringList lines = runs(TotalsReport::build(t).document());
-        QCOMPARE(lines.at(0),
-                 QStringLiteral("centre: [Todays Date is: YTD Totals]{#ff000000 Arial 18}"));
-        QCOMPARE(lines.at(9), QStringLiteral("natural: [YTD Totals]{#ff000000 default}"));
+        QStringList expected{"centre: [Todays Date is: Mar 5, 2026]" + title, "centre:"};
+        const QStringList headers{t.ltdHeader, "YTD Totals", "MTD Totals"};
+        const std::array<TotalsReport::Block, 3> figures{t.ltd, t.ytd, t.mtd};
+        const QStringList labels{" Cals:       ", " Fat Cals: ", " Miles:      ", " Laps:       "};
+        for (int block = 0; block < 3; ++block) {
+            expected << "centre: [" + headers[block] + "]" + title << "natural:";
+            for (int i = 0; i < 4; ++i)
+                expected << "natural: [" + headers[block].left(3) + labels[i] + figures[block][i] +
+                                "]" + plain;
+            expected << "natural:";
+        }
+        expected << "centre: [" + QString(52, '_') + "]" + title << "natural:"
+                 << "centre: [" + t.routeExplanation + "]{#ff0000ff Arial 14}"
+                 << "natural:";
+        for (int leg = 0; leg < 4; ++leg)
+            expected << "natural: [" + t.legCaptions[leg] + "]" + plain + " [  -  ]" + clear +
+                            " [" + t.legStatus[leg] + "]" + plain;
+        QCOMPARE(runs(TotalsReport::build(t).document()), expected);
     }
 
     void printingLogsCompletedJobs_data() {
