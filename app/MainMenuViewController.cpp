@@ -124,7 +124,8 @@ QString MainMenuViewController::toggleTitle() const {
 void MainMenuViewController::applyDistanceDefault() {
     Settings &settings = Settings::standard();
     const QString key = QStringLiteral("Distance");
-    if (settings.contains(key)) {
+    // A value that is not text (junk in the file) counts as absent, as on the settings screen.
+    if (!settings.string(key).isNull()) {
         AppState::instance()->setDistanceUnit(settings.string(key));
     } else {
         settings.setString(key, QStringLiteral("Miles"));

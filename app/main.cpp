@@ -6,10 +6,11 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QMessageBox>
 #include <QQmlApplicationEngine>
 #include <QQuickStyle>
-#include <QTemporaryDir>
 #include <QQuickWindow>
+#include <QTemporaryDir>
 #include <QtQml/qqmlextensionplugin.h>
 #include <cstdio>
 
@@ -58,7 +59,17 @@ int main(int argc, char *argv[]) {
         AppDelegate::setDataDirectory(parser.value(dataDir));
 
     // The store loads before any screen, so one that cannot be opened stops the program here.
+    // Someone who started Pacelog from the desktop's menu never sees stderr, so where there is
+    // a screen the reason is also shown in a dialog before the program stops.
+    const QString platform = QGuiApplication::platformName();
+    if (platform != QLatin1String("offscreen") && platform != QLatin1String("minimal") &&
+        !parser.isSet(selfTest) && !parser.isSet(screenshots) && !parser.isSet(firstFrame))
+        AppDelegate::setStopNotice([](const QString &explanation) {
+            QMessageBox::critical(nullptr, QStringLiteral("Pacelog cannot open its store"),
+                                  explanation);
+        });
     AppDelegate::shared()->persistentContainer();
+    AppDelegate::setStopNotice({});
     if (parser.isSet(screenshots))
         ScreenshotTour::seedSampleLog();
 

@@ -3,6 +3,7 @@
 #include "log/SessionRules.h"
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
+#include "model/SaveFailureAlert.h"
 #include "platform/Formatting.h"
 #include "platform/Navigator.h"
 
@@ -135,10 +136,11 @@ void DetailViewController::saveRecord() {
             session.setTreadDate(moment);
         }
         writeTexts(session);
-        // A failed write or save is not reported (the context drops it): the person is taken
-        // back either way.
-        if (context.change(session))
-            context.save();
+        // The context drops a failed write or save; the person is told and taken back either
+        // way.
+        QString error;
+        if (!context.change(session) || !context.save(&error))
+            SaveFailureAlert::present(this, error.isEmpty() ? context.lastError() : error);
     }
     qInfo().noquote() << "Back button Clicked";
     Navigator::instance()->performSegue(QStringLiteral("unwindToMenu"));

@@ -4,6 +4,7 @@
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
 #include "model/DatePickerStyle.h"
+#include "model/SaveFailureAlert.h"
 #include "model/UserData.h"
 #include "platform/Formatting.h"
 #include "platform/Navigator.h"
@@ -92,8 +93,11 @@ void EnterTreadmillDataViewController::btnSavedPressed() {
     session.setLaps(m_textLaps->text());
     session.setDate(m_textDate->text());
     QString error;
-    if (!context.insert(session) || !context.save(&error))
-        qWarning().noquote() << (error.isEmpty() ? context.lastError() : error);
+    if (!context.insert(session) || !context.save(&error)) {
+        const QString reason = error.isEmpty() ? context.lastError() : error;
+        qWarning().noquote() << reason;
+        SaveFailureAlert::present(this, reason);
+    }
 
     for (Outlet *field :
          {m_textDate, m_textCalories, m_textFatCalories, m_textDistance, m_textLaps})

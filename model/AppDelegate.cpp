@@ -2,6 +2,7 @@
 
 #include "model/AppState.h"
 #include "model/Settings.h"
+#include "model/StoreCheck.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,6 +21,11 @@ QString &configuredDirectory() {
 AppDelegate::FatalHandler &fatalHandler() {
     static AppDelegate::FatalHandler handler;
     return handler;
+}
+
+AppDelegate::StopNotice &stopNotice() {
+    static AppDelegate::StopNotice notice;
+    return notice;
 }
 
 } // namespace
@@ -53,7 +59,12 @@ void AppDelegate::setFatalHandler(FatalHandler handler) {
     fatalHandler() = std::move(handler);
 }
 
-void AppDelegate::unresolvedError(const QString &error, const QString &details) {
+void AppDelegate::setStopNotice(StopNotice notice) {
+    stopNotice() = std::move(notice);
+}
+
+void AppDelegate::unresolvedError(const QString &error, const QString &details,
+                                  const QString &explanation) {
     const QString message =
         QStringLiteral("Unresolved error ") + error + QStringLiteral(", ") + details;
     if (fatalHandler()) {
@@ -62,19 +73,34 @@ void AppDelegate::unresolvedError(const QString &error, const QString &details) 
         throw std::runtime_error(message.toStdString());
     }
     std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    if (!explanation.isEmpty())
+        std::fprintf(stderr, "%s\n", explanation.toLocal8Bit().constData());
     std::fflush(stderr);
+    if (stopNotice() && !explanation.isEmpty())
+        stopNotice()(explanation);
     std::_Exit(1);
 }
 
 std::unique_ptr<Context> AppDelegate::openContext() {
     QDir().mkpath(dataDirectory());
+    const QString details =
+        QStringLiteral("{filePath = \"%1\"; reason = \"store could not be loaded\"}")
+            .arg(storePath());
+    // The first open of a run looks at the file read-only before anything can write to it;
+    // later connections in the same run open a file already found sound.
+    if (!m_container) {
+        const StoreCheck::Result check = StoreCheck::inspect(storePath());
+        if (!check.ok)
+            unresolvedError(check.error, details, check.explanation);
+    }
     auto context = std::make_unique<Context>(storePath());
     QString error;
-    if (!context->open(&error)) {
-        unresolvedError(
-            error, QStringLiteral("{filePath = \"%1\"; reason = \"store could not be loaded\"}")
-                       .arg(storePath()));
-    }
+    if (!context->open(&error))
+        unresolvedError(error, details,
+                        QStringLiteral("Pacelog stopped: its store \"%1\" could not be opened. "
+                                       "Check that the folder exists and can be written to, "
+                                       "then start Pacelog again.")
+                            .arg(storePath()));
     return context;
 }
 
@@ -97,5 +123,10 @@ void AppDelegate::saveChanges() {
 }
 
 void AppDelegate::stopOnStoreError(const QString &error) {
-    unresolvedError(error, QStringLiteral("{filePath = \"%1\"}").arg(storePath()));
+    unresolvedError(error, QStringLiteral("{filePath = \"%1\"}").arg(storePath()),
+                    QStringLiteral("Pacelog stopped: a change could not be written to its store "
+                                   "\"%1\". Everything saved before it is kept. Check that the "
+                                   "device has free space and that the folder can be written "
+                                   "to, then start Pacelog again.")
+                        .arg(storePath()));
 }

@@ -31,10 +31,15 @@ public:
     static QString dataDirectory();
     static QString storePath();
 
-    // "Unresolved error <error>, <details>" and a non-zero exit. Tests may catch it instead.
-    [[noreturn]] static void unresolvedError(const QString &error, const QString &details);
+    // "Unresolved error <error>, <details>", then the explanation for a person, and a non-zero
+    // exit. Tests may catch it instead.
+    [[noreturn]] static void unresolvedError(const QString &error, const QString &details,
+                                             const QString &explanation = QString());
     using FatalHandler = std::function<void(const QString &message)>;
     static void setFatalHandler(FatalHandler handler);
+    // Shown the explanation just before the program stops (a dialog, where there is a screen).
+    using StopNotice = std::function<void(const QString &explanation)>;
+    static void setStopNotice(StopNotice notice);
 
 private:
     AppDelegate() = default;

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <array>
+#include <cmath>
 
 namespace {
 
@@ -77,7 +78,12 @@ const Rules &rules(AttributeKind kind) {
          },
          [](const QVariant &v) { return QVariant(v.toDateTime().toMSecsSinceEpoch() / 1000.0); },
          [](const QVariant &c) {
-             return QVariant(QDateTime::fromMSecsSinceEpoch(qRound64(c.toDouble() * 1000.0)));
+             // A column beyond any moment (a damaged or foreign store) reads as an invalid date;
+             // rounding it to whole milliseconds would be undefined.
+             const double ms = c.toDouble() * 1000.0;
+             if (!(std::abs(ms) < 0x1p63))
+                 return QVariant(QDateTime());
+             return QVariant(QDateTime::fromMSecsSinceEpoch(qRound64(ms)));
          },
          [](const QVariant &a) {
              if (a.typeId() == QMetaType::QDateTime)

@@ -1,6 +1,7 @@
 #include "model/DefaultSettingsViewController.h"
 
 #include "model/AppState.h"
+#include "model/SaveFailureAlert.h"
 #include "model/Settings.h"
 
 namespace {
@@ -33,8 +34,14 @@ void DefaultSettingsViewController::viewDidLoad() {
 
 void DefaultSettingsViewController::setUnit(const QString &unit) {
     AppState::instance()->setDistanceUnit(unit);
-    Settings::standard().setString(DistanceKey, unit);
-    Settings::standard().synchronize();
+    if (!Settings::standard().setString(DistanceKey, unit))
+        settingNotSaved();
+}
+
+// The switch keeps its new position for this run; the person learns it will not last.
+void DefaultSettingsViewController::settingNotSaved() {
+    SaveFailureAlert::present(this, QStringLiteral("the settings file %1 cannot be written")
+                                        .arg(Settings::standard().filePath()));
 }
 
 void DefaultSettingsViewController::MilesSwitchFlipped() {
@@ -59,10 +66,13 @@ void DefaultSettingsViewController::chooseDateStyle(Outlet *chosen) {
         {m_inline, QStringLiteral("UseDateInline")},
         {m_compact, QStringLiteral("UseDateCompact")},
     };
+    bool saved = true;
     for (const auto &[outlet, key] : styles) {
         outlet->setChecked(outlet == chosen);
-        settings.setBool(key, outlet == chosen);
+        saved = settings.setBool(key, outlet == chosen) && saved;
     }
+    if (!saved)
+        settingNotSaved();
 }
 
 void DefaultSettingsViewController::DateWheelSwitchFlipped() {
@@ -78,13 +88,15 @@ void DefaultSettingsViewController::DateCompactSwitchFlipped() {
 }
 
 void DefaultSettingsViewController::LocationSwitchFlipped() {
-    Settings::standard().setString(QStringLiteral("FirstTime"), m_location->checked()
-                                                                    ? QStringLiteral("true")
-                                                                    : QStringLiteral("false"));
+    if (!Settings::standard().setString(QStringLiteral("FirstTime"), m_location->checked()
+                                                                         ? QStringLiteral("true")
+                                                                         : QStringLiteral("false")))
+        settingNotSaved();
 }
 
 void DefaultSettingsViewController::MainMenuSwitchFlipped() {
-    Settings::standard().setString(QStringLiteral("Expanded"), m_mainMenu->checked()
-                                                                   ? QStringLiteral("true")
-                                                                   : QStringLiteral("false"));
+    if (!Settings::standard().setString(QStringLiteral("Expanded"), m_mainMenu->checked()
+                                                                        ? QStringLiteral("true")
+                                                                        : QStringLiteral("false")))
+        settingNotSaved();
 }

@@ -49,6 +49,7 @@ public:
 private:
     void setUnit(const QString &unit);
     void chooseDateStyle(Outlet *chosen);
+    void settingNotSaved();
 
     Outlet *m_miles;
     Outlet *m_kilometers;

@@ -68,22 +68,33 @@ QDateTime Settings::dateForKey(const QString &key) const {
     return QDateTime::fromString(text, Qt::ISODateWithMs);
 }
 
-void Settings::setString(const QString &key, const QString &value) {
-    m_settings->setValue(key, value);
-    m_settings->sync();
-}
-
 // Every write reaches the file at once, so nothing is lost when the app is killed.
-void Settings::setBool(const QString &key, bool value) {
-    m_settings->setValue(key, value);
+bool Settings::written() {
     m_settings->sync();
+    const QSettings::Status status = m_settings->status();
+    // QSettings keeps the first error it met. A file it could not parse (FormatError) has just
+    // been rewritten whole, so a fresh reader tells the next write's outcome apart again.
+    if (status == QSettings::FormatError)
+        reload();
+    return status != QSettings::AccessError;
 }
 
-void Settings::setDate(const QString &key, const QDateTime &value) {
+bool Settings::setString(const QString &key, const QString &value) {
+    m_settings->setValue(key, value);
+    return written();
+}
+
+bool Settings::setBool(const QString &key, bool value) {
+    m_settings->setValue(key, value);
+    return written();
+}
+
+bool Settings::setDate(const QString &key, const QDateTime &value) {
     // Dates are tagged so they read back as dates, and stay readable in the file.
-    m_settings->setValue(key, QLatin1String(DatePrefix) +
-                                  value.toUTC().toString(Qt::ISODateWithMs) + QLatin1Char(')'));
-    m_settings->sync();
+    const QString text =
+        QLatin1String(DatePrefix) + value.toUTC().toString(Qt::ISODateWithMs) + QLatin1Char(')');
+    m_settings->setValue(key, text);
+    return written();
 }
 
 void Settings::remove(const QString &key) {

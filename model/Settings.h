@@ -21,9 +21,11 @@ public:
     // The moment under the key; invalid when absent or not a date.
     QDateTime dateForKey(const QString &key) const;
 
-    void setString(const QString &key, const QString &value);
-    void setBool(const QString &key, bool value);
-    void setDate(const QString &key, const QDateTime &value);
+    // False when the value did not reach the file (a full device, a file that cannot be
+    // written); the value still holds for this run.
+    bool setString(const QString &key, const QString &value);
+    bool setBool(const QString &key, bool value);
+    bool setDate(const QString &key, const QDateTime &value);
     void remove(const QString &key);
     void synchronize();
 
@@ -33,5 +35,6 @@ public:
 
 private:
     Settings();
+    bool written();
     std::unique_ptr<QSettings> m_settings;
 };

@@ -13,8 +13,10 @@ list(APPEND PACELOG_SOURCES
     model/MonthlyData.cpp model/MonthlyData.h
     model/Record.cpp model/Record.h
     model/ReviewService.cpp model/ReviewService.h
+    model/SaveFailureAlert.cpp model/SaveFailureAlert.h
     model/Settings.cpp model/Settings.h
     model/SortDescriptor.h
+    model/StoreCheck.cpp model/StoreCheck.h
     model/StoreSchema.cpp model/StoreSchema.h
     model/UserData.cpp model/UserData.h
     model/YearlyData.cpp model/YearlyData.h

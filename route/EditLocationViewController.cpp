@@ -1,6 +1,7 @@
 #include "route/EditLocationViewController.h"
 
 #include "model/AppDelegate.h"
+#include "model/SaveFailureAlert.h"
 #include "platform/Formatting.h"
 #include "platform/Navigator.h"
 #include "platform/NumberReading.h"
@@ -79,8 +80,10 @@ void EditLocationViewController::SaveLocation() {
         place.setFromCity(leg->key);
         place.setValue(leg->distanceKey, numberOrCleared(m_milesFromTextField->text()));
         if (!managedObjectContext.change(place) || !managedObjectContext.save(&error)) {
-            qWarning().noquote() << (error.isEmpty() ? managedObjectContext.lastError() : error);
+            const QString reason = error.isEmpty() ? managedObjectContext.lastError() : error;
+            qWarning().noquote() << reason;
             managedObjectContext.rollback();
+            SaveFailureAlert::present(this, reason);
         }
     }
     qInfo().noquote() << "Back button Clicked";

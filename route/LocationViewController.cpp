@@ -2,6 +2,7 @@
 
 #include "model/AppDelegate.h"
 #include "model/Locations.h"
+#include "model/SaveFailureAlert.h"
 #include "platform/AlertPresenter.h"
 #include "platform/Navigator.h"
 #include "platform/NumberReading.h"
@@ -57,8 +58,10 @@ void LocationViewController::SaveLocation() {
         place.setFromCity(leg->key);
         QString error;
         if (!context.insert(place) || !context.save(&error)) {
-            qWarning().noquote() << (error.isEmpty() ? context.lastError() : error);
+            const QString reason = error.isEmpty() ? context.lastError() : error;
+            qWarning().noquote() << reason;
             context.rollback();
+            SaveFailureAlert::present(this, reason);
         }
     }
     qInfo().noquote() << "Back button Clicked";

@@ -2,6 +2,7 @@
 
 #include "model/AppDelegate.h"
 #include "model/MainLocations.h"
+#include "model/SaveFailureAlert.h"
 #include "platform/AlertPresenter.h"
 #include "platform/Formatting.h"
 #include "platform/Navigator.h"
@@ -80,8 +81,10 @@ void MapSetupViewController::SaveButtonCicked() {
             record.setCityLongitude(n, coordinates[n - 1][1]);
         }
         const bool written = record.isInserted() ? context.change(record) : context.insert(record);
-        if (!written || !context.save(&error))
+        if (!written || !context.save(&error)) {
             qWarning().noquote() << "Can't Save" << error;
+            SaveFailureAlert::present(this, error.isEmpty() ? context.lastError() : error);
+        }
     }
     Navigator::instance()->performSegue(QStringLiteral("unwindToMap"));
 }

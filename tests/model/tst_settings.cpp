@@ -75,6 +75,15 @@ private slots:
         QTest::newRow("an unknown unit counts as kilometres")
             << QByteArray("Distance=Furlongs\nUseDateWheel=true\n") << false << "Furlongs"
             << QList<bool>{false, true, true, false, false, false};
+        QByteArray junk;
+        for (int i = 0; i < 3000; ++i)
+            junk.append(char(i * 7919 % 251));
+        QTest::newRow("binary junk reads as a fresh install")
+            << junk << false << "Miles" << QList<bool>{true, false, false, false, false, false};
+        QTest::newRow("values that are not text read as absent")
+            << QByteArray("Distance=Miles, Kilometers\nUseDateWheel=@ByteArray(\\x1)\n"
+                          "UseDateInline=@Variant(\\0\\0\\0\\x7f\\0junk)\n")
+            << false << "Miles" << QList<bool>{true, false, false, false, false, false};
     }
     void openingTheScreen() {
         QFETCH(QByteArray, file);

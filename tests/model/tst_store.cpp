@@ -88,6 +88,24 @@ private slots:
         QTest::newRow("not a comparison") << "fromCity LIKE %@" << QVariant("M*") << -1;
         QTest::newRow("spliced value") << "fromCity == 'Miami'" << QVariant() << -1;
     }
+    // A date-time column as another program or a damaged file may leave it.
+    void storedDateTimesReadBack_data() {
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<QDateTime>("expected");
+        QTest::newRow("seconds since 1970")
+            << "1772730000" << QDateTime::fromSecsSinceEpoch(1772730000);
+        QTest::newRow("beyond any moment") << "1e39" << QDateTime();
+        QTest::newRow("infinite") << "-9e999" << QDateTime();
+    }
+    void storedDateTimesReadBack() {
+        QFETCH(QString, column);
+        QFETCH(QDateTime, expected);
+        UserData s = addSession("x", "1", "2");
+        QVERIFY(m_context->save());
+        onFile([&](QSqlQuery &q) { QVERIFY(q.exec("UPDATE UserData SET treadDate = " + column)); });
+        QCOMPARE(UserData(m_context->refetch(s)).treadDate(), expected);
+    }
+
     void predicates() {
         QFETCH(QString, format);
         QFETCH(QVariant, argument);
