@@ -45,6 +45,12 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j2
 
+# The whole suite again in the asan preset: address and undefined-behaviour sanitizers, where any
+# report fails the test (suppressions for Qt's own leaks: tests/lsan.supp). CI runs it.
+.PHONY: test-asan
+test-asan:
+	$(MAKE) test PRESET=asan
+
 # Runs every benchmark program of bench/ in a release build (no display needed) and prints one
 # report, also written to build/release/bench-results.json.
 bench:
