@@ -50,3 +50,9 @@ inline QString inputFile(const uint8_t *data, size_t size) {
 }
 
 } // namespace FuzzStore
+
+// Every target sets up alike; each target includes this header once.
+extern "C" int LLVMFuzzerInitialize(int *, char ***) {
+    FuzzStore::setUp();
+    return 0;
+}

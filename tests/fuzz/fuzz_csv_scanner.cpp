@@ -2,11 +2,6 @@
 #include "FuzzStore.h"
 #include "exchange/CSVScanner.h"
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-    FuzzStore::setUp();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     FuzzStore::emptyStore();
     CSVScanner::scanCSV(FuzzStore::inputFile(data, size));

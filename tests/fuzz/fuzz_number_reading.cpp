@@ -17,11 +17,6 @@ void check(bool condition) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-    FuzzStore::setUp();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const QByteArrayView bytes(data, qsizetype(size));
     const QString text = QString::fromUtf8(bytes);

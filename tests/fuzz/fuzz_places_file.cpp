@@ -4,11 +4,6 @@
 #include "route/LocationSeeder.h"
 #include "route/LocationsExportFile.h"
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-    FuzzStore::setUp();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     FuzzStore::emptyStore();
     LocationSeeder::seed(FuzzStore::inputFile(data, size));

@@ -7,11 +7,6 @@
 #include "log/MasterTableViewCell.h"
 #include "model/UserData.h"
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-    FuzzStore::setUp();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     FuzzStore::emptyStore();
     // Invalid UTF-8 is refused by the page; its replacement characters still make a text.
