@@ -1,7 +1,6 @@
 #include "model/Context.h"
 #include "model/UserData.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -17,13 +16,6 @@ class UnresolvedStoreTest : public QObject {
 
     QTemporaryDir m_sound;
     QByteArray m_store; // a real store holding one session
-
-    static QByteArray digest(const QString &path) {
-        QFile f(path);
-        if (!f.open(QIODevice::ReadOnly))
-            return {};
-        return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
-    }
 
 private slots:
     void initTestCase() {
@@ -70,7 +62,6 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(content);
         f.close();
-        const QByteArray before = digest(store);
 
         QProcess app;
         app.start(PACELOG_BINARY, {"--data-dir", dir.path()});
@@ -82,7 +73,8 @@ private slots:
         QVERIFY2(stop >= 0 && lines.size() > stop + 2, qPrintable(lines.join('\n')));
         QVERIFY2(lines[stop + 1].contains(reason), qPrintable(lines[stop + 1]));
         QVERIFY(lines[stop + 2].contains("left exactly as it was"));
-        QCOMPARE(digest(store), before);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll() == content); // byte for byte
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Pacelog.sqlite"});
     }
 };
