@@ -99,7 +99,7 @@ QList<Record> Context::fetch(const FetchRequest &request, QString *error) {
 
 bool Context::walk(const FetchRequest &request, const std::function<void(const Record &)> &visit,
                    QString *error) {
-    QSqlQuery *query = selected(request, error);
+    QSqlQuery *query = selected(request.selectSql(), error);
     if (!query)
         return false;
     const Entity *entity = Entity::named(request.entityName());
@@ -112,7 +112,7 @@ bool Context::walk(const FetchRequest &request, const std::function<void(const R
 
 bool Context::forEach(const FetchRequest &request,
                       const std::function<void(const QVariantList &values)> &row, QString *error) {
-    QSqlQuery *query = selected(request, error);
+    QSqlQuery *query = selected(request.selectSql(), error);
     if (!query)
         return false;
     const QList<Attribute> attributes = request.fetchedAttributes();
@@ -126,8 +126,7 @@ bool Context::forEach(const FetchRequest &request,
     return true;
 }
 
-QSqlQuery *Context::selected(const FetchRequest &request, QString *error) {
-    const FetchRequest::Sql sql = request.selectSql();
+QSqlQuery *Context::selected(const FetchRequest::Sql &sql, QString *error) {
     QSqlQuery *query = sql.error.isEmpty() && m_open ? prepared(sql.text) : nullptr;
     if (!sql.error.isEmpty())
         m_lastError = sql.error;
@@ -160,17 +159,9 @@ bool Context::fetchInBatches(const FetchRequest &request, int size,
     const QList<Attribute> attributes = request.fetchedAttributes();
     qint64 after = 0;
     for (;;) {
-        const FetchRequest::Sql sql = request.batchSql(after, size);
-        QSqlQuery *query = sql.error.isEmpty() && m_open ? prepared(sql.text) : nullptr;
-        if (!sql.error.isEmpty())
-            m_lastError = sql.error;
-        else if (!m_open)
-            m_lastError = QStringLiteral("the store is not open");
-        if (!query || !exec(query, sql.bindings)) {
-            if (error)
-                *error = m_lastError;
+        QSqlQuery *query = selected(request.batchSql(after, size), error);
+        if (!query)
             return false;
-        }
         QList<Record> batch;
         while (query->next())
             batch.append(rowRecord(entity, attributes, *query));

@@ -9,10 +9,9 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
-#include <functional>
-#include <optional>
 #include <QVariantList>
 #include <functional>
+#include <optional>
 
 // One connection to the store file. Writes since the last save() sit in an open transaction:
 // this context sees them, others do not. save() commits. A write that fails rolls the context
@@ -96,8 +95,9 @@ public:
 private:
     bool beginWriting();
     QSqlQuery *prepared(const QString &sql);
-    // The request's SELECT, run; null (and the error noted) when it cannot run.
-    QSqlQuery *selected(const FetchRequest &request, QString *error);
+    // A SELECT of a request (whole, or one batch), run; null (and the error noted) when it
+    // cannot run.
+    QSqlQuery *selected(const FetchRequest::Sql &sql, QString *error);
     bool exec(QSqlQuery *query, const QVariantList &bindings);
     static Record rowRecord(const Entity *entity, const QList<Attribute> &attributes,
                             const QSqlQuery &query);
