@@ -10,10 +10,29 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <functional>
+#include <sqlite3.h>
 
 // Stores for the benchmarks, written through the app's own write path: `n` sessions spread over
 // 25 years, every month and the first 28 days.
 namespace BenchSessions {
+
+// The floor of a figure: `sql` run by SQLite alone on a read-only connection of its own,
+// `row` called on each result row.
+inline BenchClock::Timing sqliteAlone(const QString &store, const char *sql,
+                                      const std::function<void(sqlite3_stmt *)> &row) {
+    return BenchClock::timed([&] {
+        sqlite3 *db = nullptr;
+        sqlite3_stmt *statement = nullptr;
+        if (sqlite3_open_v2(store.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
+                SQLITE_OK &&
+            sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) == SQLITE_OK)
+            while (sqlite3_step(statement) == SQLITE_ROW)
+                row(statement);
+        sqlite3_finalize(statement);
+        sqlite3_close(db);
+    });
+}
 
 inline void saveOrSay(Context &context) {
     if (!context.save())

@@ -15,34 +15,10 @@
 #include <QCoreApplication>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <sqlite3.h>
 
 using namespace BenchClock;
 
 namespace {
-
-// The yearly walk's read as SQLite does it alone: every session's year, month and distance,
-// newest first.
-Timing rawWalk(const QString &store) {
-    return timed([&] {
-        sqlite3 *db = nullptr;
-        sqlite3_stmt *walk = nullptr;
-        if (sqlite3_open_v2(store.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
-                SQLITE_OK &&
-            sqlite3_prepare_v2(db,
-                               "SELECT rowid, year, imonth, distance FROM UserData"
-                               " ORDER BY year DESC, imonth DESC",
-                               -1, &walk, nullptr) == SQLITE_OK) {
-            while (sqlite3_step(walk) == SQLITE_ROW) {
-                sqlite3_column_text(walk, 1);
-                sqlite3_column_int64(walk, 2);
-                sqlite3_column_text(walk, 3);
-            }
-        }
-        sqlite3_finalize(walk);
-        sqlite3_close(db);
-    });
-}
 
 int measure(const QString &directory, int n) {
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
@@ -53,7 +29,15 @@ int measure(const QString &directory, int n) {
         AppDelegate::setDataDirectory(directory); // each screen opens the store afresh
         AppState::instance()->setAppSelectedYear(2012);
         AppState::instance()->setAppSelectedMonth(6);
-        floors.push_back(rawWalk(AppDelegate::storePath()));
+        // The floor: the yearly walk's read as SQLite does it alone, newest first.
+        floors.push_back(BenchSessions::sqliteAlone(
+            AppDelegate::storePath(),
+            "SELECT rowid, year, imonth, distance FROM UserData ORDER BY year DESC, imonth DESC",
+            [](sqlite3_stmt *walk) {
+                sqlite3_column_text(walk, 1);
+                sqlite3_column_int64(walk, 2);
+                sqlite3_column_text(walk, 3);
+            }));
         YearlyTableViewController yearly;
         years.push_back(timed([&] { yearly.viewDidLoad(); }));
         MonthlyTableViewController monthly;

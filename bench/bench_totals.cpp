@@ -11,29 +11,10 @@
 #include <QApplication>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <sqlite3.h>
 
 using namespace BenchClock;
 
 namespace {
-
-// The four sums as SQLite computes them by itself, on a connection of its own.
-Timing rawSums(const QString &store) {
-    return timed([&] {
-        sqlite3 *db = nullptr;
-        sqlite3_stmt *sums = nullptr;
-        if (sqlite3_open_v2(store.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
-                SQLITE_OK &&
-            sqlite3_prepare_v2(db,
-                               "SELECT SUM(CAST(calories AS REAL)), SUM(CAST(fatCalories AS REAL)),"
-                               " SUM(CAST(distance AS REAL)), SUM(CAST(laps AS REAL))"
-                               " FROM UserData",
-                               -1, &sums, nullptr) == SQLITE_OK)
-            sqlite3_step(sums);
-        sqlite3_finalize(sums);
-        sqlite3_close(db);
-    });
-}
 
 int measure(const QString &directory, int n) {
     qputenv("PACELOG_PRINT_TO", "/dev/null");
@@ -41,7 +22,12 @@ int measure(const QString &directory, int n) {
     std::vector<Timing> floors, loads, picks;
     for (int run = 0; run < 3; ++run) {
         AppDelegate::setDataDirectory(directory); // each load opens the store afresh
-        floors.push_back(rawSums(AppDelegate::storePath()));
+        // The floor: the four sums as SQLite computes them by itself.
+        floors.push_back(BenchSessions::sqliteAlone(
+            AppDelegate::storePath(),
+            "SELECT SUM(CAST(calories AS REAL)), SUM(CAST(fatCalories AS REAL)),"
+            " SUM(CAST(distance AS REAL)), SUM(CAST(laps AS REAL)) FROM UserData",
+            [](sqlite3_stmt *) {}));
         TotalsViewController totals;
         loads.push_back(timed([&] { totals.viewDidLoad(); }));
         picks.push_back(timed([&] {
