@@ -1,26 +1,26 @@
+#include "DataDirectory.h"
+#include "SessionFixture.h"
 #include "model/AppDelegate.h"
 #include "model/Context.h"
 #include "model/Locations.h"
 #include "model/UserData.h"
 
 #include <QSqlDatabase>
-#include <QSqlError>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <QtTest>
 
 class StoreTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    std::unique_ptr<Context> m_context;
+    DataDirectory m_dir;
 
-    UserData addSession(const QString &date, const QString &calories, const QString &distance) {
+    static Context &store() { return AppDelegate::shared()->persistentContainer(); }
+
+    // A session inserted and not yet saved.
+    static UserData insert(const QString &date) {
         UserData s;
         s.setDate(date);
-        s.setCalories(calories);
-        s.setDistance(distance);
-        m_context->insert(s);
+        store().insert(s);
         return s;
     }
 
@@ -28,7 +28,7 @@ class StoreTest : public QObject {
     template <typename Use> void onFile(Use use) {
         {
             QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "raw");
-            db.setDatabaseName(m_dir.filePath("Pacelog.sqlite"));
+            db.setDatabaseName(AppDelegate::storePath());
             QVERIFY(db.open());
             QSqlQuery q(db);
             use(q);
@@ -44,13 +44,7 @@ class StoreTest : public QObject {
     }
 
 private slots:
-    void init() {
-        QVERIFY(m_dir.isValid());
-        QFile::remove(m_dir.filePath("Pacelog.sqlite"));
-        m_context = std::make_unique<Context>(m_dir.filePath("Pacelog.sqlite"));
-        QVERIFY(m_context->open());
-    }
-    void cleanup() { m_context.reset(); }
+    void init() { m_dir.fresh(); }
 
     void predicates_data() {
         QTest::addColumn<QString>("format");
@@ -83,33 +77,22 @@ private slots:
     void storedDateTimesReadBack() {
         QFETCH(QString, column);
         QFETCH(QDateTime, expected);
-        UserData s = addSession("x", "1", "2");
-        QVERIFY(m_context->save());
+        const UserData s = addImported("x");
         onFile([&](QSqlQuery &q) { QVERIFY(q.exec("UPDATE UserData SET treadDate = " + column)); });
-        QCOMPARE(UserData(m_context->refetch(s)).treadDate(), expected);
+        QCOMPARE(UserData(store().refetch(s)).treadDate(), expected);
     }
 
     void predicates() {
         QFETCH(QString, format);
         QFETCH(QVariant, argument);
         QFETCH(int, expected);
-        Locations a;
-        a.setFromCity("Miami");
-        a.setLatitude(25.761681f);
-        a.setLongitude(-80.191788f);
-        a.setValue("milesFromMiami", 120);
-        Locations b;
-        b.setName("Provo, UT");
-        b.setFromCity("SLC");
-        b.setLatitude(40.5f);
-        b.setLongitude(-111.9f);
-        QVERIFY(m_context->insert(a) && m_context->insert(b) && m_context->save());
-
+        addPlace("Miami", QString(), 25.761681f, -80.191788f, 120);
+        addPlace("SLC", "Provo, UT", 40.5f, -111.9f);
         FetchRequest request = Locations::fetchRequest();
         request.where(format, argument);
         QString error;
-        const QList<Record> found = m_context->fetch(request, &error);
-        const int counted = m_context->count(request);
+        const QList<Record> found = store().fetch(request, &error);
+        const int counted = store().count(request);
         if (expected < 0) {
             QVERIFY(!error.isEmpty());
             QCOMPARE(counted, -1);
@@ -121,50 +104,31 @@ private slots:
     }
 
     void sortsFollowTheAttributeKind() {
-        UserData a = addSession("a", "1", "1");
-        a.setYear("999");
-        UserData b = addSession("b", "1", "1");
-        b.setYear("2026");
-        UserData c = addSession("c", "1", "1");
-        c.setYear("2025");
-        QVERIFY(m_context->change(a) && m_context->change(b) && m_context->change(c));
-        QVERIFY(m_context->save());
+        addImported("a", "999");
+        addImported("b", "2026");
+        addImported("c", "2025");
         FetchRequest byText = UserData::fetchRequest();
         byText.sortBy("year", true);
         // Years are text: "999" sorts after "2026".
-        QCOMPARE(dates(m_context->fetch(byText)), QStringList({"c", "b", "a"}));
-    }
-
-    // The list and edit tests see saves made elsewhere; here what is not saved stays unseen.
-    void onlySavedChangesReachOtherContexts() {
-        Context other(m_dir.filePath("Pacelog.sqlite"));
-        QVERIFY(other.open());
-        addSession("Mar 5, 2026", "100", "3");
-        QVERIFY(m_context->hasChanges());
-        QCOMPARE(m_context->count(UserData::fetchRequest()), 1);
-        QCOMPARE(other.count(UserData::fetchRequest()), 0);
-        QVERIFY(m_context->save());
-        QVERIFY(!m_context->hasChanges());
-        QCOMPARE(other.count(UserData::fetchRequest()), 1);
+        QCOMPARE(dates(store().fetch(byText)), QStringList({"c", "b", "a"}));
     }
 
     // A refused write takes everything since the last save with it, and nothing of it is left
     // pending for the next save.
     void aFailedWriteRollsBackToTheLastSave() {
-        addSession("kept", "1", "1");
-        QVERIFY(m_context->save());
+        addImported("kept");
         onFile([](QSqlQuery &q) {
             QVERIFY(q.exec("CREATE TRIGGER refuse BEFORE INSERT ON UserData WHEN "
                            "NEW.date = 'refused' BEGIN SELECT RAISE(ABORT, 'no'); END"));
         });
 
-        addSession("dropped", "2", "2");
+        insert("dropped");
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Store write failed"));
-        QVERIFY(!addSession("refused", "3", "3").isInserted());
-        QVERIFY(!m_context->hasChanges());
-        addSession("next", "4", "4");
-        QVERIFY(m_context->save());
-        QCOMPARE(dates(m_context->fetch(UserData::fetchRequest())), QStringList({"kept", "next"}));
+        QVERIFY(!insert("refused").isInserted());
+        QVERIFY(!store().hasChanges());
+        insert("next");
+        QVERIFY(store().save());
+        QCOMPARE(dates(store().fetch(UserData::fetchRequest())), QStringList({"kept", "next"}));
     }
 
     // Totals are summed inside SQLite with the leading-number reading (its table is in the
@@ -174,24 +138,14 @@ private slots:
             UserData s;
             s.setValue("calories", calories);
             s.setDistance("1");
-            QVERIFY(m_context->insert(s));
+            QVERIFY(store().insert(s));
         }
-        QVERIFY(m_context->save());
+        QVERIFY(store().save());
         const auto totals =
-            m_context->sumLeadingNumbers(UserData::fetchRequest(), {"calories", "distance"});
+            store().sumLeadingNumbers(UserData::fetchRequest(), {"calories", "distance"});
         QVERIFY(totals);
         QCOMPARE(totals->count, 3);
         QCOMPARE(totals->sums, QList<double>({10.5, 3.0}));
-    }
-
-    void floatsAreStoredRoundedThroughFloat() {
-        Locations place;
-        place.setLatitude(0.1f);
-        QVERIFY(m_context->insert(place) && m_context->save());
-        onFile([](QSqlQuery &q) {
-            QVERIFY(q.exec("SELECT latitude FROM Locations") && q.next());
-            QCOMPARE(q.value(0).toDouble(), double(0.1f));
-        });
     }
 };
 
