@@ -20,8 +20,7 @@ private slots:
         QTest::newRow("earlier query dropped")
             << "https://apps.apple.com/app/pacelog/id123?mt=8&action=open"
             << "https://apps.apple.com/app/pacelog/id123?action=write-review";
-        QTest::newRow("no address, nothing opens") << ""
-                                                   << "";
+        QTest::newRow("no address, nothing opens") << QString() << QString();
     }
     void rateAddress() {
         QFETCH(QString, storePage);

