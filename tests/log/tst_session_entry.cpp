@@ -33,6 +33,7 @@ private slots:
 
         QTest::newRow("three decimals") << "12.34" << 5 << 0 << "5" << true;
         QTest::newRow("blank") << "12" << 2 << 0 << " " << false;
+        QTest::newRow("pasted number") << "" << 0 << 0 << "250.5" << true;
         QTest::newRow("minus anywhere") << "-5" << 0 << 0 << "-" << true;
         QTest::newRow("digit before the point") << "1.234" << 0 << 0 << "9" << true;
         QTest::newRow("range beyond the text") << "12" << 5 << 1 << "x" << true;

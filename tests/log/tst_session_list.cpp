@@ -108,8 +108,7 @@ private slots:
         QAbstractItemModelTester tester(screen.DailyList());
         screen.viewDidLoad();
         QCOMPARE(screen.DailyList()->rowCount(), 3000);
-        // Rows read far apart still agree with the store's order (days run 2000-01-01 to
-        // 2024-12-28).
+        // Rows far apart keep the store's order (days run 2000-01-01 to 2024-12-28).
         const QStringList firsts = column(screen.DailyList(), SessionListModel::FirstLabelRole);
         QCOMPARE(firsts.first(), QString("Dec 28, 2024"));
         QCOMPARE(firsts.last(), QString("Jan 1, 2000"));
