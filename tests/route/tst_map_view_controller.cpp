@@ -1,8 +1,6 @@
 #include "DataDirectory.h"
 #include "LocalHttpServer.h"
-#include "model/AppDelegate.h"
-#include "model/Context.h"
-#include "model/UserData.h"
+#include "SessionFixture.h"
 #include "platform/LocationProvider.h"
 #include "route/MapViewController.h"
 
@@ -42,8 +40,6 @@ class MapViewControllerTest : public QObject {
     Q_OBJECT
 
     DataDirectory m_dir;
-
-    Context &store() { return AppDelegate::shared()->persistentContainer(); }
 
 private slots:
     void init() {
@@ -129,9 +125,7 @@ private slots:
     // and an update that comes after Stop moves nothing.
     void noPlaceAheadAndALateUpdate() {
         qputenv("PACELOG_DIRECTIONS_URL", "http://127.0.0.1:9");
-        UserData session;
-        session.setDistance("2500");
-        QVERIFY(store().insert(session) && store().save());
+        addSession(QDateTime(QDate(2026, 3, 5), QTime(8, 0)), "300", "2500");
         FakeLocation location;
         LocationProvider::setShared(&location);
         MapViewController map;

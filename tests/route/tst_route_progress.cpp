@@ -2,9 +2,6 @@
 #include "SessionFixture.h"
 #include "model/AppDelegate.h"
 #include "model/Context.h"
-#include "model/Locations.h"
-#include "model/UserData.h"
-#include "platform/Formatting.h"
 #include "route/RouteProgress.h"
 
 #include <QtTest>
@@ -54,13 +51,6 @@ private slots:
         QCOMPARE(progress.fromCity, fromCity);
         QCOMPARE(progress.milesFromCity, miles);
         QCOMPARE(progress.line, line);
-    }
-
-    void numbersFollowTheLocale() {
-        Formatting::setLocale("de_DE");
-        const QString text = RouteProgress::number(12345.125);
-        Formatting::setLocale("en_US");
-        QCOMPARE(text, QString("12345,12"));
     }
 
     void nextPlace_data() {
