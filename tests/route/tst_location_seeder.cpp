@@ -9,13 +9,12 @@
 
 // A place as one caret line, fields in file order, so a whole store compares as a list.
 static QString line(const Locations &p) {
-    auto num = [&](const char *key) { return QString::number(double(p.value(key).toFloat())); };
+    QStringList f{p.fromCity()};
+    for (const char *key : {"latitude", "longitude", "milesFromBangor", "milesFromMiami",
+                            "milesFromSeattle", "milesFromSLC"})
+        f << QString::number(double(p.value(key).toFloat()));
     const QVariant name = p.value("name");
-    return QStringList{p.fromCity(),          num("latitude"),
-                       num("longitude"),      num("milesFromBangor"),
-                       num("milesFromMiami"), num("milesFromSeattle"),
-                       num("milesFromSLC"),   name.isValid() ? name.toString() : "<none>"}
-        .join('^');
+    return (f << (name.isValid() ? name.toString() : "<none>")).join('^');
 }
 
 class LocationSeederTest : public QObject {
