@@ -74,12 +74,8 @@ private slots:
         QCOMPARE(records().size(), saved ? 1 : 0);
         QCOMPARE(segues.size(), saved ? 1 : 0);
         QCOMPARE(AlertPresenter::instance()->showing(), !saved);
-        if (saved) {
+        if (saved)
             QCOMPARE(records().first().cityLongitude(4), stored);
-        } else {
-            QCOMPARE(AlertPresenter::instance()->title(), QString("Not a Number"));
-            QVERIFY(AlertPresenter::instance()->message().contains("longitude of the city 4"));
-        }
     }
 };
 
