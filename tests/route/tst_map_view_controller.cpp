@@ -15,13 +15,6 @@ void keepLog(QtMsgType, const QMessageLogContext &, const QString &message) {
     s_log << message;
 }
 
-class FakeLocation : public LocationProvider {
-public:
-    void startUpdatingLocation() override { m_updating = true; }
-    void stopUpdatingLocation() override { m_updating = false; }
-    void report() { emit didUpdateLocation(47.25, -122.5, true); }
-};
-
 QByteArray recordedRoute() {
     QFile file(PACELOG_TEST_DATA "/osrm_route.json");
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -126,19 +119,19 @@ private slots:
     void noPlaceAheadAndALateUpdate() {
         qputenv("PACELOG_DIRECTIONS_URL", "http://127.0.0.1:9");
         addSession(QDateTime(QDate(2026, 3, 5), QTime(8, 0)), "300", "2500");
-        FakeLocation location;
+        LocationProvider location; // its updates are sent by hand below
         LocationProvider::setShared(&location);
         MapViewController map;
         QSignalSpy regions(&map, &MapViewController::regionRequested);
         map.viewDidLoad();
         map.ShowLocationButtonTapped();
         QCOMPARE(map.annotations().size(), 0);
-        location.report();
+        emit location.didUpdateLocation(47.25, -122.5, true);
         QCOMPARE(regions.size(), 1);
         QCOMPARE(regions.first().at(2).toDouble(), 0.052); // the span around the place shown
         QCOMPARE(regions.first().at(3).toDouble(), 0.052);
         map.StopShowingLocationButtonTapped();
-        location.report();
+        emit location.didUpdateLocation(47.25, -122.5, true);
         QCOMPARE(regions.size(), 1);
         LocationProvider::setShared(nullptr);
     }
