@@ -31,14 +31,10 @@ class LocationSeederTest : public QObject {
         return path;
     }
 
-    QList<Locations> places() {
-        return AppDelegate::shared()->persistentContainer().fetchAs<Locations>(
-            Locations::fetchRequest());
-    }
-
     QStringList placeLines() {
         QStringList out;
-        for (const Locations &p : places())
+        Context &context = AppDelegate::shared()->persistentContainer();
+        for (const Locations &p : context.fetchAs<Locations>(Locations::fetchRequest()))
             out << line(p);
         return out;
     }
@@ -102,7 +98,7 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(".*"));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(".*"));
         LocationSeeder::seed(path);
-        QVERIFY(places().isEmpty());
+        QVERIFY(placeLines().isEmpty());
     }
 
     // The places' export file loads back as the same places (the page test shows its lines).
@@ -110,7 +106,7 @@ private slots:
         LocationSeeder::seed();
         Context &context = AppDelegate::shared()->persistentContainer();
         const QString exported = LocationsExportFile::build(context);
-        QCOMPARE(exported.count('\n'), places().size());
+        QCOMPARE(exported.count('\n'), placeLines().size());
         LocationSeeder::seed(writeFile(exported.toUtf8()));
         QCOMPARE(LocationsExportFile::build(context), exported);
     }

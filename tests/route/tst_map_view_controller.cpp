@@ -15,11 +15,6 @@ void keepLog(QtMsgType, const QMessageLogContext &, const QString &message) {
     s_log << message;
 }
 
-QByteArray recordedRoute() {
-    QFile file(PACELOG_TEST_DATA "/osrm_route.json");
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 const QByteArrayList LegPaths{
     "/route/v1/driving/-80.191788,25.761681;-111.891045,40.760780?overview=full&geometries=geojson",
     "/route/v1/driving/"
@@ -44,8 +39,11 @@ private slots:
     void cleanup() { qInstallMessageHandler(nullptr); }
 
     void legsFromTheRouteServiceThenFromTheCache() {
-        LocalHttpServer server([](const QByteArray &) {
-            return LocalHttpServer::Reply{200, "application/json", recordedRoute(), {}};
+        QFile recorded(PACELOG_TEST_DATA "/osrm_route.json");
+        QVERIFY(recorded.open(QIODevice::ReadOnly));
+        const QByteArray route = recorded.readAll();
+        LocalHttpServer server([&](const QByteArray &) {
+            return LocalHttpServer::Reply{200, "application/json", route, {}};
         });
         qputenv("PACELOG_DIRECTIONS_URL", server.baseUrl().toUtf8());
         {
