@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QHash>
 #include <QList>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -38,28 +37,24 @@ public:
 
 private:
     void serve(QTcpSocket *socket) {
-        auto *buffer = new QByteArray;
         QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-        QObject::connect(socket, &QObject::destroyed, [buffer] { delete buffer; });
-        QObject::connect(socket, &QTcpSocket::readyRead, this, [this, socket, buffer] {
-            buffer->append(socket->readAll());
-            const qsizetype end = buffer->indexOf("\r\n\r\n");
-            if (end < 0)
+        QObject::connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
+            // The head stays unread in the socket until all of it has come.
+            const QByteArray head = socket->peek(socket->bytesAvailable());
+            if (!head.contains("\r\n\r\n"))
                 return;
-            const QList<QByteArray> lines = buffer->left(end).split('\n');
-            Request request;
-            request.path = lines.value(0).split(' ').value(1);
+            const QList<QByteArray> lines = head.split('\n');
+            Request request{lines.value(0).split(' ').value(1), {}};
             for (const QByteArray &line : lines) {
                 if (line.toLower().startsWith("user-agent:"))
                     request.userAgent = line.mid(11).trimmed();
             }
             m_requests.append(request);
             const Reply reply = m_handler(request.path);
-            QByteArray out = "HTTP/1.1 " + QByteArray::number(reply.status) + " X\r\n";
-            out += "Content-Type: " + reply.contentType + "\r\n";
-            out += "Content-Length: " + QByteArray::number(reply.body.size()) + "\r\n";
-            out += reply.extraHeaders + "Connection: close\r\n\r\n" + reply.body;
-            socket->write(out);
+            socket->write("HTTP/1.1 " + QByteArray::number(reply.status) +
+                          " X\r\nContent-Type: " + reply.contentType +
+                          "\r\nContent-Length: " + QByteArray::number(reply.body.size()) + "\r\n" +
+                          reply.extraHeaders + "Connection: close\r\n\r\n" + reply.body);
             socket->disconnectFromHost();
         });
     }

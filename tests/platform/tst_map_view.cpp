@@ -68,7 +68,6 @@ private slots:
                                               "/tiles/2/2/1.png", "/tiles/2/2/2.png"}));
         for (const auto &request : server.requests())
             QCOMPARE(request.userAgent, QByteArray("Pacelog/1.0"));
-        QTRY_VERIFY(TileStore::shared()->image({2, 2, 2}));
         QTRY_COMPARE(window->grabWindow().pixelColor(128, 100), QColor(Qt::red));
 
         // Another tile source empties the memory; coming back, the disk cache answers.
@@ -110,15 +109,7 @@ private slots:
         camera.setZoomLevel(1);
         MapPolylines lines;
         lines.setLines({QVariant(points)});
-        const QList<QPolygonF> got = lines.viewPaths(0, &camera);
-        QCOMPARE(got.size(), pieces.size());
-        for (qsizetype i = 0; i < got.size(); ++i) {
-            QCOMPARE(got[i].size(), pieces[i].size());
-            for (qsizetype j = 0; j < got[i].size(); ++j) {
-                QVERIFY2(QLineF(got[i][j], pieces[i][j]).length() < 0.01,
-                         qPrintable(QString("%1,%2").arg(got[i][j].x()).arg(got[i][j].y())));
-            }
-        }
+        QCOMPARE(lines.viewPaths(0, &camera), pieces);
     }
 
     // The region of the Miami - Salt Lake City box keeps its centre, shows both corners and fills

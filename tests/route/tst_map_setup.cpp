@@ -66,20 +66,14 @@ private slots:
         QFETCH(bool, saved);
         QFETCH(float, stored);
         Formatting::setLocale(locale);
-        QSignalSpy segues(Navigator::instance(), &Navigator::segueRequested);
         MapSetupViewController screen;
         screen.viewDidLoad();
         screen.City4LongitudeTextField()->setText(text);
         screen.SaveButtonCicked();
         QCOMPARE(records().size(), saved ? 1 : 0);
-        QCOMPARE(segues.size(), saved ? 1 : 0);
         QCOMPARE(AlertPresenter::instance()->showing(), !saved);
-        if (saved) {
+        if (saved)
             QCOMPARE(records().first().cityLongitude(4), stored);
-        } else {
-            QCOMPARE(AlertPresenter::instance()->title(), QString("Not a Number"));
-            QVERIFY(AlertPresenter::instance()->message().contains("longitude of the city 4"));
-        }
     }
 };
 

@@ -1,8 +1,6 @@
 #include "DataDirectory.h"
 #include "LocalHttpServer.h"
-#include "model/AppDelegate.h"
-#include "model/Context.h"
-#include "model/UserData.h"
+#include "SessionFixture.h"
 #include "platform/LocationProvider.h"
 #include "route/MapViewController.h"
 
@@ -15,18 +13,6 @@ namespace {
 QStringList s_log;
 void keepLog(QtMsgType, const QMessageLogContext &, const QString &message) {
     s_log << message;
-}
-
-class FakeLocation : public LocationProvider {
-public:
-    void startUpdatingLocation() override { m_updating = true; }
-    void stopUpdatingLocation() override { m_updating = false; }
-    void report() { emit didUpdateLocation(47.25, -122.5, true); }
-};
-
-QByteArray recordedRoute() {
-    QFile file(PACELOG_TEST_DATA "/osrm_route.json");
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 const QByteArrayList LegPaths{
@@ -43,8 +29,6 @@ class MapViewControllerTest : public QObject {
 
     DataDirectory m_dir;
 
-    Context &store() { return AppDelegate::shared()->persistentContainer(); }
-
 private slots:
     void init() {
         m_dir.fresh();
@@ -55,8 +39,11 @@ private slots:
     void cleanup() { qInstallMessageHandler(nullptr); }
 
     void legsFromTheRouteServiceThenFromTheCache() {
-        LocalHttpServer server([](const QByteArray &) {
-            return LocalHttpServer::Reply{200, "application/json", recordedRoute(), {}};
+        QFile recorded(PACELOG_TEST_DATA "/osrm_route.json");
+        QVERIFY(recorded.open(QIODevice::ReadOnly));
+        const QByteArray route = recorded.readAll();
+        LocalHttpServer server([&](const QByteArray &) {
+            return LocalHttpServer::Reply{200, "application/json", route, {}};
         });
         qputenv("PACELOG_DIRECTIONS_URL", server.baseUrl().toUtf8());
         {
@@ -129,22 +116,20 @@ private slots:
     // and an update that comes after Stop moves nothing.
     void noPlaceAheadAndALateUpdate() {
         qputenv("PACELOG_DIRECTIONS_URL", "http://127.0.0.1:9");
-        UserData session;
-        session.setDistance("2500");
-        QVERIFY(store().insert(session) && store().save());
-        FakeLocation location;
+        addSession(QDateTime(QDate(2026, 3, 5), QTime(8, 0)), "300", "2500");
+        LocationProvider location; // its updates are sent by hand below
         LocationProvider::setShared(&location);
         MapViewController map;
         QSignalSpy regions(&map, &MapViewController::regionRequested);
         map.viewDidLoad();
         map.ShowLocationButtonTapped();
         QCOMPARE(map.annotations().size(), 0);
-        location.report();
+        emit location.didUpdateLocation(47.25, -122.5, true);
         QCOMPARE(regions.size(), 1);
         QCOMPARE(regions.first().at(2).toDouble(), 0.052); // the span around the place shown
         QCOMPARE(regions.first().at(3).toDouble(), 0.052);
         map.StopShowingLocationButtonTapped();
-        location.report();
+        emit location.didUpdateLocation(47.25, -122.5, true);
         QCOMPARE(regions.size(), 1);
         LocationProvider::setShared(nullptr);
     }
