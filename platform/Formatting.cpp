@@ -110,3 +110,9 @@ QString Formatting::fixed2(double value) {
     std::snprintf(buffer, sizeof buffer, "%.2f", value);
     return QString::fromLatin1(buffer);
 }
+
+QString Formatting::fixed3(double value) {
+    char buffer[400];
+    std::snprintf(buffer, sizeof buffer, "%.3f", value);
+    return QString::fromLatin1(buffer);
+}

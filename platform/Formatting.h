@@ -26,4 +26,6 @@ public:
 
     // printf "%.2f" in the C locale.
     static QString fixed2(double value);
+    // printf "%.3f" in the C locale.
+    static QString fixed3(double value);
 };

@@ -5,7 +5,9 @@
 #include "model/Entity.h"
 #include "model/Settings.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 QVariantList TestStore::records(const QString &entity) const {
@@ -74,6 +76,15 @@ QString TestStore::dataDirectory() const {
 
 void TestStore::setEnvironment(const QString &name, const QString &value) const {
     qputenv(name.toUtf8().constData(), value.toUtf8());
+}
+
+QString TestStore::writeFile(const QString &name, const QString &text) const {
+    const QString path = QDir(dataDirectory()).filePath(name);
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0)
+        return QString();
+    return path;
 }
 
 QString TestStore::readFile(const QString &path) const {

@@ -28,4 +28,6 @@ public:
     Q_INVOKABLE QString dataDirectory() const;
     Q_INVOKABLE void setEnvironment(const QString &name, const QString &value) const;
     Q_INVOKABLE QString readFile(const QString &path) const;
+    // Writes `text` to `name` under the data directory (folders made as needed); its path.
+    Q_INVOKABLE QString writeFile(const QString &name, const QString &text) const;
 };
