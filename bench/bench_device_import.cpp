@@ -1,5 +1,5 @@
 // Device import of a ten-year daily bulk export: 3,650 gzipped FIT files in one zip (each a
-// file_id, an hour of records every 5 s, a lap and a session), read, previewed and stored as
+// file_id, an hour of records every second, a lap and a session), read, previewed and stored as
 // `pacelog --import` does it; then the same export again, when every session is a duplicate.
 #include "BenchClock.h"
 #include "BenchReport.h"
@@ -36,7 +36,8 @@ QByteArray gzip(const QByteArray &plain) {
     return out;
 }
 
-// One morning run: 720 records under compressed timestamp headers, like a watch writes them.
+// One morning run: 3,600 records (position, distance, speed, heart rate, cadence) under
+// compressed timestamp headers, like a watch recording every second writes them.
 QByteArray dailyRun(const QDate &day) {
     using F = FitFileWriter;
     const quint64 start = quint64(QDateTime(day, QTime(6, 30)).toSecsSinceEpoch() - FitEpoch);
@@ -46,9 +47,12 @@ QByteArray dailyRun(const QDate &day) {
         .data(0, {4, 1, start});
     fit.define(1, 20, {{253, 4, F::UInt32}, {5, 4, F::UInt32}, {3, 1, F::UInt8}})
         .data(1, {start, 0, 90});
-    fit.define(2, 20, {{5, 4, F::UInt32}, {3, 1, F::UInt8}});
-    for (quint64 i = 1; i <= 720; ++i)
-        fit.compressed(2, quint8((start + i * 5) & 0x1F), {metres * 100 * i / 720, 140});
+    fit.define(2, 20, {{0, 4, F::UInt32}, {1, 4, F::UInt32}, {5, 4, F::UInt32},
+                       {6, 2, F::UInt16}, {3, 1, F::UInt8}, {4, 1, F::UInt8}});
+    for (quint64 i = 1; i <= 3600; ++i)
+        fit.compressed(2, quint8((start + i) & 0x1F),
+                       {477218588 + i * 40, 0x80000000 + i * 30, metres * 100 * i / 3600, 1389,
+                        140 + i % 20, 85});
     fit.define(3, 19, {{253, 4, F::UInt32}, {2, 4, F::UInt32}, {9, 4, F::UInt32},
                        {11, 2, F::UInt16}})
         .data(3, {start + 3600, start, metres * 100, 400});

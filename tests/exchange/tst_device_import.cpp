@@ -5,9 +5,14 @@
 #include "exchange/DeviceImportWriter.h"
 #include "exchange/device/DeviceFileSource.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
+#include <archive.h>
+#include <archive_entry.h>
 
 namespace {
 
@@ -44,6 +49,32 @@ QStringList storedSessions() {
                            s.treadDate().toUTC().toString(Qt::ISODate)}
                    .join('|');
     return out;
+}
+
+void writeZip(const QString &path, const QList<std::pair<QByteArray, QByteArray>> &entries) {
+    struct archive *zip = archive_write_new();
+    archive_write_set_format_zip(zip);
+    archive_write_open_filename(zip, QFile::encodeName(path).constData());
+    for (const auto &[name, bytes] : entries) {
+        struct archive_entry *entry = archive_entry_new();
+        archive_entry_set_pathname(entry, name.constData());
+        const bool folder = name.endsWith('/');
+        archive_entry_set_filetype(entry, folder ? AE_IFDIR : AE_IFREG);
+        archive_entry_set_perm(entry, 0644);
+        archive_entry_set_size(entry, bytes.size());
+        archive_write_header(zip, entry);
+        archive_write_data(zip, bytes.constData(), size_t(bytes.size()));
+        archive_entry_free(entry);
+    }
+    archive_write_close(zip);
+    archive_write_free(zip);
+}
+
+void writeFile(const QString &path, const QByteArray &bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
 }
 
 } // namespace
@@ -203,6 +234,30 @@ private slots:
         QCOMPARE(storedSessions().size(), 1);
         if (refuseLast)
             QSqlDatabase::removeDatabase("refuser");
+    }
+
+    // A folder stands for its files (subfolders too, by name), a zip for its file entries; a
+    // path that is missing or a zip that is not one cannot be read at all.
+    void fileSource() {
+        const QString root = m_dir.filePath("picked");
+        writeFile(root + "/watch/b.tcx", "B");
+        writeFile(root + "/watch/a/c.gpx", "C");
+        writeZip(root + "/export.zip", {{"activities/", ""}, {"activities/2.fit.gz", "two"},
+                                        {"activities/1.fit", "one"}});
+        writeFile(root + "/broken.zip", "not a zip at all");
+        DeviceFileSource source({root + "/watch", root + "/export.zip", root + "/missing.fit",
+                                 root + "/broken.zip"});
+        QStringList seen;
+        DeviceFile file;
+        while (source.next(file))
+            seen << file.name.mid(root.size() + 1) + "=" + (file.error.isEmpty()
+                                                                ? QString::fromLatin1(file.bytes)
+                                                                : file.error.section(':', 0, 0));
+        QCOMPARE(seen, (QStringList{"watch/a/c.gpx=C", "watch/b.tcx=B",
+                                    "export.zip/activities/2.fit.gz=two",
+                                    "export.zip/activities/1.fit=one", "missing.fit=cannot be read",
+                                    "broken.zip=cannot be read as an archive"}));
+        QVERIFY(source.anyUnreadablePath());
     }
 
     // The command's line: status, local day, sport, metres, kcal, file and the reason.

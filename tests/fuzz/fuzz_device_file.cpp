@@ -2,7 +2,7 @@
 #include "exchange/device/DeviceFileReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    DeviceFileReader::read(QStringLiteral("input.fit.gz"),
+    DeviceFileReader::read(QStringLiteral("input.gz"),
                            QByteArrayView(reinterpret_cast<const char *>(data), qsizetype(size)));
     return 0;
 }
