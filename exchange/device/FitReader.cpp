@@ -44,9 +44,18 @@ QString enumName(const char *const (&names)[N], quint64 value, const char *unkno
     return QString::fromLatin1(unknown) + QString::number(value);
 }
 
-const std::array<quint16, 16> CrcTable = {0x0000, 0xCC01, 0xD801, 0x1400, 0xF001, 0x3C00,
-                                          0x2800, 0xE401, 0xA001, 0x6C00, 0x7800, 0xB401,
-                                          0x5000, 0x9C01, 0x8801, 0x4400};
+// The protocol's CRC-16 (polynomial 0xA001, reflected), a byte at a time.
+constexpr std::array<quint16, 256> crcTable() {
+    std::array<quint16, 256> table{};
+    for (int byte = 0; byte < 256; ++byte) {
+        quint16 crc = quint16(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc & 1) ? quint16((crc >> 1) ^ 0xA001) : quint16(crc >> 1);
+        table[byte] = crc;
+    }
+    return table;
+}
+constexpr std::array<quint16, 256> CrcTable = crcTable();
 
 quint16 le16(const uchar *p) { return quint16(p[0] | (p[1] << 8)); }
 quint32 le32(const uchar *p) { return quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24; }
@@ -280,10 +289,13 @@ QString readRecords(const uchar *data, qsizetype size, Collector &collector) {
             return QStringLiteral("damaged FIT file: a message has no definition");
         if (size - pos < d.size)
             return QStringLiteral("damaged FIT file: a message runs past the end of its data");
+        // Of the many other messages (records every second) only the timestamp matters: the
+        // compressed headers that follow count from it.
+        const bool keep = wanted(d.global);
         Message m;
         qsizetype at = pos;
         for (const FieldDefinition &f : d.fields) {
-            if (baseSize(f.baseType) == f.size) {
+            if ((keep || f.number == TimestampField) && baseSize(f.baseType) == f.size) {
                 const quint64 v = readUnsigned(data + at, f.size, d.bigEndian);
                 if (!isInvalid(f.baseType, v)) {
                     if (f.number == TimestampField)
@@ -293,7 +305,7 @@ QString readRecords(const uchar *data, qsizetype size, Collector &collector) {
             }
             at += f.size;
         }
-        if (wanted(d.global))
+        if (keep)
             collector.take(d.global, m);
         pos += d.size;
     }
@@ -310,15 +322,8 @@ bool FitReader::looksLikeFit(QByteArrayView bytes) {
 }
 
 quint16 FitReader::crc(QByteArrayView bytes, quint16 crc) {
-    for (const char c : bytes) {
-        const quint8 byte = quint8(c);
-        quint16 tmp = CrcTable[crc & 0xF];
-        crc = (crc >> 4) & 0x0FFF;
-        crc = crc ^ tmp ^ CrcTable[byte & 0xF];
-        tmp = CrcTable[crc & 0xF];
-        crc = (crc >> 4) & 0x0FFF;
-        crc = crc ^ tmp ^ CrcTable[(byte >> 4) & 0xF];
-    }
+    for (const char c : bytes)
+        crc = quint16((crc >> 8) ^ CrcTable[(crc ^ quint8(c)) & 0xFF]);
     return crc;
 }
 
