@@ -15,18 +15,30 @@ ScreenPage {
     Component.onCompleted: controller.viewDidLoad()
 
     DocumentPickerDialog {}
+    FolderPickerDialog {}
 
     ColumnLayout {
         anchors.fill: parent
         anchors.margins: Look.margin
         spacing: 8
 
-        PaceButton {
-            objectName: "LoadFileButton"
+        RowLayout {
             Layout.fillWidth: true
-            outlet: controller.LoadFileButton
-            Accessible.name: text
-            onClicked: controller.LoadFile()
+            spacing: 10
+            PaceButton {
+                objectName: "LoadFileButton"
+                Layout.fillWidth: true
+                outlet: controller.LoadFileButton
+                Accessible.name: text
+                onClicked: controller.LoadFile()
+            }
+            PaceButton {
+                objectName: "LoadFolderButton"
+                Layout.fillWidth: true
+                outlet: controller.LoadFolderButton
+                Accessible.name: text
+                onClicked: controller.LoadFolder()
+            }
         }
         RowLayout {
             Layout.fillWidth: true

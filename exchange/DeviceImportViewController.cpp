@@ -23,6 +23,7 @@ constexpr qsizetype SessionsPerStep = 50;
 
 DeviceImportViewController::DeviceImportViewController(QObject *parent)
     : QObject(parent), m_loadFileButton(new Outlet(this, QStringLiteral("Choose Files"))),
+      m_loadFolderButton(new Outlet(this, QStringLiteral("Choose Folder"))),
       m_importSelected(new Outlet(this, QStringLiteral("Import New Sessions"))),
       m_cancelImport(new Outlet(this, QStringLiteral("Cancel"))),
       m_allSports(new Outlet(this, QStringLiteral("Import other sports too"))),
@@ -52,10 +53,18 @@ void DeviceImportViewController::LoadFile() {
         this, [this](const QStringList &paths) { didPickDocuments(paths); });
 }
 
+void DeviceImportViewController::LoadFolder() {
+    if (m_slices->isActive())
+        return;
+    DocumentPicker::instance()->openFolder(
+        this, [this](const QStringList &paths) { didPickDocuments(paths); });
+}
+
 void DeviceImportViewController::setBusy(bool busy) {
     m_activitySpinner->setHidden(!busy);
     m_cancelImport->setHidden(!busy);
     m_loadFileButton->setEnabled(!busy);
+    m_loadFolderButton->setEnabled(!busy);
     m_allSports->setEnabled(!busy);
     m_importSelected->setEnabled(!busy && m_preview &&
                                  m_preview->count(DeviceImportRow::Status::New) > 0);

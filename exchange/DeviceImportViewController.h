@@ -21,6 +21,7 @@ class DeviceImportViewController : public QObject {
     Q_OBJECT
     QML_ELEMENT
     Q_PROPERTY(Outlet *LoadFileButton READ LoadFileButton CONSTANT)
+    Q_PROPERTY(Outlet *LoadFolderButton READ LoadFolderButton CONSTANT)
     Q_PROPERTY(Outlet *importSelected READ importSelected CONSTANT)
     Q_PROPERTY(Outlet *cancelImport READ cancelImport CONSTANT)
     Q_PROPERTY(Outlet *allSports READ allSports CONSTANT)
@@ -34,6 +35,7 @@ public:
     ~DeviceImportViewController() override;
 
     Outlet *LoadFileButton() const { return m_loadFileButton; }
+    Outlet *LoadFolderButton() const { return m_loadFolderButton; }
     Outlet *importSelected() const { return m_importSelected; }
     Outlet *cancelImport() const { return m_cancelImport; }
     Outlet *allSports() const { return m_allSports; }
@@ -45,6 +47,7 @@ public:
 
     Q_INVOKABLE void viewDidLoad();
     Q_INVOKABLE void LoadFile();
+    Q_INVOKABLE void LoadFolder();
     // The switch was turned: other sports become new, or skipped again.
     Q_INVOKABLE void allSportsToggled();
     Q_INVOKABLE void storeNewSessions();
@@ -63,6 +66,7 @@ private:
     void setBusy(bool busy);
 
     Outlet *m_loadFileButton;
+    Outlet *m_loadFolderButton;
     Outlet *m_importSelected;
     Outlet *m_cancelImport;
     Outlet *m_allSports;

@@ -24,7 +24,7 @@ void DocumentPicker::open(QObject *owner, Picked picked) {
     emit openRequested();
 }
 
-void DocumentPicker::openMany(QObject *owner, PickedMany picked) {
+void DocumentPicker::ask(QObject *owner, PickedMany picked, void (DocumentPicker::*request)()) {
     const QString answer = qEnvironmentVariable("PACELOG_OPEN_FILES");
     if (!answer.isEmpty()) {
         const QStringList paths = answer.split(QLatin1Char(':'), Qt::SkipEmptyParts);
@@ -34,7 +34,19 @@ void DocumentPicker::openMany(QObject *owner, PickedMany picked) {
     m_owner = owner;
     m_picked = {};
     m_pickedMany = std::move(picked);
-    emit openManyRequested();
+    emit(this->*request)();
+}
+
+void DocumentPicker::openMany(QObject *owner, PickedMany picked) {
+    ask(owner, std::move(picked), &DocumentPicker::openManyRequested);
+}
+
+void DocumentPicker::openFolder(QObject *owner, PickedMany picked) {
+    ask(owner, std::move(picked), &DocumentPicker::openFolderRequested);
+}
+
+void DocumentPicker::pickFolder(const QUrl &folder) {
+    pickMany({folder});
 }
 
 void DocumentPicker::pickMany(const QList<QUrl> &files) {

@@ -24,18 +24,24 @@ public:
     using PickedMany = std::function<void(const QStringList &paths)>;
     // The same for several files at once.
     void openMany(QObject *owner, PickedMany picked);
+    // The same for a folder (PACELOG_OPEN_FILES answers it too).
+    void openFolder(QObject *owner, PickedMany picked);
 
     // Called by the dialog.
     Q_INVOKABLE void pick(const QUrl &file);
     Q_INVOKABLE void pickMany(const QList<QUrl> &files);
+    Q_INVOKABLE void pickFolder(const QUrl &folder);
     Q_INVOKABLE void cancel();
 
 signals:
     void openRequested();
     void openManyRequested();
+    void openFolderRequested();
 
 private:
     DocumentPicker() = default;
+    // Answers from PACELOG_OPEN_FILES, else stores `picked` and asks the page's dialog.
+    void ask(QObject *owner, PickedMany picked, void (DocumentPicker::*request)());
     QPointer<QObject> m_owner;
     Picked m_picked;
     PickedMany m_pickedMany;

@@ -30,6 +30,7 @@ list(APPEND PACELOG_QML
     platform/controls/CalendarDatePicker.qml
     platform/controls/DatePickerPanel.qml
     platform/controls/DocumentPickerDialog.qml
+    platform/controls/FolderPickerDialog.qml
     platform/controls/Look.qml
     platform/controls/PaceButton.qml
     platform/controls/PaceField.qml

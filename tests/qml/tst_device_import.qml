@@ -87,10 +87,11 @@ AppTestCase {
         tryCompare(row(list, 1), "status", "duplicate")
         verify(!importButton.enabled, "what was new is stored now")
 
-        // The same files again: every session is already stored.
+        // The same files again, as their folder: every session is already stored.
+        TestStore.setEnvironment("PACELOG_OPEN_FILES", TestStore.dataDirectory() + "/watch")
         const again = openDeviceImport()
         const againList = findChild(again, "previewList")
-        mouseClick(findChild(again, "LoadFileButton"))
+        mouseClick(findChild(again, "LoadFolderButton"))
         tryCompare(againList, "count", 4, 5000)
         compare(rowsOf(againList).filter(r => r.startsWith("new")).length, 0)
         verify(!findChild(again, "importSelected").enabled)
