@@ -23,8 +23,7 @@ constexpr qint64 FitEpoch = 631065600;
 
 QByteArray gzip(const QByteArray &plain) {
     z_stream stream{};
-    deflateInit2(&stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, 16 + MAX_WBITS, 8,
-                 Z_DEFAULT_STRATEGY);
+    deflateInit2(&stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, 16 + MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
     QByteArray out(qsizetype(deflateBound(&stream, uLong(plain.size()))), Qt::Uninitialized);
     stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(plain.data()));
     stream.avail_in = uInt(plain.size());
@@ -47,17 +46,27 @@ QByteArray dailyRun(const QDate &day) {
         .data(0, {4, 1, start});
     fit.define(1, 20, {{253, 4, F::UInt32}, {5, 4, F::UInt32}, {3, 1, F::UInt8}})
         .data(1, {start, 0, 90});
-    fit.define(2, 20, {{0, 4, F::UInt32}, {1, 4, F::UInt32}, {5, 4, F::UInt32},
-                       {6, 2, F::UInt16}, {3, 1, F::UInt8}, {4, 1, F::UInt8}});
+    fit.define(2, 20,
+               {{0, 4, F::UInt32},
+                {1, 4, F::UInt32},
+                {5, 4, F::UInt32},
+                {6, 2, F::UInt16},
+                {3, 1, F::UInt8},
+                {4, 1, F::UInt8}});
     for (quint64 i = 1; i <= 3600; ++i)
         fit.compressed(2, quint8((start + i) & 0x1F),
                        {477218588 + i * 40, 0x80000000 + i * 30, metres * 100 * i / 3600, 1389,
                         140 + i % 20, 85});
-    fit.define(3, 19, {{253, 4, F::UInt32}, {2, 4, F::UInt32}, {9, 4, F::UInt32},
-                       {11, 2, F::UInt16}})
+    fit.define(3, 19,
+               {{253, 4, F::UInt32}, {2, 4, F::UInt32}, {9, 4, F::UInt32}, {11, 2, F::UInt16}})
         .data(3, {start + 3600, start, metres * 100, 400});
-    fit.define(4, 18, {{253, 4, F::UInt32}, {2, 4, F::UInt32}, {5, 1, F::Enum},
-                       {6, 1, F::Enum}, {9, 4, F::UInt32}, {11, 2, F::UInt16}})
+    fit.define(4, 18,
+               {{253, 4, F::UInt32},
+                {2, 4, F::UInt32},
+                {5, 1, F::Enum},
+                {6, 1, F::Enum},
+                {9, 4, F::UInt32},
+                {11, 2, F::UInt16}})
         .data(4, {start + 3600, start, 1, 1, metres * 100, 400});
     return fit.file();
 }

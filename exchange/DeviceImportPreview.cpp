@@ -19,10 +19,14 @@ constexpr double MetresPerKilometre = 1000.0;
 
 QString DeviceImportRow::statusText() const {
     switch (status) {
-    case Status::New: return QStringLiteral("new");
-    case Status::Duplicate: return QStringLiteral("duplicate");
-    case Status::Skipped: return QStringLiteral("skipped");
-    case Status::Refused: return QStringLiteral("refused");
+    case Status::New:
+        return QStringLiteral("new");
+    case Status::Duplicate:
+        return QStringLiteral("duplicate");
+    case Status::Skipped:
+        return QStringLiteral("skipped");
+    case Status::Refused:
+        return QStringLiteral("refused");
     }
     return QString();
 }
@@ -67,9 +71,8 @@ DeviceImportRow DeviceImportPreview::rowFor(const QString &file, const FoundSess
 }
 
 void DeviceImportPreview::addFile(const DeviceFile &file) {
-    DeviceFileContent content = file.error.isEmpty()
-                                    ? DeviceFileReader::read(file.name, file.bytes)
-                                    : DeviceFileContent::refused(file.error);
+    DeviceFileContent content = file.error.isEmpty() ? DeviceFileReader::read(file.name, file.bytes)
+                                                     : DeviceFileContent::refused(file.error);
     if (content.isRefused()) {
         DeviceImportRow row;
         row.status = DeviceImportRow::Status::Refused;
@@ -123,8 +126,9 @@ void DeviceImportPreview::classify(bool allSports) {
 }
 
 int DeviceImportPreview::count(DeviceImportRow::Status status) const {
-    return int(std::count_if(m_rows.cbegin(), m_rows.cend(),
-                             [status](const DeviceImportRow &row) { return row.status == status; }));
+    return int(std::count_if(m_rows.cbegin(), m_rows.cend(), [status](const DeviceImportRow &row) {
+        return row.status == status;
+    }));
 }
 
 UserData DeviceImportPreview::session(const DeviceImportRow &row) {

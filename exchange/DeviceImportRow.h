@@ -26,7 +26,7 @@ struct DeviceImportRow {
     QString fatCalories;
     QString distance;
     QString laps;
-    QDate day;              // the local day of the start
+    QDate day;                // the local day of the start
     double distanceValue = 0; // the distance text's number, for telling duplicates
 
     QString statusText() const;

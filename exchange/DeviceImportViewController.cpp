@@ -97,8 +97,7 @@ void DeviceImportViewController::readSlice() {
         m_preview->addFile(file);
         ++m_filesRead;
     }
-    m_progressLabel->setText(
-        QStringLiteral("%1 files read").arg(QLocale().toString(m_filesRead)));
+    m_progressLabel->setText(QStringLiteral("%1 files read").arg(QLocale().toString(m_filesRead)));
     if (more)
         return;
     m_slices->stop();

@@ -107,10 +107,10 @@ bool DeviceFileSource::nextEntry(DeviceFile &file) {
         if (archive_entry_filetype(entry) == AE_IFREG)
             break;
     }
-    file.name = m_archivePath + QLatin1Char('/') +
-                QString::fromUtf8(archive_entry_pathname_utf8(entry)
-                                      ? archive_entry_pathname_utf8(entry)
-                                      : archive_entry_pathname(entry));
+    file.name =
+        m_archivePath + QLatin1Char('/') +
+        QString::fromUtf8(archive_entry_pathname_utf8(entry) ? archive_entry_pathname_utf8(entry)
+                                                             : archive_entry_pathname(entry));
     if (archive_entry_size_is_set(entry) && archive_entry_size(entry) > Gzip::MaxUnpacked) {
         file.error = QStringLiteral("too large for a device file");
         archive_read_data_skip(m_archive);

@@ -16,26 +16,102 @@ constexpr quint16 SessionMessage = 18;
 constexpr quint16 LapMessage = 19;
 constexpr quint8 TimestampField = 253;
 
-const char *const SportNames[] = {
-    "generic", "running", "cycling", "transition", "fitness_equipment", "swimming",
-    "basketball", "soccer", "tennis", "american_football", "training", "walking",
-    "cross_country_skiing", "alpine_skiing", "snowboarding", "rowing", "mountaineering",
-    "hiking", "multisport", "paddling", "flying", "e_biking", "motorcycling", "boating",
-    "driving", "golf", "hang_gliding", "horseback_riding", "hunting", "fishing",
-    "inline_skating", "rock_climbing", "sailing", "ice_skating", "sky_diving", "snowshoeing",
-    "snowmobiling", "stand_up_paddleboarding", "surfing", "wakeboarding", "water_skiing",
-    "kayaking", "rafting", "windsurfing", "kitesurfing", "tactical", "jumpmaster", "boxing",
-    "floor_climbing"};
+const char *const SportNames[] = {"generic",
+                                  "running",
+                                  "cycling",
+                                  "transition",
+                                  "fitness_equipment",
+                                  "swimming",
+                                  "basketball",
+                                  "soccer",
+                                  "tennis",
+                                  "american_football",
+                                  "training",
+                                  "walking",
+                                  "cross_country_skiing",
+                                  "alpine_skiing",
+                                  "snowboarding",
+                                  "rowing",
+                                  "mountaineering",
+                                  "hiking",
+                                  "multisport",
+                                  "paddling",
+                                  "flying",
+                                  "e_biking",
+                                  "motorcycling",
+                                  "boating",
+                                  "driving",
+                                  "golf",
+                                  "hang_gliding",
+                                  "horseback_riding",
+                                  "hunting",
+                                  "fishing",
+                                  "inline_skating",
+                                  "rock_climbing",
+                                  "sailing",
+                                  "ice_skating",
+                                  "sky_diving",
+                                  "snowshoeing",
+                                  "snowmobiling",
+                                  "stand_up_paddleboarding",
+                                  "surfing",
+                                  "wakeboarding",
+                                  "water_skiing",
+                                  "kayaking",
+                                  "rafting",
+                                  "windsurfing",
+                                  "kitesurfing",
+                                  "tactical",
+                                  "jumpmaster",
+                                  "boxing",
+                                  "floor_climbing"};
 
-const char *const SubSportNames[] = {
-    "generic", "treadmill", "street", "trail", "track", "spin", "indoor_cycling", "road",
-    "mountain", "downhill", "recumbent", "cyclocross", "hand_cycling", "track_cycling",
-    "indoor_rowing", "elliptical", "stair_climbing", "lap_swimming", "open_water",
-    "flexibility_training", "strength_training", "warm_up", "match", "exercise", "challenge",
-    "indoor_skiing", "cardio_training", "indoor_walking", "e_bike_fitness", "bmx",
-    "casual_walking", "speed_walking", "bike_to_run_transition", "run_to_bike_transition",
-    "swim_to_bike_transition", "atv", "motocross", "backcountry", "resort", "rc_drone",
-    "wingsuit", "whitewater", "skate_skiing", "yoga", "pilates", "indoor_running"};
+const char *const SubSportNames[] = {"generic",
+                                     "treadmill",
+                                     "street",
+                                     "trail",
+                                     "track",
+                                     "spin",
+                                     "indoor_cycling",
+                                     "road",
+                                     "mountain",
+                                     "downhill",
+                                     "recumbent",
+                                     "cyclocross",
+                                     "hand_cycling",
+                                     "track_cycling",
+                                     "indoor_rowing",
+                                     "elliptical",
+                                     "stair_climbing",
+                                     "lap_swimming",
+                                     "open_water",
+                                     "flexibility_training",
+                                     "strength_training",
+                                     "warm_up",
+                                     "match",
+                                     "exercise",
+                                     "challenge",
+                                     "indoor_skiing",
+                                     "cardio_training",
+                                     "indoor_walking",
+                                     "e_bike_fitness",
+                                     "bmx",
+                                     "casual_walking",
+                                     "speed_walking",
+                                     "bike_to_run_transition",
+                                     "run_to_bike_transition",
+                                     "swim_to_bike_transition",
+                                     "atv",
+                                     "motocross",
+                                     "backcountry",
+                                     "resort",
+                                     "rc_drone",
+                                     "wingsuit",
+                                     "whitewater",
+                                     "skate_skiing",
+                                     "yoga",
+                                     "pilates",
+                                     "indoor_running"};
 
 template <std::size_t N>
 QString enumName(const char *const (&names)[N], quint64 value, const char *unknown) {
@@ -57,8 +133,12 @@ constexpr std::array<quint16, 256> crcTable() {
 }
 constexpr std::array<quint16, 256> CrcTable = crcTable();
 
-quint16 le16(const uchar *p) { return quint16(p[0] | (p[1] << 8)); }
-quint32 le32(const uchar *p) { return quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24; }
+quint16 le16(const uchar *p) {
+    return quint16(p[0] | (p[1] << 8));
+}
+quint32 le32(const uchar *p) {
+    return quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24;
+}
 
 struct FieldDefinition {
     quint8 number;
@@ -91,26 +171,54 @@ struct Message {
 // arrays carry nothing the log needs.
 int baseSize(quint8 baseType) {
     switch (baseType & 0x1F) {
-    case 0: case 1: case 2: case 10: return 1;
-    case 3: case 4: case 11: return 2;
-    case 5: case 6: case 12: return 4;
-    case 14: case 15: case 16: return 8;
-    default: return 0;
+    case 0:
+    case 1:
+    case 2:
+    case 10:
+        return 1;
+    case 3:
+    case 4:
+    case 11:
+        return 2;
+    case 5:
+    case 6:
+    case 12:
+        return 4;
+    case 14:
+    case 15:
+    case 16:
+        return 8;
+    default:
+        return 0;
     }
 }
 
 bool isInvalid(quint8 baseType, quint64 value) {
     switch (baseType & 0x1F) {
-    case 10: case 11: case 12: case 16: return value == 0;
-    case 1: return value == 0x7F;
-    case 3: return value == 0x7FFF;
-    case 5: return value == 0x7FFFFFFF;
-    case 14: return value == 0x7FFFFFFFFFFFFFFFull;
-    case 0: case 2: return value == 0xFF;
-    case 4: return value == 0xFFFF;
-    case 6: return value == 0xFFFFFFFFull;
-    case 15: return value == ~0ull;
-    default: return true;
+    case 10:
+    case 11:
+    case 12:
+    case 16:
+        return value == 0;
+    case 1:
+        return value == 0x7F;
+    case 3:
+        return value == 0x7FFF;
+    case 5:
+        return value == 0x7FFFFFFF;
+    case 14:
+        return value == 0x7FFFFFFFFFFFFFFFull;
+    case 0:
+    case 2:
+        return value == 0xFF;
+    case 4:
+        return value == 0xFFFF;
+    case 6:
+        return value == 0xFFFFFFFFull;
+    case 15:
+        return value == ~0ull;
+    default:
+        return true;
     }
 }
 
@@ -258,26 +366,30 @@ QString readRecords(const uchar *data, qsizetype size, Collector &collector) {
             // Definition message: reserved, architecture, global number, fields, then the
             // developer fields when the header says there are some.
             if (size - pos < 5)
-                return QStringLiteral("damaged FIT file: a definition runs past the end of its data");
+                return QStringLiteral(
+                    "damaged FIT file: a definition runs past the end of its data");
             Definition d;
             d.defined = true;
             d.bigEndian = data[pos + 1] == 1;
-            d.global = d.bigEndian ? quint16((data[pos + 2] << 8) | data[pos + 3])
-                                   : le16(data + pos + 2);
+            d.global =
+                d.bigEndian ? quint16((data[pos + 2] << 8) | data[pos + 3]) : le16(data + pos + 2);
             const int fieldCount = data[pos + 4];
             pos += 5;
             if (size - pos < fieldCount * 3)
-                return QStringLiteral("damaged FIT file: a definition runs past the end of its data");
+                return QStringLiteral(
+                    "damaged FIT file: a definition runs past the end of its data");
             for (int i = 0; i < fieldCount; ++i, pos += 3) {
                 d.fields.append({data[pos], data[pos + 1], data[pos + 2]});
                 d.size += data[pos + 1];
             }
             if (header & 0x20) {
                 if (size - pos < 1)
-                    return QStringLiteral("damaged FIT file: a definition runs past the end of its data");
+                    return QStringLiteral(
+                        "damaged FIT file: a definition runs past the end of its data");
                 const int developerCount = data[pos++];
                 if (size - pos < developerCount * 3)
-                    return QStringLiteral("damaged FIT file: a definition runs past the end of its data");
+                    return QStringLiteral(
+                        "damaged FIT file: a definition runs past the end of its data");
                 for (int i = 0; i < developerCount; ++i, pos += 3)
                     d.size += data[pos + 1];
             }
@@ -335,9 +447,9 @@ DeviceFileContent FitReader::read(QByteArrayView bytes) {
     // Several FIT files may follow each other, each with its own header, data and checksum.
     while (pos < size) {
         if (!looksLikeFit(bytes.sliced(pos)))
-            return DeviceFileContent::refused(
-                size - pos < 12 && pos > 0 ? QStringLiteral("FIT file cut short")
-                                           : QStringLiteral("wrong FIT header"));
+            return DeviceFileContent::refused(size - pos < 12 && pos > 0
+                                                  ? QStringLiteral("FIT file cut short")
+                                                  : QStringLiteral("wrong FIT header"));
         const int headerSize = data[pos];
         if (size - pos < headerSize)
             return DeviceFileContent::refused(QStringLiteral("FIT file cut short"));

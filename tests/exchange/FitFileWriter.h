@@ -11,7 +11,11 @@
 class FitFileWriter {
 public:
     enum BaseType : quint8 {
-        Enum = 0x00, UInt8 = 0x02, UInt16 = 0x84, UInt32 = 0x86, String = 0x07
+        Enum = 0x00,
+        UInt8 = 0x02,
+        UInt16 = 0x84,
+        UInt32 = 0x86,
+        String = 0x07
     };
     struct Field {
         quint8 number;

@@ -31,8 +31,8 @@ QByteArray tcx(const QStringList &activities) {
 }
 
 QString describe(const DeviceImportRow &r) {
-    return QStringList{r.statusText(), r.reason, r.date, r.distance, r.calories, r.fatCalories,
-                       r.laps}
+    return QStringList{r.statusText(), r.reason,      r.date, r.distance,
+                       r.calories,     r.fatCalories, r.laps}
         .join('|');
 }
 
@@ -42,8 +42,13 @@ QStringList storedSessions() {
     FetchRequest request = UserData::fetchRequest();
     request.setSortDescriptors({SortDescriptor(QStringLiteral("treadDate"), true)});
     for (const UserData &s : context.fetchAs<UserData>(request))
-        out << QStringList{s.date(), s.calories(), s.fatCalories(), s.distance(), s.laps(),
-                           s.year(), QString::number(s.iyear()),
+        out << QStringList{s.date(),
+                           s.calories(),
+                           s.fatCalories(),
+                           s.distance(),
+                           s.laps(),
+                           s.year(),
+                           QString::number(s.iyear()),
                            QString::number(s.imonth().value_or(-1)),
                            QString::number(s.iday().value_or(-1)),
                            s.treadDate().toUTC().toString(Qt::ISODate)}
@@ -98,9 +103,8 @@ private slots:
         QTest::newRow("a run in miles: texts as the entry screen derives them")
             << QStringList{} << true << false << tcx({run})
             << QStringList{"new||Mar 5, 2024|3.107|300|93.5159|12.43"};
-        QTest::newRow("in kilometres")
-            << QStringList{} << false << false << tcx({run})
-            << QStringList{"new||Mar 5, 2024|5.000|300|93.5159|13.67"};
+        QTest::newRow("in kilometres") << QStringList{} << false << false << tcx({run})
+                                       << QStringList{"new||Mar 5, 2024|5.000|300|93.5159|13.67"};
         QTest::newRow("the local day, not the UTC one; calories rounded to whole kcal")
             << QStringList{} << true << false
             << tcx({"Walking|2024-03-06T03:30:00Z|1609.344|120.6"})
@@ -170,9 +174,9 @@ private slots:
 
     // The new rows become ordinary sessions, in one transaction; a second import adds nothing.
     void storeThenImportAgain() {
-        const QByteArray file = tcx({"Running|2024-03-05T11:30:00Z|5000|300",
-                                     "Biking|2024-03-05T13:30:00Z|20000|600",
-                                     "Walking|2024-12-31T23:30:00-05:00|3000|150"});
+        const QByteArray file =
+            tcx({"Running|2024-03-05T11:30:00Z|5000|300", "Biking|2024-03-05T13:30:00Z|20000|600",
+                 "Walking|2024-12-31T23:30:00-05:00|3000|150"});
         for (int round = 0; round < 2; ++round) {
             std::unique_ptr<Context> context = AppDelegate::shared()->newContainer();
             DeviceImportPreview preview(true);
@@ -242,17 +246,18 @@ private slots:
         const QString root = m_dir.filePath("picked");
         writeFile(root + "/watch/b.tcx", "B");
         writeFile(root + "/watch/a/c.gpx", "C");
-        writeZip(root + "/export.zip", {{"activities/", ""}, {"activities/2.fit.gz", "two"},
-                                        {"activities/1.fit", "one"}});
+        writeZip(
+            root + "/export.zip",
+            {{"activities/", ""}, {"activities/2.fit.gz", "two"}, {"activities/1.fit", "one"}});
         writeFile(root + "/broken.zip", "not a zip at all");
-        DeviceFileSource source({root + "/watch", root + "/export.zip", root + "/missing.fit",
-                                 root + "/broken.zip"});
+        DeviceFileSource source(
+            {root + "/watch", root + "/export.zip", root + "/missing.fit", root + "/broken.zip"});
         QStringList seen;
         DeviceFile file;
         while (source.next(file))
-            seen << file.name.mid(root.size() + 1) + "=" + (file.error.isEmpty()
-                                                                ? QString::fromLatin1(file.bytes)
-                                                                : file.error.section(':', 0, 0));
+            seen << file.name.mid(root.size() + 1) + "=" +
+                        (file.error.isEmpty() ? QString::fromLatin1(file.bytes)
+                                              : file.error.section(':', 0, 0));
         QCOMPARE(seen, (QStringList{"watch/a/c.gpx=C", "watch/b.tcx=B",
                                     "export.zip/activities/2.fit.gz=two",
                                     "export.zip/activities/1.fit=one", "missing.fit=cannot be read",

@@ -20,8 +20,8 @@ quint64 fitTime(const char *iso) {
 const QList<F::Field> FileIdFields{{0, 1, F::Enum}, {1, 2, F::UInt16}, {4, 4, F::UInt32}};
 const QList<F::Field> SessionFields{{253, 4, F::UInt32}, {2, 4, F::UInt32}, {5, 1, F::Enum},
                                     {6, 1, F::Enum},     {9, 4, F::UInt32}, {11, 2, F::UInt16}};
-const QList<F::Field> LapFields{{253, 4, F::UInt32}, {2, 4, F::UInt32}, {9, 4, F::UInt32},
-                                {11, 2, F::UInt16}};
+const QList<F::Field> LapFields{
+    {253, 4, F::UInt32}, {2, 4, F::UInt32}, {9, 4, F::UInt32}, {11, 2, F::UInt16}};
 const QList<F::Field> RecordFields{{253, 4, F::UInt32}, {5, 4, F::UInt32}, {3, 1, F::UInt8}};
 
 // file_id, then one running treadmill session of 5 km and 300 kcal.
@@ -35,14 +35,14 @@ F treadmillRun(const char *start = "2024-03-05T11:30:00Z") {
 
 QString describe(const FoundSession &s) {
     return s.start.toString(Qt::ISODate) + QLatin1Char(' ') + s.sport + QLatin1Char('/') +
-           s.subSport + QLatin1Char(' ') + QString::number(s.metres, 'f', 2) + QStringLiteral(" m ") +
+           s.subSport + QLatin1Char(' ') + QString::number(s.metres, 'f', 2) +
+           QStringLiteral(" m ") +
            (s.kilocalories ? QString::number(*s.kilocalories) : QStringLiteral("-"));
 }
 
 QByteArray gzip(const QByteArray &plain) {
     z_stream stream{};
-    deflateInit2(&stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, 16 + MAX_WBITS, 8,
-                 Z_DEFAULT_STRATEGY);
+    deflateInit2(&stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, 16 + MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
     QByteArray out(int(deflateBound(&stream, uLong(plain.size()))), Qt::Uninitialized);
     stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(plain.data()));
     stream.avail_in = uInt(plain.size());
@@ -76,19 +76,20 @@ private slots:
         QTest::addColumn<QStringList>("sessions");
         QTest::addColumn<QString>("refusal");
 
-        QTest::newRow("FIT: one treadmill run") << "a.fit" << treadmillRun().file()
-                                                << QStringList{RunSession} << "";
+        QTest::newRow("FIT: one treadmill run")
+            << "a.fit" << treadmillRun().file() << QStringList{RunSession} << "";
         QTest::newRow("FIT: 12-byte header without its own checksum")
             << "a.fit" << treadmillRun().file(12) << QStringList{RunSession} << "";
         QTest::newRow("FIT: header checksum 0 means none was computed")
             << "a.fit" << treadmillRun().file(14, false) << QStringList{RunSession} << "";
         {
             F fit;
-            fit.define(0, 0, FileIdFields, {}, true).data(0, {4, 1, fitTime("2024-03-05T11:30:00Z")});
+            fit.define(0, 0, FileIdFields, {}, true)
+                .data(0, {4, 1, fitTime("2024-03-05T11:30:00Z")});
             fit.define(1, 18, SessionFields, {}, true)
                 .data(1, {Invalid32, fitTime("2024-03-05T11:30:00Z"), 1, 1, 500000, 300});
-            QTest::newRow("FIT: big-endian messages") << "a.fit" << fit.file()
-                                                      << QStringList{RunSession} << "";
+            QTest::newRow("FIT: big-endian messages")
+                << "a.fit" << fit.file() << QStringList{RunSession} << "";
         }
         {
             F fit;
@@ -146,18 +147,17 @@ private slots:
             const quint64 start = fitTime("2024-03-05T11:30:00Z");
             F fit;
             fit.define(0, 0, FileIdFields).data(0, {4, 1, start});
-            fit.define(1, 18, SessionFields)
-                .data(1, {Invalid32, start, 1, 1, Invalid32, 0xFFFF});
+            fit.define(1, 18, SessionFields).data(1, {Invalid32, start, 1, 1, Invalid32, 0xFFFF});
             QTest::newRow("FIT: session without distance or calories")
                 << "a.fit" << fit.file()
                 << QStringList{"2024-03-05T11:30:00Z running/treadmill 0.00 m -"} << "";
         }
         {
             const QByteArray whole = treadmillRun().file();
-            QTest::newRow("FIT: cut short") << "a.fit" << whole.left(whole.size() - 9)
-                                            << QStringList{} << "FIT file cut short";
-            QTest::newRow("FIT: cut inside the header") << "a.fit" << whole.left(13)
-                                                        << QStringList{} << "FIT file cut short";
+            QTest::newRow("FIT: cut short")
+                << "a.fit" << whole.left(whole.size() - 9) << QStringList{} << "FIT file cut short";
+            QTest::newRow("FIT: cut inside the header")
+                << "a.fit" << whole.left(13) << QStringList{} << "FIT file cut short";
             QTest::newRow("FIT: second chained file cut short")
                 << "a.fit" << whole + whole.left(30) << QStringList{} << "FIT file cut short";
         }
@@ -182,12 +182,12 @@ private slots:
                 << "a.fit" << bytes << QStringList{} << "wrong FIT header checksum";
             bytes = treadmillRun().file();
             bytes[9] = 'X';
-            QTest::newRow("FIT: no .FIT signature") << "a.fit" << bytes << QStringList{}
-                                                    << "wrong FIT header";
+            QTest::newRow("FIT: no .FIT signature")
+                << "a.fit" << bytes << QStringList{} << "wrong FIT header";
             bytes = treadmillRun().file();
             bytes[0] = char(13);
-            QTest::newRow("FIT: unknown header size") << "a.fit" << bytes << QStringList{}
-                                                      << "wrong FIT header";
+            QTest::newRow("FIT: unknown header size")
+                << "a.fit" << bytes << QStringList{} << "wrong FIT header";
         }
         {
             F fit;
@@ -196,8 +196,8 @@ private slots:
                 << "a.fit" << fit.file() << QStringList{}
                 << "damaged FIT file: a message has no definition";
         }
-        QTest::newRow("FIT: gzipped") << "a.fit.gz" << gzip(treadmillRun().file())
-                                      << QStringList{RunSession} << "";
+        QTest::newRow("FIT: gzipped")
+            << "a.fit.gz" << gzip(treadmillRun().file()) << QStringList{RunSession} << "";
         QTest::newRow("gzip cut short") << "a.fit.gz" << gzip(treadmillRun().file()).left(20)
                                         << QStringList{} << "gzip: file cut short";
 
@@ -230,7 +230,8 @@ private slots:
         const QByteArray gpx =
             "<?xml version=\"1.0\"?><gpx version=\"1.1\" creator=\"t\" "
             "xmlns=\"http://www.topografix.com/GPX/1/1\"><trk><name>Morning</name><trkseg>"
-            "<trkpt lat=\"40.0\" lon=\"-74.0\"><ele>5</ele><time>2024-03-05T11:30:00Z</time></trkpt>"
+            "<trkpt lat=\"40.0\" "
+            "lon=\"-74.0\"><ele>5</ele><time>2024-03-05T11:30:00Z</time></trkpt>"
             "<trkpt lat=\"40.01\" lon=\"-74.0\"><time>2024-03-05T11:35:00Z</time></trkpt>"
             "</trkseg><trkseg>"
             "<trkpt lat=\"50.0\" lon=\"0.0\"><time>2024-03-05T11:40:00Z</time></trkpt>"
@@ -255,12 +256,12 @@ private slots:
         QTest::newRow("GPX: cut short") << "a.gpx" << gpx.left(200) << QStringList{}
                                         << "damaged GPX file: Premature end of document.";
 
-        QTest::newRow("other XML") << "a.xml" << QByteArray("<html><body/></html>")
-                                   << QStringList{} << "not a FIT, TCX or GPX file";
+        QTest::newRow("other XML") << "a.xml" << QByteArray("<html><body/></html>") << QStringList{}
+                                   << "not a FIT, TCX or GPX file";
         QTest::newRow("text") << "notes.txt" << QByteArray("hello") << QStringList{}
                               << "not a FIT, TCX or GPX file";
-        QTest::newRow("empty .fit") << "a.fit" << QByteArray() << QStringList{}
-                                    << "wrong FIT header";
+        QTest::newRow("empty .fit")
+            << "a.fit" << QByteArray() << QStringList{} << "wrong FIT header";
     }
 
     void read() {

@@ -16,18 +16,16 @@ private slots:
     void build_data() {
         QTest::addColumn<bool>("miles");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("miles")
-            << true
-            << "date,calories,fatCalories,distance,unit,laps\r\n"
-               ",x,,\"1,5\",mi,\r\n"
-               "2021-03-02,350,109.1,2.5,mi,10.00\r\n"
-               "2021-03-10,\"say \"\"hi\"\"\",,\"line\nbreak\",mi,\r\n";
-        QTest::newRow("kilometres")
-            << false
-            << "date,calories,fatCalories,distance,unit,laps\r\n"
-               ",x,,\"1,5\",km,\r\n"
-               "2021-03-02,350,109.1,2.5,km,10.00\r\n"
-               "2021-03-10,\"say \"\"hi\"\"\",,\"line\nbreak\",km,\r\n";
+        QTest::newRow("miles") << true
+                               << "date,calories,fatCalories,distance,unit,laps\r\n"
+                                  ",x,,\"1,5\",mi,\r\n"
+                                  "2021-03-02,350,109.1,2.5,mi,10.00\r\n"
+                                  "2021-03-10,\"say \"\"hi\"\"\",,\"line\nbreak\",mi,\r\n";
+        QTest::newRow("kilometres") << false
+                                    << "date,calories,fatCalories,distance,unit,laps\r\n"
+                                       ",x,,\"1,5\",km,\r\n"
+                                       "2021-03-02,350,109.1,2.5,km,10.00\r\n"
+                                       "2021-03-10,\"say \"\"hi\"\"\",,\"line\nbreak\",km,\r\n";
     }
     void build() {
         QFETCH(bool, miles);
