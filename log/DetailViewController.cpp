@@ -4,6 +4,7 @@
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
 #include "model/SaveFailureAlert.h"
+#include "model/SessionIdentity.h"
 #include "platform/Formatting.h"
 #include "platform/Navigator.h"
 
@@ -18,6 +19,8 @@ DetailViewController::DetailViewController(QObject *parent)
               SessionDateActions::TodayText::MonthDayYear) {
     m_caloriesTextField->setEditFilter(SessionRules::acceptsEdit);
     m_distanceTextField->setEditFilter(SessionRules::acceptsEdit);
+    m_fatCaloriesTextField->setEditFilter(Outlet::acceptsLineText);
+    m_lapsTextField->setEditFilter(Outlet::acceptsLineText);
 }
 
 QVariant DetailViewController::detailItem() const {
@@ -99,16 +102,14 @@ void DetailViewController::dismissKeyboard() {
 }
 
 void DetailViewController::writeTexts(UserData &session) const {
-    // Only what differs is written, so a field left empty never turns an absent text into an
-    // empty one.
-    if (m_caloriesTextField->text() != session.calories())
-        session.setCalories(m_caloriesTextField->text());
-    if (m_fatCaloriesTextField->text() != session.fatCalories())
-        session.setFatCalories(m_fatCaloriesTextField->text());
-    if (m_distanceTextField->text() != session.distance())
-        session.setDistance(m_distanceTextField->text());
-    if (m_lapsTextField->text() != session.laps())
-        session.setLaps(m_lapsTextField->text());
+    // The four texts are written as they stand: a field shown empty is stored as an empty text.
+    const auto asShown = [](const Outlet *field) {
+        return field->text().isNull() ? QStringLiteral("") : field->text();
+    };
+    session.setCalories(asShown(m_caloriesTextField));
+    session.setFatCalories(asShown(m_fatCaloriesTextField));
+    session.setDistance(asShown(m_distanceTextField));
+    session.setLaps(asShown(m_lapsTextField));
 }
 
 void DetailViewController::saveRecord() {
@@ -118,14 +119,11 @@ void DetailViewController::saveRecord() {
         return;
     }
     Context &context = AppDelegate::shared()->persistentContainer();
-    FetchRequest request = UserData::fetchRequest();
-    request.where(QStringLiteral("date == %@"), m_key.date)
-        .where(QStringLiteral("calories == %@"), m_key.calories)
-        .where(QStringLiteral("distance == %@"), m_key.distance);
-    const QList<UserData> results = context.fetchAs<UserData>(request);
-    // Sessions have no key of their own: twins with the same three texts are left alone.
-    if (results.size() == 1) {
-        UserData session = results.first();
+    const SessionIdentity::Match match =
+        SessionIdentity(m_key.date, m_key.calories, m_key.distance).find(context, true);
+    // Twins with the same three texts are left alone.
+    if (match.isSole()) {
+        UserData session(match.session);
         const QDateTime moment = m_dates.moment();
         if (m_dates.picked()) {
             // The stored date text follows the picked day, so the list, the export file and
@@ -139,8 +137,9 @@ void DetailViewController::saveRecord() {
         // The context drops a failed write or save; the person is told and taken back either
         // way.
         QString error;
-        if (!context.change(session) || !context.save(&error))
-            SaveFailureAlert::present(this, error.isEmpty() ? context.lastError() : error);
+        context.change(session);
+        if (!context.save(&error))
+            SaveFailureAlert::present(this, error);
     }
     qInfo().noquote() << "Back button Clicked";
     Navigator::instance()->performSegue(QStringLiteral("unwindToMenu"));

@@ -20,6 +20,8 @@ EnterTreadmillDataViewController::EnterTreadmillDataViewController(QObject *pare
               SessionDateActions::TodayText::MediumDate) {
     m_textCalories->setEditFilter(SessionRules::acceptsEdit);
     m_textDistance->setEditFilter(SessionRules::acceptsEdit);
+    m_textFatCalories->setEditFilter(Outlet::acceptsLineText);
+    m_textLaps->setEditFilter(Outlet::acceptsLineText);
 }
 
 void EnterTreadmillDataViewController::setDarkMode(bool dark) {
@@ -87,16 +89,20 @@ void EnterTreadmillDataViewController::btnSavedPressed() {
     // date), but keep the record consistent if it ever does.
     const QDateTime moment = m_dates.moment();
     session.setTreadDate(moment.isValid() ? moment : QDateTime::currentDateTime());
-    session.setCalories(m_textCalories->text());
-    session.setFatCalories(m_textFatCalories->text());
-    session.setDistance(m_textDistance->text());
-    session.setLaps(m_textLaps->text());
-    session.setDate(m_textDate->text());
+    // A field left untouched is stored as an empty text, never as an absent one.
+    const auto asTyped = [](const Outlet *field) {
+        return field->text().isNull() ? QStringLiteral("") : field->text();
+    };
+    session.setCalories(asTyped(m_textCalories));
+    session.setFatCalories(asTyped(m_textFatCalories));
+    session.setDistance(asTyped(m_textDistance));
+    session.setLaps(asTyped(m_textLaps));
+    session.setDate(asTyped(m_textDate));
+    context.insert(session);
     QString error;
-    if (!context.insert(session) || !context.save(&error)) {
-        const QString reason = error.isEmpty() ? context.lastError() : error;
-        qWarning().noquote() << reason;
-        SaveFailureAlert::present(this, reason);
+    if (!context.save(&error)) {
+        qWarning().noquote() << error;
+        SaveFailureAlert::present(this, error);
     }
 
     for (Outlet *field :
