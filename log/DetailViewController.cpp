@@ -101,17 +101,6 @@ void DetailViewController::dismissKeyboard() {
     m_dates.dismissKeyboard();
 }
 
-void DetailViewController::writeTexts(UserData &session) const {
-    // The four texts are written as they stand: a field shown empty is stored as an empty text.
-    const auto asShown = [](const Outlet *field) {
-        return field->text().isNull() ? QStringLiteral("") : field->text();
-    };
-    session.setCalories(asShown(m_caloriesTextField));
-    session.setFatCalories(asShown(m_fatCaloriesTextField));
-    session.setDistance(asShown(m_distanceTextField));
-    session.setLaps(asShown(m_lapsTextField));
-}
-
 void DetailViewController::saveRecord() {
     if (!SessionRules::hasRequiredFields(m_dateTextField->text(), m_caloriesTextField->text(),
                                          m_distanceTextField->text())) {
@@ -133,7 +122,10 @@ void DetailViewController::saveRecord() {
         } else if (moment.isValid()) {
             session.setTreadDate(moment);
         }
-        writeTexts(session);
+        // The four texts are written as they stand.
+        SessionRules::writeFigures(session, m_caloriesTextField->text(),
+                                   m_fatCaloriesTextField->text(), m_distanceTextField->text(),
+                                   m_lapsTextField->text());
         // The context drops a failed write or save; the person is told and taken back either
         // way.
         QString error;

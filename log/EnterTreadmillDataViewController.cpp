@@ -89,15 +89,9 @@ void EnterTreadmillDataViewController::btnSavedPressed() {
     // date), but keep the record consistent if it ever does.
     const QDateTime moment = m_dates.moment();
     session.setTreadDate(moment.isValid() ? moment : QDateTime::currentDateTime());
-    // A field left untouched is stored as an empty text, never as an absent one.
-    const auto asTyped = [](const Outlet *field) {
-        return field->text().isNull() ? QStringLiteral("") : field->text();
-    };
-    session.setCalories(asTyped(m_textCalories));
-    session.setFatCalories(asTyped(m_textFatCalories));
-    session.setDistance(asTyped(m_textDistance));
-    session.setLaps(asTyped(m_textLaps));
-    session.setDate(asTyped(m_textDate));
+    SessionRules::writeFigures(session, m_textCalories->text(), m_textFatCalories->text(),
+                               m_textDistance->text(), m_textLaps->text());
+    session.setDate(m_textDate->text());
     context.insert(session);
     QString error;
     if (!context.save(&error)) {

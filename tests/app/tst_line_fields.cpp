@@ -13,42 +13,22 @@
 class LineFieldsTest : public QObject {
     Q_OBJECT
 
-    using FieldOf = std::function<Outlet *(QObject *)>;
     struct Screen {
         std::function<QObject *()> make;
-        FieldOf field;
+        std::function<Outlet *(QObject *)> field;
     };
+    template <class Controller> static Screen screen(Outlet *(Controller::*field)() const) {
+        return {[] { return new Controller; },
+                [field](QObject *s) { return (static_cast<Controller *>(s)->*field)(); }};
+    }
     static QMap<QString, Screen> screens() {
         return {
-            {"entry fat calories", {[] { return new EnterTreadmillDataViewController; },
-                                    [](QObject *s) {
-                                        return static_cast<EnterTreadmillDataViewController *>(s)
-                                            ->textFatCalories();
-                                    }}},
-            {"entry laps", {[] { return new EnterTreadmillDataViewController; },
-                            [](QObject *s) {
-                                return static_cast<EnterTreadmillDataViewController *>(s)
-                                    ->textLaps();
-                            }}},
-            {"edit fat calories", {[] { return new DetailViewController; },
-                                   [](QObject *s) {
-                                       return static_cast<DetailViewController *>(s)
-                                           ->fatCaloriesTextField();
-                                   }}},
-            {"edit laps", {[] { return new DetailViewController; },
-                           [](QObject *s) {
-                               return static_cast<DetailViewController *>(s)->lapsTextField();
-                           }}},
-            {"new place name", {[] { return new LocationViewController; },
-                                [](QObject *s) {
-                                    return static_cast<LocationViewController *>(s)
-                                        ->CityNameTextField();
-                                }}},
-            {"place name", {[] { return new EditLocationViewController; },
-                            [](QObject *s) {
-                                return static_cast<EditLocationViewController *>(s)
-                                    ->CityNameTextField();
-                            }}},
+            {"entry fat calories", screen(&EnterTreadmillDataViewController::textFatCalories)},
+            {"entry laps", screen(&EnterTreadmillDataViewController::textLaps)},
+            {"edit fat calories", screen(&DetailViewController::fatCaloriesTextField)},
+            {"edit laps", screen(&DetailViewController::lapsTextField)},
+            {"new place name", screen(&LocationViewController::CityNameTextField)},
+            {"place name", screen(&EditLocationViewController::CityNameTextField)},
         };
     }
 
