@@ -17,6 +17,7 @@ list(APPEND PACELOG_SOURCES
     exchange/DeviceImportViewController.cpp exchange/DeviceImportViewController.h
     exchange/DeviceImportWriter.cpp exchange/DeviceImportWriter.h
     exchange/ExportViewController.cpp exchange/ExportViewController.h
+    exchange/ImportInBackground.cpp exchange/ImportInBackground.h
     exchange/ImportViewController2.cpp exchange/ImportViewController2.h
     exchange/SessionExportFile.cpp exchange/SessionExportFile.h
     exchange/SessionImport.cpp exchange/SessionImport.h
