@@ -38,6 +38,8 @@ signals:
 
 private:
     void build();
+    // The export view holds `text` and lays out its start.
+    void showExportText(const QString &text);
 
     Outlet *m_exportButton;
     Outlet *m_saveButton;
@@ -46,4 +48,5 @@ private:
     Outlet *m_helpTextView;
     Outlet *m_activitySpinner;
     QString m_dataString;
+    QString m_exportText;
 };

@@ -5,6 +5,7 @@
 #include "model/Entity.h"
 #include "model/Settings.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 
@@ -81,4 +82,11 @@ QString TestStore::readFile(const QString &path) const {
     if (!file.open(QIODevice::ReadOnly))
         return QString();
     return QString::fromUtf8(file.readAll());
+}
+
+bool TestStore::setPathBlocked(const QString &path, bool blocked) const {
+    if (!blocked)
+        return QDir().rmdir(path);
+    QFile::remove(path);
+    return QDir().mkdir(path);
 }

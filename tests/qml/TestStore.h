@@ -28,4 +28,7 @@ public:
     Q_INVOKABLE QString dataDirectory() const;
     Q_INVOKABLE void setEnvironment(const QString &name, const QString &value) const;
     Q_INVOKABLE QString readFile(const QString &path) const;
+    // Blocked, the file at `path` is replaced by an empty folder of its name, so writing and
+    // reading it fail; unblocked, that folder goes again.
+    Q_INVOKABLE bool setPathBlocked(const QString &path, bool blocked) const;
 };
