@@ -56,3 +56,5 @@ list(APPEND PACELOG_SOURCES
     platform/TileStore.cpp platform/TileStore.h
 )
 list(APPEND PACELOG_QML platform/MapView.qml)
+# The states' borders the map draws without tiles (scripts/convert-state-outlines.js).
+list(APPEND PACELOG_RESOURCES resources/StateOutlines.txt)

@@ -36,6 +36,8 @@ ScreenPage {
             Layout.fillHeight: true
             annotations: controller.annotations
             overlays: controller.overlays
+            // Straight and dashed until the road routes arrive.
+            dashedLines: controller.plannedLegs
             showsUserLocation: controller.showsUserLocation
             userLatitude: controller.userLatitude
             userLongitude: controller.userLongitude

@@ -9,8 +9,11 @@ ScreenPage {
     title: "Totals"
     clip: true
 
+    readonly property alias controller: controller
+
     TotalsViewController { id: controller }
     Component.onCompleted: controller.viewDidLoad()
+    StackView.onDeactivating: controller.viewWillDisappear()
 
     component TotalField: PaceField {
         readOnly: true

@@ -11,13 +11,17 @@ ScrollView {
     property alias wrapMode: area.wrapMode
     property int fontSize: 12
     readonly property alias textArea: area
+    // Black on white with a black border unless the page sets its own for the dark appearance.
+    property color textColor: "black"
+    property color backgroundColor: "white"
+    property color borderColor: Look.border
 
     clip: true
     background: Rectangle {
         radius: Look.fieldRadius
         border.width: Look.fieldBorder
-        border.color: Look.border
-        color: "white"
+        border.color: box.borderColor
+        color: box.backgroundColor
     }
 
     TextArea {
@@ -25,7 +29,10 @@ ScrollView {
         readOnly: true
         selectByMouse: false
         text: box.outlet ? box.outlet.text : ""
-        color: "black"
+        color: box.textColor
+        // The text keeps clear of the rounded border on every side.
+        leftPadding: 8
+        rightPadding: 8
         wrapMode: TextEdit.NoWrap
         font.pixelSize: box.fontSize
         background: null

@@ -61,6 +61,7 @@ Popup {
                 objectName: "Copy"
                 text: objectName
                 Layout.fillWidth: true
+                visible: ShareSheet.offersCopy
                 onClicked: ShareSheet.copyToClipboard()
             }
             PaceButton {
@@ -68,6 +69,7 @@ Popup {
                 text: objectName
                 Layout.fillWidth: true
                 enabled: ShareSheet.canMail
+                visible: ShareSheet.offersMail
                 onClicked: ShareSheet.mail()
             }
             PaceButton {

@@ -6,6 +6,7 @@
 #include "model/Settings.h"
 #include "platform/Formatting.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QSqlDatabase>
@@ -105,4 +106,11 @@ QString TestStore::exec(const QString &sql) const {
 
 QString TestStore::locale() const {
     return Formatting::locale();
+}
+
+bool TestStore::setPathBlocked(const QString &path, bool blocked) const {
+    if (!blocked)
+        return QDir().rmdir(path);
+    QFile::remove(path);
+    return QDir().mkdir(path);
 }

@@ -33,4 +33,7 @@ public:
     Q_INVOKABLE QString exec(const QString &sql) const;
     // The device locale the screens format with ("en_US", "de_DE").
     Q_INVOKABLE QString locale() const;
+    // Blocked, the file at `path` is replaced by an empty folder of its name, so writing and
+    // reading it fail; unblocked, that folder goes again.
+    Q_INVOKABLE bool setPathBlocked(const QString &path, bool blocked) const;
 };
