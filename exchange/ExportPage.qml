@@ -41,6 +41,7 @@ ScreenPage {
         }
         PaceTextView {
             name: "HelpTextView"
+            caption: "Help"
             Layout.fillWidth: true
             Layout.preferredHeight: 130
             outlet: controller.HelpTextView
@@ -50,6 +51,7 @@ ScreenPage {
         PaceTextView {
             id: exportView
             name: "ExportTextView"
+            caption: "Export file"
             Layout.fillWidth: true
             Layout.fillHeight: true
             outlet: controller.ExportTextView

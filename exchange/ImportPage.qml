@@ -37,6 +37,7 @@ ScreenPage {
         }
         PaceTextView {
             name: "HelpTextView"
+            caption: "Help"
             Layout.fillWidth: true
             Layout.preferredHeight: 100
             outlet: controller.HelpTextView
@@ -58,6 +59,7 @@ ScreenPage {
         }
         PaceTextView {
             name: "ImportTextView"
+            caption: "Import file"
             Layout.fillWidth: true
             Layout.fillHeight: true
             outlet: controller.ImportTextView

@@ -35,6 +35,7 @@ ScreenPage {
                 label: "Miles"
                 control: PaceSwitch {
                     objectName: "MilesSwitch"
+                    Accessible.name: "Miles"
                     outlet: controller.MilesSwitch
                     onFlipped: controller.MilesSwitchFlipped()
                 }
@@ -43,6 +44,7 @@ ScreenPage {
                 label: "Kilometers"
                 control: PaceSwitch {
                     objectName: "KilometersSwitch"
+                    Accessible.name: "Kilometers"
                     outlet: controller.KilometersSwitch
                     onFlipped: controller.KilometersSwitchFilpped()
                 }
@@ -59,6 +61,7 @@ ScreenPage {
                 labelName: "UseDateWheelLabel"
                 control: PaceSwitch {
                     objectName: "DateWheelSwitch"
+                    Accessible.name: controller.UseDateWheelLabel.text
                     outlet: controller.DateWheelSwitch
                     onFlipped: controller.DateWheelSwitchFlipped()
                 }
@@ -68,6 +71,7 @@ ScreenPage {
                 labelName: "UseInlineDateLabel"
                 control: PaceSwitch {
                     objectName: "DateInlineSwitch"
+                    Accessible.name: controller.UseInlineDateLabel.text
                     outlet: controller.DateInlineSwitch
                     onFlipped: controller.DateInlineSwitchFlipped()
                 }
@@ -77,6 +81,7 @@ ScreenPage {
                 labelName: "UseCompactDateLabel"
                 control: PaceSwitch {
                     objectName: "DateCompactSwitch"
+                    Accessible.name: controller.UseCompactDateLabel.text
                     outlet: controller.DateCompactSwitch
                     onFlipped: controller.DateCompactSwitchFlipped()
                 }
@@ -87,6 +92,7 @@ ScreenPage {
                 label: "Reload the built-in places at the next start"
                 control: PaceSwitch {
                     objectName: "LocationSwitch"
+                    Accessible.name: "Reload the built-in places at the next start"
                     outlet: controller.LocationSwitch
                     onFlipped: controller.LocationSwitchFlipped()
                 }
@@ -97,6 +103,7 @@ ScreenPage {
                 label: "Show every menu entry"
                 control: PaceSwitch {
                     objectName: "MainMenuSwitch"
+                    Accessible.name: "Show every menu entry"
                     outlet: controller.MainMenuSwitch
                     onFlipped: controller.MainMenuSwitchFlipped()
                 }

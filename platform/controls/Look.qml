@@ -34,4 +34,9 @@ QtObject {
                                               : Qt.rgba(0, 105 / 255, 150 / 255, 1)
     readonly property color required: dark ? "#ef5350" : "#c62828"
     readonly property int margin: 16
+    // The keyboard focus ring: drawn on the page background, so it contrasts with that; on a
+    // row (a light cell in both appearances) the ring is the dark shade.
+    readonly property color focusMark: dark ? "#ffd54f" : "#0b57d0"
+    readonly property color focusMarkOnCell: "#0b57d0"
+    readonly property int focusMarkWidth: 3
 }

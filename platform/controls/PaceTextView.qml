@@ -10,6 +10,8 @@ ScrollView {
     property alias name: area.objectName
     property alias wrapMode: area.wrapMode
     property int fontSize: 12
+    // What a screen reader calls the text.
+    property string caption
     readonly property alias textArea: area
 
     clip: true
@@ -24,6 +26,7 @@ ScrollView {
         id: area
         readOnly: true
         selectByMouse: false
+        Accessible.name: box.caption
         text: box.outlet ? box.outlet.text : ""
         color: "black"
         wrapMode: TextEdit.NoWrap

@@ -13,4 +13,11 @@ Page {
 
     background: Rectangle { color: Look.pageBackground }
     StackView.onActivating: page.appearing()
+    // The keyboard's focus moves onto the screen that shows (back onto the control it left
+    // when the screen shows again), so Tab goes on from there.
+    StackView.onActivated: page.forceActiveFocus()
+    // Tab follows the reading order: a page's bar above its content.
+    Component.onCompleted: ReadingOrder.placeBefore(header, contentItem)
+    Accessible.role: Accessible.Pane
+    Accessible.name: title
 }
