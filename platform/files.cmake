@@ -27,8 +27,10 @@ list(APPEND PACELOG_SOURCES
 )
 set_source_files_properties(platform/controls/Look.qml PROPERTIES QT_QML_SINGLETON_TYPE TRUE)
 list(APPEND PACELOG_QML
+    platform/controls/AccessibleStandIn.qml
     platform/controls/BarChart.qml
     platform/controls/CalendarDatePicker.qml
+    platform/controls/CalendarDay.qml
     platform/controls/DatePickerPanel.qml
     platform/controls/DocumentPickerDialog.qml
     platform/controls/FocusMark.qml

@@ -40,10 +40,15 @@ TableScreen {
                         flat: true
                         font.capitalization: Font.MixedCase
                         // One choice of the leg selector, announced with whether it is chosen.
-                        Accessible.role: Accessible.RadioButton
-                        Accessible.checkable: true
-                        Accessible.checked: legButton.index === segment.currentIndex
-                        Accessible.onToggleAction: legButton.clicked()
+                        Accessible.ignored: true
+                        AccessibleStandIn {
+                            Accessible.role: Accessible.RadioButton
+                            Accessible.name: legButton.modelData
+                            Accessible.checkable: true
+                            Accessible.checked: legButton.index === segment.currentIndex
+                            Accessible.onToggleAction: legButton.clicked()
+                            Accessible.onPressAction: legButton.clicked()
+                        }
                         contentItem: Label {
                             text: legButton.modelData
                             horizontalAlignment: Text.AlignHCenter

@@ -102,8 +102,6 @@ Flickable {
         padding: 0
         modal: true
         focus: true
-        Accessible.role: Accessible.List
-        Accessible.name: "From City"
         background: Rectangle {
             radius: Look.fieldRadius
             border.width: Look.fieldBorder

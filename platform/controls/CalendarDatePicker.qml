@@ -40,20 +40,6 @@ ColumnLayout {
         shownMonth = first.getMonth()
     }
 
-    // A day of the grid, ringed while the keyboard marks it. (An id inside the grid's delegate
-    // itself would keep the grid from handing the delegate its model.)
-    component Day: Label {
-        id: day
-        property bool marked: false
-        property color ringColor
-        FocusMark {
-            anchors.margins: 0
-            cornerRadius: 4
-            border.color: day.ringColor
-            shown: day.marked
-        }
-    }
-
     RowLayout {
         Layout.fillWidth: true
         PaceToolButton {
@@ -88,13 +74,16 @@ ColumnLayout {
         month: calendar.shownMonth
         year: calendar.shownYear
         focusPolicy: Qt.StrongFocus
-        Accessible.role: Accessible.SpinBox
-        Accessible.name: "Day " + calendar.cursor.getDate() + " "
-                         + Qt.locale().standaloneMonthName(calendar.cursor.getMonth())
-                         + " " + calendar.cursor.getFullYear()
-        Accessible.onIncreaseAction: calendar.moveCursor(1, 0)
-        Accessible.onDecreaseAction: calendar.moveCursor(-1, 0)
-        Accessible.onPressAction: calendar.pickCursor()
+        Accessible.ignored: true
+        AccessibleStandIn {
+            z: 1
+            Accessible.name: "Day " + calendar.cursor.getDate() + " "
+                             + Qt.locale().standaloneMonthName(calendar.cursor.getMonth())
+                             + " " + calendar.cursor.getFullYear()
+            Accessible.onIncreaseAction: calendar.moveCursor(1, 0)
+            Accessible.onDecreaseAction: calendar.moveCursor(-1, 0)
+            Accessible.onPressAction: calendar.pickCursor()
+        }
         Keys.onLeftPressed: calendar.moveCursor(-1, 0)
         Keys.onRightPressed: calendar.moveCursor(1, 0)
         Keys.onUpPressed: calendar.moveCursor(-7, 0)
@@ -109,7 +98,7 @@ ColumnLayout {
                 event.accepted = true
             }
         }
-        delegate: Day {
+        delegate: CalendarDay {
             required property var model
             marked: grid.activeFocus && model.day === calendar.cursor.getDate()
                     && model.month === calendar.cursor.getMonth()

@@ -18,6 +18,5 @@ Page {
     StackView.onActivated: page.forceActiveFocus()
     // Tab follows the reading order: a page's bar above its content.
     Component.onCompleted: ReadingOrder.placeBefore(header, contentItem)
-    Accessible.role: Accessible.Pane
     Accessible.name: title
 }

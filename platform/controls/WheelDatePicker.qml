@@ -60,10 +60,12 @@ Item {
         }
         Layout.fillWidth: true
         focusPolicy: Qt.StrongFocus
-        Accessible.role: Accessible.SpinBox
-        Accessible.name: caption + " " + choice
-        Accessible.onIncreaseAction: turning.turn(1)
-        Accessible.onDecreaseAction: turning.turn(-1)
+        Accessible.ignored: true
+        AccessibleStandIn {
+            Accessible.name: turning.caption + " " + turning.choice
+            Accessible.onIncreaseAction: turning.turn(1)
+            Accessible.onDecreaseAction: turning.turn(-1)
+        }
         Keys.onUpPressed: turning.turn(-1)
         Keys.onDownPressed: turning.turn(1)
         onMovingChanged: if (!moving) wheel.wheelsMoved()
