@@ -23,6 +23,7 @@ ScreenPage {
     Flickable {
         anchors.fill: parent
         contentHeight: column.implicitHeight + 2 * Look.margin
+        clip: true
         ColumnLayout {
             id: column
             x: Look.margin

@@ -56,6 +56,7 @@ ScreenPage {
     Flickable {
         anchors.fill: parent
         contentHeight: column.implicitHeight + 2 * Look.margin
+        clip: true
         ColumnLayout {
             id: column
             x: Look.margin

@@ -8,6 +8,7 @@ ScreenPage {
     objectName: "TotalsViewController"
     title: "Totals"
     clip: true
+    draggedContent: content
 
     TotalsViewController { id: controller }
     Component.onCompleted: controller.viewDidLoad()

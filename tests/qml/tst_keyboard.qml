@@ -177,4 +177,24 @@ AppTestCase {
         press(Qt.Key_Space)
         compare(TestStore.settingsFile().Distance, "Miles")
     }
+
+    // Half the height (twice the text size on the same screen): Tab scrolls what it reaches
+    // into view, on flicked screens and on the dragged totals alike.
+    function test_tab_scrolls_the_focused_control_into_view() {
+        height = 422
+        try {
+            for (const [entry, page, control] of [
+                     ["DefaultSettingsButton", "DefaultSettingsViewController", "MainMenuSwitch"],
+                     ["TotalsButton", "TotalsViewController", "FourthCityTextField"]]) {
+                toMenu()
+                const screen = openEntry(entry, page)
+                const target = tabTo(control)
+                const box = target.mapToItem(screen.contentItem, 0, 0, target.width, target.height)
+                verify(box.y >= 0 && box.y + box.height <= screen.contentItem.height,
+                       control + " is in view at " + box.y + ".." + (box.y + box.height))
+            }
+        } finally {
+            height = 844
+        }
+    }
 }
