@@ -190,6 +190,20 @@ def walk(s):
     s.act(s.get("push button", "Import Sample Data"), "Press")
     s.answer_alerts("OK")
     s.to_menu()
+    s.menu_entry("Sessions")
+    sample = s.session_count()
+    if sample == 0:
+        raise Failure("the sample sessions were not loaded through the alert's OK")
+    s.back()
+
+    # A session file imported by Press alone (the file picker answered by PACELOG_OPEN_FILE).
+    s.menu_entry("Import / Export")
+    s.open("push button", "Import Sessions")
+    s.act(s.get("push button", "Load File"), "Press")
+    s.answer_alerts("OK")
+    s.act(s.get("push button", "Import File"), "Press")
+    s.answer_alerts("OK")
+    s.to_menu()
 
     # Entry: the date field's Press opens the picker, whose wheels step with Increase.
     s.menu_entry("Add Session")
@@ -206,8 +220,8 @@ def walk(s):
     # The list: a row opens the edit screen, its Delete deletes as the swipe does.
     s.menu_entry("Sessions")
     count = s.session_count()
-    if count == 0:
-        raise Failure("the sample sessions were not loaded through the alert's OK")
+    if count != sample + 1:
+        raise Failure(f"the import added {count - sample} sessions, not 1")
     s.open("list item", None)
     s.back()
     row = s.get("list item", None)
@@ -263,8 +277,13 @@ def inside(pacelog):
             ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
              "org.a11y.Bus.GetAddress"], capture_output=True, timeout=5).returncode == 0)
 
+        import_file = os.path.join(data_dir, "import", "Treadmill.csv")
+        os.makedirs(os.path.dirname(import_file))
+        with open(import_file, "w", encoding="utf-8") as sessions:
+            sessions.write("[TREADMILL]\nJan 5, 2024^250^77.93^2.5^10.00^2024^1^5\n")
         env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb",
-                   QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
+                   QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1",
+                   PACELOG_OPEN_FILE=import_file)
         app_process = subprocess.Popen([pacelog, "--data-dir", data_dir], env=env,
                                        stdout=subprocess.DEVNULL)
         children.append(app_process)
