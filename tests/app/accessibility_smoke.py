@@ -87,6 +87,9 @@ class Session:
                 return acc
         return None
 
+    def count_role(self, role):
+        return sum(1 for acc in self.descendants() if acc.getRoleName() == role)
+
     def get(self, role, name, root=None):
         return wait_for(f"{role} '{name}'", lambda: self.find(role, name, root))
 
@@ -236,6 +239,9 @@ def walk(s):
     s.check_names()
     s.to_menu()
     s.menu_entry("Distance Summary")
+    chart = s.get("chart", None)
+    if not chart.name or len(chart.description.split(";")) != s.count_role("list item"):
+        raise Failure(f"the years' chart reads '{chart.name}': '{chart.description}'")
     s.open("list item", None)
     s.open("list item", None)
     s.to_menu()
@@ -250,6 +256,9 @@ def walk(s):
     s.back()
     s.back()
     s.menu_entry("Route Map")
+    drawn = s.get("image", None)
+    if not drawn.name.startswith("Route map, ") or not drawn.description.startswith("Next place: "):
+        raise Failure(f"the map reads '{drawn.name}': '{drawn.description}'")
     s.open("push button", "Setup")
     s.to_menu()
     s.menu_entry("Rate & Share")
