@@ -42,6 +42,7 @@ ScreenPage {
         PaceTextView {
             name: "HelpTextView"
             borderColor: Look.dark ? "white" : Look.border
+            caption: "Help"
             Layout.fillWidth: true
             Layout.preferredHeight: 130
             outlet: controller.HelpTextView
@@ -55,6 +56,7 @@ ScreenPage {
             textColor: Look.dark ? "white" : "black"
             backgroundColor: Look.dark ? Look.pageBackground : "white"
             borderColor: Look.dark ? "white" : Look.border
+            caption: "Export file"
             Layout.fillWidth: true
             Layout.fillHeight: true
             outlet: controller.ExportTextView

@@ -23,6 +23,7 @@ ScreenPage {
         PaceField {
             objectName: "MilesToCity"
             outlet: controller.MilesToCity
+            caption: "Progress"
             readOnly: true
             horizontalAlignment: TextInput.AlignHCenter
             Layout.fillWidth: true
@@ -42,6 +43,9 @@ ScreenPage {
             userLatitude: controller.userLatitude
             userLongitude: controller.userLongitude
             userLocationKnown: controller.userLocationKnown
+            // Read as the progress line and the next place's pin.
+            Accessible.name: "Route map, " + controller.MilesToCity.text
+            Accessible.description: map.annotations.length > 0 ? "Next place: " + map.annotations[0].title : ""
         }
 
         RowLayout {
