@@ -28,4 +28,6 @@ public:
     Q_INVOKABLE QString dataDirectory() const;
     Q_INVOKABLE void setEnvironment(const QString &name, const QString &value) const;
     Q_INVOKABLE QString readFile(const QString &path) const;
+    // Fixes the app's clock at a local moment ("2026-03-15T10:00:00"); empty gives it back.
+    Q_INVOKABLE void setClock(const QString &localMoment) const;
 };
