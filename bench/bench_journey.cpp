@@ -40,8 +40,8 @@ int measureOpen(const QString &directory, int sessions) {
     std::printf("journey open, %d sessions, built-in places: %.1f ms (cpu %.1f ms), %d stops "
                 "reached; SQLite alone %.1f ms\n",
                 sessions, open.wall, open.cpu, reached, floor.wall);
-    BenchReport::add(QStringLiteral("journey open"), sessions, open.wall, QStringLiteral("ms"),
-                     150, floor.wall);
+    BenchReport::add(QStringLiteral("journey open"), sessions, open.wall, QStringLiteral("ms"), 150,
+                     floor.wall);
     return reached > 0 ? 0 : 1;
 }
 

@@ -3,6 +3,7 @@
 #include "exchange/SessionImport.h"
 #include "exchange/TextPreview.h"
 #include "model/AppDelegate.h"
+#include "model/UndoService.h"
 #include "platform/AlertPresenter.h"
 #include "platform/DocumentPicker.h"
 #include "platform/Navigator.h"
@@ -111,6 +112,7 @@ void ImportViewController2::report() {
         message = m_filename + QStringLiteral(" Is The Incorrect Import File");
     } else {
         message = QStringLiteral("Data Import Completed");
+        UndoService::shared()->changed(m_import->takeUndo(), true, UndoService::Offer::OnNextPage);
         m_countsLabel->setText(QStringLiteral("Added: %1   Updated: %2   Passed over: %3")
                                    .arg(m_import->added())
                                    .arg(m_import->updated())

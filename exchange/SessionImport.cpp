@@ -2,6 +2,7 @@
 
 #include "exchange/SessionExportFile.h"
 #include "model/Context.h"
+#include "model/RowsCommand.h"
 #include "model/UserData.h"
 #include "platform/NumberReading.h"
 
@@ -40,7 +41,9 @@ void setFields(UserData &session, const QStringList &fields) {
 
 } // namespace
 
-SessionImport::SessionImport(QString text) {
+SessionImport::SessionImport(QString text)
+    : m_undo(std::make_unique<RowsCommand>(QStringLiteral("UserData"),
+                                           QStringLiteral("Sessions imported"))) {
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     text.remove(QLatin1Char('\''));
     const QStringView marker(SessionExportFile::Marker);
@@ -53,6 +56,8 @@ SessionImport::SessionImport(QString text) {
             m_lines.append(line);
     }
 }
+
+SessionImport::~SessionImport() = default;
 
 void SessionImport::mergeNext(Context &context) {
     if (atEnd())
@@ -77,14 +82,19 @@ void SessionImport::mergeNext(Context &context) {
     setFields(session, fields);
     // save() also rolls back a write that failed, so the next line starts clean.
     if (resultCount == 1) {
+        if (m_undo)
+            m_undo->watch(context, {session.id()});
         context.change(session);
         if (context.save())
             ++m_updated;
         return;
     }
     context.insert(session);
-    if (context.save(&error))
+    if (context.save(&error)) {
         ++m_added;
-    else
+        if (m_undo)
+            m_undo->added(session.id());
+    } else {
         qWarning().noquote() << "Can't Save" << error;
+    }
 }

@@ -2,8 +2,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 class Context;
+class RowsCommand;
 
 // Merges the lines of a session export file into the stored sessions, one line at a time so a
 // caller can spread the work over turns of the event loop. A line matching exactly one session
@@ -14,6 +16,7 @@ public:
     // Carriage returns become line feeds and apostrophes are removed before the text is split;
     // empty lines and marker lines are dropped.
     explicit SessionImport(QString text);
+    ~SessionImport();
 
     // A file is accepted when one of its lines is exactly the marker "[TREADMILL]".
     bool isAccepted() const { return m_accepted; }
@@ -27,6 +30,8 @@ public:
     int added() const { return m_added; }
     int updated() const { return m_updated; }
     int passedOver() const { return m_passedOver; }
+    // What the lines merged so far changed, as one change to undo; the import keeps no more.
+    RowsCommand *takeUndo() { return m_undo.release(); }
 
 private:
     QStringList m_lines;
@@ -35,4 +40,5 @@ private:
     int m_added = 0;
     int m_updated = 0;
     int m_passedOver = 0;
+    std::unique_ptr<RowsCommand> m_undo;
 };

@@ -3,7 +3,9 @@
 #include "log/SessionRules.h"
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
+#include "model/RowsCommand.h"
 #include "model/SaveFailureAlert.h"
+#include "model/UndoService.h"
 #include "platform/Formatting.h"
 #include "platform/Navigator.h"
 
@@ -136,11 +138,15 @@ void DetailViewController::saveRecord() {
             session.setTreadDate(moment);
         }
         writeTexts(session);
+        RowsCommand *undo = UndoService::shared()->aboutToChange(
+            QStringLiteral("UserData"), {session.id()}, QStringLiteral("Session changed"));
         // The context drops a failed write or save; the person is told and taken back either
         // way.
         QString error;
-        if (!context.change(session) || !context.save(&error))
+        const bool saved = context.change(session) && context.save(&error);
+        if (!saved)
             SaveFailureAlert::present(this, error.isEmpty() ? context.lastError() : error);
+        UndoService::shared()->changed(undo, saved, UndoService::Offer::OnNextPage);
     }
     qInfo().noquote() << "Back button Clicked";
     Navigator::instance()->performSegue(QStringLiteral("unwindToMenu"));

@@ -18,10 +18,10 @@ public:
     // leg, then the city the leg ends at.
     struct Stop {
         QString name;
-        qsizetype leg = 0;   // the leg (index in RouteLegs::all()) it lies on or, a city, ends
+        qsizetype leg = 0; // the leg (index in RouteLegs::all()) it lies on or, a city, ends
         bool city = false;
-        double mark = 0;     // a place's distance on its leg
-        QString date;        // the date text of the session that reached it
+        double mark = 0; // a place's distance on its leg
+        QString date;    // the date text of the session that reached it
     };
 
     // Reads the places and then every session once, oldest treadDate first. False when a read

@@ -11,9 +11,8 @@
 
 JourneyViewController::JourneyViewController(QObject *parent)
     : QObject(parent), m_forecast(new Outlet(this)),
-      m_rows(new RowListModel(this, {QStringLiteral("textLabel"),
-                                     QStringLiteral("detailTextLabel"), QStringLiteral("leg"),
-                                     QStringLiteral("firstOfLeg")})) {}
+      m_rows(new RowListModel(this, {QStringLiteral("textLabel"), QStringLiteral("detailTextLabel"),
+                                     QStringLiteral("leg"), QStringLiteral("firstOfLeg")})) {}
 
 QString JourneyViewController::legCaption(qsizetype leg) {
     const RouteLeg &from = RouteLegs::all().at(leg);

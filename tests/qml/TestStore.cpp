@@ -1,6 +1,6 @@
 #include "TestStore.h"
-#include "platform/Clock.h"
 #include "SessionFixture.h"
+#include "platform/Clock.h"
 
 #include "model/AppDelegate.h"
 #include "model/Entity.h"

@@ -23,9 +23,9 @@ class JourneyTest : public QObject {
         addPlace("Bangor", "B50", 45, -69, 50); // below the Bangor leg's first M of 105
         addPlace("Miami", "M2448", 40, -111, 2448);
         addPlace("SLC", "S50", 41, -111, 50);
-        addPlace("Seattle", "W10", 47, -122, 10); // M at T 3293
+        addPlace("Seattle", "W10", 47, -122, 10);   // M at T 3293
         addPlace("Bangor", "B1000", 44, -75, 1000); // M at T 7440
-        Locations nowhere; // on no leg of the loop
+        Locations nowhere;                          // on no leg of the loop
         nowhere.setFromCity("Nowhere");
         nowhere.setName("N1");
         QVERIFY(store().insert(nowhere) && store().save());
@@ -58,28 +58,31 @@ private slots:
             << "S845";
         QTest::newRow("3288 meets the SLC leg's last place; Seattle after it")
             << QStringList{"3000", "288", "5"}
-            << QStringList{"M100:1", "M100b:1", "M2448:1", "Salt Lake City, UT:1", "S50:1",
-                           "S845:2", "Seattle, WA:3", "W10:3"}
+            << QStringList{"M100:1", "M100b:1", "M2448:1",       "Salt Lake City, UT:1",
+                           "S50:1",  "S845:2",  "Seattle, WA:3", "W10:3"}
             << "W3300";
         QTest::newRow("a place the leg's M never reaches waits for the next leg")
             << QStringList{"6545"}
-            << QStringList{"M100:1", "M100b:1", "M2448:1", "Salt Lake City, UT:1", "S50:1",
-                           "S845:1", "Seattle, WA:1", "W10:1"}
+            << QStringList{"M100:1", "M100b:1", "M2448:1",       "Salt Lake City, UT:1",
+                           "S50:1",  "S845:1",  "Seattle, WA:1", "W10:1"}
             << "W3300";
         QTest::newRow("the Bangor leg starts at M 105.5: its nearer places at once")
             << QStringList{"6545", "0.5"}
-            << miami + QStringList{"Salt Lake City, UT:1", "S50:1", "S845:1", "Seattle, WA:1",
-                                   "W10:1", "W3300:2", "Bangor, ME:2", "B50:2"}
+            << miami + QStringList{"Salt Lake City, UT:1", "S50:1", "S845:1",
+                                   "Seattle, WA:1",        "W10:1", "W3300:2",
+                                   "Bangor, ME:2",         "B50:2"}
             << "B1000";
         QTest::newRow("around a Bangor place")
             << QStringList{"7439.9", "0.1"}
-            << miami + QStringList{"Salt Lake City, UT:1", "S50:1", "S845:1", "Seattle, WA:1",
-                                   "W10:1", "W3300:1", "Bangor, ME:1", "B50:1", "B1000:2"}
+            << miami + QStringList{"Salt Lake City, UT:1", "S50:1", "S845:1",
+                                   "Seattle, WA:1",        "W10:1", "W3300:1",
+                                   "Bangor, ME:1",         "B50:1", "B1000:2"}
             << "Miami, FL";
         QTest::newRow("8288 is not yet Miami; beyond it the loop is done")
             << QStringList{"8288", "0.001"}
-            << miami + QStringList{"Salt Lake City, UT:1", "S50:1", "S845:1", "Seattle, WA:1",
-                                   "W10:1", "W3300:1", "Bangor, ME:1", "B50:1", "B1000:1",
+            << miami + QStringList{"Salt Lake City, UT:1", "S50:1", "S845:1",
+                                   "Seattle, WA:1",        "W10:1", "W3300:1",
+                                   "Bangor, ME:1",         "B50:1", "B1000:1",
                                    "Miami, FL:2"}
             << "";
         QTest::newRow("what was reached stays when the total goes back; ahead is from today's")
@@ -118,7 +121,6 @@ private slots:
         if (progress.findNextPlace(store()))
             QCOMPARE(progress.currentCity, next);
     }
-
 };
 
 QTEST_GUILESS_MAIN(JourneyTest)

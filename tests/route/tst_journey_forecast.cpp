@@ -42,8 +42,9 @@ private slots:
         QTest::newRow("a later session moves the total, not the pace")
             << QList<int>{-1, 1} << QStringList{"300", "30"} << "Miles"
             << "At 1.00 mi a day, you reach Halfway on Jan 14, 2028";
-        QTest::newRow("days are rounded up") << QList<int>{1} << QStringList{"31"} << "Miles"
-                                             << "At 1.03 mi a day, you reach Halfway on Oct 8, 2028";
+        QTest::newRow("days are rounded up")
+            << QList<int>{1} << QStringList{"31"} << "Miles"
+            << "At 1.03 mi a day, you reach Halfway on Oct 8, 2028";
         QTest::newRow("a place met exactly is reached that day")
             << QList<int>{40, 0} << QStringList{"900", "60"} << "Miles"
             << "At 2.00 mi a day, you reach Halfway on Apr 4, 2026";
