@@ -1,10 +1,13 @@
 #include "app/ScreenshotTour.h"
 #include "app/SelfTest.h"
+#include "app/SingleInstance.h"
 #include "model/AppDelegate.h"
 #include "platform/Appearance.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDebug>
+#include <QDir>
 #include <QIcon>
 #include <QMessageBox>
 #include <QQmlApplicationEngine>
@@ -58,6 +61,15 @@ int main(int argc, char *argv[]) {
     else if (parser.isSet(dataDir))
         AppDelegate::setDataDirectory(parser.value(dataDir));
 
+    // A folder already in use is handed to the Pacelog using it: two apps writing one store
+    // and one settings file would each undo what the other saved.
+    QDir().mkpath(AppDelegate::dataDirectory());
+    SingleInstance instance(AppDelegate::dataDirectory());
+    if (!instance.claim()) {
+        std::fprintf(stderr, "Pacelog is already running with this data folder\n");
+        return 0;
+    }
+
     // The store loads before any screen, so one that cannot be opened stops the program here.
     // Someone who started Pacelog from the desktop's menu never sees stderr, so where there is
     // a screen the reason is also shown in a dialog before the program stops.
@@ -84,6 +96,19 @@ int main(int argc, char *argv[]) {
     engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Pacelog/app/Main.qml")));
     if (engine.rootObjects().isEmpty())
         return 1;
+
+    if (auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().first())) {
+        QObject::connect(&instance, &SingleInstance::activationRequested, window, [window] {
+            qInfo().noquote() << "Pacelog: another start on this data folder brought the "
+                                 "window forward";
+            if (window->visibility() == QWindow::Minimized)
+                window->showNormal();
+            else
+                window->show();
+            window->raise();
+            window->requestActivate();
+        });
+    }
 
     // For timing a start from outside: the menu (and its start-up work) is done by then.
     if (parser.isSet(firstFrame)) {

@@ -37,15 +37,36 @@ void ExportViewController::CreateUpdateFile() {
     m_activitySpinner->setHidden(false);
     m_exportButton->setEnabled(false);
     m_exportTextView->setText(QString());
+    // The alert's owner goes with a failed build, which cancels it.
+    m_completion = std::make_unique<QObject>();
     AlertPresenter::instance()->presentLater(
-        10000, this, QStringLiteral("Data Export"),
+        10000, m_completion.get(), QStringLiteral("Data Export"),
         QStringLiteral("Process Complete - File Ready to Save to Files or Email"));
     // The build waits one turn so the spinner is on screen while it runs.
     QTimer::singleShot(1, this, &ExportViewController::build);
 }
 
 void ExportViewController::build() {
-    m_dataString = SessionExportFile::build(AppDelegate::shared()->persistentContainer());
+    QString error;
+    const std::optional<QString> text =
+        SessionExportFile::build(AppDelegate::shared()->persistentContainer(), &error);
+    if (!text) {
+        // Half a log must not go out as if it were the whole one: no file, and the person is
+        // told at once (the completion alert belongs to a finished file).
+        qWarning().noquote() << "Export read failed:" << error;
+        m_dataString.clear();
+        emit dataStringChanged();
+        m_completion.reset();
+        m_activitySpinner->setHidden(true);
+        m_exportButton->setEnabled(true);
+        AlertPresenter::instance()->present(
+            this, QStringLiteral("Data Export"),
+            QStringLiteral("Not every session could be read from the store, so no export file "
+                           "was made: ") +
+                error);
+        return;
+    }
+    m_dataString = *text;
     emit dataStringChanged();
     m_exportTextView->setText(TextPreview::of(m_dataString));
     QTimer::singleShot(1, this, [this] {

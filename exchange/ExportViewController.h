@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QQmlEngine>
+#include <memory>
 
 // Session export: builds the file "Treadmill.csv" from every stored session, shows it, and hands
 // it on through the share sheet or as a mail attachment.
@@ -46,4 +47,6 @@ private:
     Outlet *m_helpTextView;
     Outlet *m_activitySpinner;
     QString m_dataString;
+    // Owns the pending completion alert, so a build that fails can withdraw it.
+    std::unique_ptr<QObject> m_completion;
 };

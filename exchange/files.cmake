@@ -3,6 +3,7 @@ list(APPEND PACELOG_SOURCES
     exchange/CSVScanner.cpp exchange/CSVScanner.h
     exchange/DataImporterViewController.cpp exchange/DataImporterViewController.h
     exchange/ExportViewController.cpp exchange/ExportViewController.h
+    exchange/ImportInBackground.cpp exchange/ImportInBackground.h
     exchange/ImportViewController2.cpp exchange/ImportViewController2.h
     exchange/SessionExportFile.cpp exchange/SessionExportFile.h
     exchange/SessionImport.cpp exchange/SessionImport.h

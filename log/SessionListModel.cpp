@@ -51,10 +51,12 @@ bool SessionListModel::removeSession(int row) {
     Context &context = AppDelegate::shared()->persistentContainer();
     RowsCommand *undo = UndoService::shared()->aboutToChange(
         QStringLiteral("UserData"), {m_ids.at(row)}, QStringLiteral("Session deleted"));
-    // The deletion and its save are one step for the person; either failing stops the program.
-    if (!context.remove(Record(Entity::named(QStringLiteral("UserData")), m_ids.at(row))))
-        AppDelegate::stopOnStoreError(context.lastError());
-    AppDelegate::shared()->saveChanges();
+    // The deletion and its save are one step for the person; either failing stops the program,
+    // so the list never shows a session gone that the store still holds.
+    context.remove(Record(Entity::named(QStringLiteral("UserData")), m_ids.at(row)));
+    QString error;
+    if (!context.save(&error))
+        AppDelegate::stopOnStoreError(error);
     UndoService::shared()->changed(undo, true);
     beginRemoveRows(QModelIndex(), row, row);
     m_cells.remove(m_ids.takeAt(row));

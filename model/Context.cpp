@@ -92,8 +92,9 @@ bool Context::exec(QSqlQuery *query, const QVariantList &bindings) {
 
 QList<Record> Context::fetch(const FetchRequest &request, QString *error) {
     QList<Record> out;
-    walk(
-        request, [&out](const Record &record) { out.append(record); }, error);
+    if (!walk(
+            request, [&out](const Record &record) { out.append(record); }, error))
+        out.clear();
     return out;
 }
 
@@ -106,8 +107,19 @@ bool Context::walk(const FetchRequest &request, const std::function<void(const R
     const QList<Attribute> attributes = request.fetchedAttributes();
     while (query->next())
         visit(rowRecord(entity, attributes, *query));
+    return finishedReading(query, error);
+}
+
+bool Context::finishedReading(QSqlQuery *query, QString *error) {
+    // next() is false both at the end and when a step fails; only the error tells them apart.
+    const QSqlError failure = query->lastError();
     query->finish();
-    return true;
+    if (failure.type() == QSqlError::NoError)
+        return true;
+    m_lastError = failure.text();
+    if (error)
+        *error = m_lastError;
+    return false;
 }
 
 bool Context::forEach(const FetchRequest &request,
@@ -122,8 +134,7 @@ bool Context::forEach(const FetchRequest &request,
             values[i] = AttributeKinds::loaded(attributes.at(i).kind, query->value(i + 1));
         row(values);
     }
-    query->finish();
-    return true;
+    return finishedReading(query, error);
 }
 
 QSqlQuery *Context::selected(const FetchRequest::Sql &sql, QString *error) {
@@ -165,7 +176,8 @@ bool Context::fetchInBatches(const FetchRequest &request, int size,
         QList<Record> batch;
         while (query->next())
             batch.append(rowRecord(entity, attributes, *query));
-        query->finish();
+        if (!finishedReading(query, error))
+            return false;
         if (batch.isEmpty())
             return true;
         after = batch.last().id();
@@ -198,8 +210,9 @@ QVariantList Context::fetchValues(const FetchRequest &request, const QString &ke
     QVariantList out;
     FetchRequest columnOnly = request;
     columnOnly.setPropertiesToFetch({key});
-    walk(
-        columnOnly, [&](const Record &record) { out.append(record.value(key)); }, error);
+    if (!walk(
+            columnOnly, [&](const Record &record) { out.append(record.value(key)); }, error))
+        out.clear();
     return out;
 }
 
@@ -261,6 +274,12 @@ Record Context::refetch(const Record &record) {
 }
 
 bool Context::beginWriting() {
+    if (!m_refusal.isNull()) {
+        // The group this write belongs to is already lost; storing the rest of it would leave
+        // half a change.
+        m_lastError = m_refusal;
+        return false;
+    }
     if (!m_open) {
         fail(QStringLiteral("the store is not open"));
         return false;
@@ -279,9 +298,9 @@ bool Context::beginWriting() {
 void Context::fail(const QString &message) {
     m_lastError = message;
     qWarning().noquote() << "Store write failed:" << message;
-    // Back to the last save at once: a half-done group of writes never stays pending where a
-    // later, unrelated save would trip over it.
+    // Back to the last save at once: nothing of the group stays pending; save() reports it.
     rollback();
+    m_refusal = message.isNull() ? QStringLiteral("") : message;
 }
 
 bool Context::insert(Record &record) {
@@ -383,7 +402,7 @@ std::optional<QVariantList> Context::storedRow(const QString &entityName, qint64
 bool Context::putBack(const QString &entityName, const QVariantList &row) {
     const Entity *entity = Entity::named(entityName);
     if (!entity || row.size() != entity->attributes().size() + 1) {
-        m_lastError = QStringLiteral("not a stored row of ") + entityName;
+        fail(QStringLiteral("not a stored row of ") + entityName);
         return false;
     }
     if (!beginWriting())
@@ -416,6 +435,13 @@ bool Context::remove(const Record &record) {
 }
 
 bool Context::save(QString *error) {
+    if (!m_refusal.isNull()) {
+        m_lastError = m_refusal;
+        m_refusal = QString();
+        if (error)
+            *error = m_lastError;
+        return false;
+    }
     if (!m_inTransaction)
         return true;
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
@@ -433,6 +459,7 @@ bool Context::save(QString *error) {
 }
 
 void Context::rollback() {
+    m_refusal = QString();
     if (!m_inTransaction)
         return;
     for (QSqlQuery *q : std::as_const(m_statements))

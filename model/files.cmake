@@ -15,6 +15,7 @@ list(APPEND PACELOG_SOURCES
     model/ReviewService.cpp model/ReviewService.h
     model/RowsCommand.cpp model/RowsCommand.h
     model/SaveFailureAlert.cpp model/SaveFailureAlert.h
+    model/SessionIdentity.cpp model/SessionIdentity.h
     model/Settings.cpp model/Settings.h
     model/SortDescriptor.h
     model/StoreCheck.cpp model/StoreCheck.h

@@ -93,4 +93,32 @@ TestCase {
             mouseClick(control)
         toMenu()
     }
+
+    // What the screens show, written in these tests as a US English device shows it, turned
+    // into what the device's own locale shows: medium dates ("Mar 5, 2026"), month names
+    // ("March 2023") and formatted figures ("2,448.00"). Texts that are data (stored,
+    // exported) never go through here: they are the same in every locale.
+    readonly property var usMonths: ["January", "February", "March", "April", "May", "June",
+        "July", "August", "September", "October", "November", "December"]
+    readonly property var germanMonths: ["Januar", "Februar", "März", "April", "Mai", "Juni",
+        "Juli", "August", "September", "Oktober", "November", "Dezember"]
+    function shownAs(usText) {
+        if (TestStore.locale() !== "de_DE")
+            return usText
+        const abbreviated = usMonths.map(m => m.substring(0, 3)).join("|")
+        // Figures first: the German dates that follow are written with points.
+        return usText
+            .replace(/\d{1,3}(,\d{3})*\.\d+|\d{1,3}(,\d{3})+/g,
+                     figure => figure.replace(/[,.]/g, c => c === "," ? "." : ","))
+            .replace(new RegExp("\\b(" + abbreviated + ") (\\d{1,2}), (\\d{4})\\b", "g"),
+                     (all, mon, day, year) => ("0" + day).slice(-2) + "." +
+                         ("0" + (usMonths.findIndex(m => m.startsWith(mon)) + 1)).slice(-2) + "." + year)
+            .replace(new RegExp("\\b(" + usMonths.join("|") + ") (\\d{4})\\b", "g"),
+                     (all, month, year) => germanMonths[usMonths.indexOf(month)] + " " + year)
+    }
+    // A day as the screens show and store it: the device's medium date.
+    function mediumDate(date) {
+        return shownAs(usMonths[date.getMonth()].substring(0, 3) + " " + date.getDate() + ", " +
+                       date.getFullYear())
+    }
 }

@@ -5,9 +5,13 @@
 #include "model/AppDelegate.h"
 #include "model/Entity.h"
 #include "model/Settings.h"
+#include "platform/Formatting.h"
 
 #include <QFile>
 #include <QSettings>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 
 QVariantList TestStore::records(const QString &entity) const {
     QVariantList out;
@@ -91,4 +95,24 @@ QString TestStore::readFile(const QString &path) const {
     if (!file.open(QIODevice::ReadOnly))
         return QString();
     return QString::fromUtf8(file.readAll());
+}
+
+QString TestStore::exec(const QString &sql) const {
+    const QString name = QStringLiteral("test-store-exec");
+    QString error;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(AppDelegate::storePath());
+        QSqlQuery query(db);
+        if (!db.open())
+            error = db.lastError().text();
+        else if (!query.exec(sql))
+            error = query.lastError().text();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return error;
+}
+
+QString TestStore::locale() const {
+    return Formatting::locale();
 }
