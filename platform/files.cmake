@@ -11,6 +11,7 @@ list(APPEND PACELOG_SOURCES
     platform/AlertPresenter.cpp platform/AlertPresenter.h
     platform/Appearance.cpp platform/Appearance.h
     platform/AppLinks.cpp platform/AppLinks.h
+    platform/Clock.cpp platform/Clock.h
     platform/Formatting.cpp platform/Formatting.h
     platform/MailComposer.cpp platform/MailComposer.h
     platform/Navigator.cpp platform/Navigator.h

@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Controls
 import QtQuick.Layouts
 import Pacelog
 
@@ -28,6 +29,21 @@ ScreenPage {
             horizontalAlignment: TextInput.AlignHCenter
             Layout.fillWidth: true
             Layout.margins: 8
+        }
+
+        Label {
+            objectName: "forecastLabel"
+            text: controller.forecastLabel.text
+            visible: text.length > 0
+            wrapMode: Text.WordWrap
+            horizontalAlignment: Text.AlignHCenter
+            color: Look.text
+            Layout.fillWidth: true
+            Layout.leftMargin: 8
+            Layout.rightMargin: 8
+            Layout.bottomMargin: 8
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
         }
 
         MapView {

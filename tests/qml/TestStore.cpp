@@ -1,5 +1,6 @@
 #include "TestStore.h"
 #include "SessionFixture.h"
+#include "platform/Clock.h"
 
 #include "model/AppDelegate.h"
 #include "model/Entity.h"
@@ -79,6 +80,15 @@ QString TestStore::dataDirectory() const {
 
 void TestStore::setEnvironment(const QString &name, const QString &value) const {
     qputenv(name.toUtf8().constData(), value.toUtf8());
+}
+
+void TestStore::setClock(const QString &localMoment) const {
+    if (localMoment.isEmpty()) {
+        Clock::set({});
+        return;
+    }
+    const QDateTime moment = QDateTime::fromString(localMoment, Qt::ISODate);
+    Clock::set([moment] { return moment; });
 }
 
 QString TestStore::readFile(const QString &path) const {

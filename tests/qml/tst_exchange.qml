@@ -128,6 +128,7 @@ AppTestCase {
         addMarchSecond()
         for (let i = 0; i < 2; ++i)
             TestStore.insert("UserData", { date: "Mar 9, 2021", calories: "200", distance: "1" })
+        const before = JSON.stringify(TestStore.records("UserData"))
         const path = localPath("Treadmill.csv")
         TestStore.setEnvironment("PACELOG_OPEN_FILE", path)
         let page = openExchange("showImport", "ImportViewController2")
@@ -156,6 +157,17 @@ AppTestCase {
                   "OK returns to the menu")
         tryVerify(() => !alert.visible)
 
+        // The menu offers the whole import back: the sessions it added go, the one it updated
+        // gets its earlier texts.
+        const bar = findChild(app, "undoBar")
+        tryVerify(() => bar.visible, 2000, "the menu offers the import back")
+        const menu = findChild(app, "stack").currentItem
+        compare(menu.objectName, "MainMenuViewController")
+        verify(findChild(menu, "undoBar") === bar, "on the menu itself")
+        mouseClick(findChild(bar, "undo"))
+        tryVerify(() => !bar.visible)
+        compare(JSON.stringify(TestStore.records("UserData")), before)
+
         TestStore.setEnvironment("PACELOG_OPEN_FILE", localPath("notes.txt"))
         page = openExchange("showImport", "ImportViewController2")
         mouseClick(findChild(page, "LoadFileButton"))
@@ -163,7 +175,8 @@ AppTestCase {
         mouseClick(findChild(page, "ImportButton"))
         answerAlert("Data Import", "notes.txt Is The Incorrect Import File")
         tryVerify(() => findChild(app, "ImportViewController2") === null, 3000)
-        compare(TestStore.count("UserData"), 5)
+        compare(TestStore.count("UserData"), 3)
+        verify(!findChild(app, "undoBar").visible, "a refused file changed nothing to undo")
     }
 
     // A line the store refuses (a full device, here a trigger) is counted as not saved, and
