@@ -39,6 +39,13 @@ ScreenPage {
                 onClicked: controller.WriteTextFile()
             }
         }
+        PaceButton {
+            objectName: "SpreadsheetButton"
+            Layout.fillWidth: true
+            outlet: controller.SpreadsheetButton
+            Accessible.name: text
+            onClicked: controller.SaveSpreadsheet()
+        }
         PaceTextView {
             name: "HelpTextView"
             borderColor: Look.dark ? "white" : Look.border

@@ -1,8 +1,11 @@
 #include "exchange/ExportViewController.h"
 
 #include "exchange/SessionExportFile.h"
+#include "exchange/SpreadsheetExportFile.h"
 #include "exchange/TextPreview.h"
 #include "model/AppDelegate.h"
+#include "model/AppState.h"
+#include "model/SaveFailureAlert.h"
 #include "platform/AlertPresenter.h"
 #include "platform/MailComposer.h"
 #include "platform/ShareSheet.h"
@@ -15,6 +18,7 @@ ExportViewController::ExportViewController(QObject *parent)
     : QObject(parent), m_exportButton(new Outlet(this, QStringLiteral("Create Export File"))),
       m_saveButton(new Outlet(this, QStringLiteral("Save To Files"))),
       m_emailButton(new Outlet(this, QStringLiteral("Email File"))),
+      m_spreadsheetButton(new Outlet(this, QStringLiteral("Save Spreadsheet (CSV)"))),
       m_exportTextView(new Outlet(this)), m_helpTextView(new Outlet(this)),
       m_activitySpinner(new Outlet(this)) {}
 
@@ -117,4 +121,19 @@ void ExportViewController::WriteTextFile() {
     mail.body = QStringLiteral("Attachment: Treadmill Text File");
     mail.attachments = {path};
     composer->compose(mail);
+}
+
+void ExportViewController::SaveSpreadsheet() {
+    Context &context = AppDelegate::shared()->persistentContainer();
+    const QString text = SpreadsheetExportFile::build(context, AppState::instance()->isMiles());
+    const QString path = SpreadsheetExportFile::temporaryPath();
+    QString error;
+    // Written whole or not at all: a half-written spreadsheet is never handed on.
+    if (text.isEmpty() || !SessionExportFile::write(text, path, &error)) {
+        const QString reason = text.isEmpty() ? context.lastError() : error;
+        qWarning().noquote() << reason;
+        SaveFailureAlert::present(this, reason);
+        return;
+    }
+    ShareSheet::instance()->present({}, {path});
 }

@@ -35,6 +35,7 @@ list(APPEND PACELOG_QML
     platform/controls/DatePickerPanel.qml
     platform/controls/DocumentPickerDialog.qml
     platform/controls/FocusMark.qml
+    platform/controls/FolderPickerDialog.qml
     platform/controls/Look.qml
     platform/controls/PaceButton.qml
     platform/controls/PaceField.qml

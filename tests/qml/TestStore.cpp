@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -89,6 +90,15 @@ void TestStore::setClock(const QString &localMoment) const {
     }
     const QDateTime moment = QDateTime::fromString(localMoment, Qt::ISODate);
     Clock::set([moment] { return moment; });
+}
+
+QString TestStore::writeFile(const QString &name, const QString &text) const {
+    const QString path = QDir(dataDirectory()).filePath(name);
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0)
+        return QString();
+    return path;
 }
 
 QString TestStore::readFile(const QString &path) const {

@@ -204,6 +204,25 @@ AppTestCase {
         compare(TestStore.exec("DROP TRIGGER refuse"), "")
     }
 
+    // The spreadsheet file goes out through the share sheet, in the current unit.
+    function test_spreadsheet() {
+        TestStore.addSession(2021, 3, 2, "350", "2.5", "120", "10")
+        TestStore.addSession(2021, 2, 27, "200", "1,5")
+        const dir = TestStore.dataDirectory()
+        TestStore.setEnvironment("PACELOG_SAVE_DIR", dir)
+        TestStore.setSetting("Distance", "Kilometers")
+        AppState.distanceUnit = "Kilometers"
+        const page = openExchange("showExport", "ExportViewController")
+        mouseClick(findChild(page, "SpreadsheetButton"))
+        const expected = "date,calories,fatCalories,distance,unit,laps\r\n"
+                       + "2021-02-27,200,,\"1,5\",km,\r\n"
+                       + "2021-03-02,350,120,2.5,km,10\r\n"
+        tryVerify(() => TestStore.readFile(dir + "/Treadmill-sessions.csv") === expected, 3000,
+                  "the spreadsheet is saved whole")
+        TestStore.setSetting("Distance", "Miles")
+        AppState.distanceUnit = "Miles"
+    }
+
     function test_sampleSessions() {
         TestStore.addSession(2021, 3, 2, "350", "2.5", "120", "10")
         const page = openExchange("showDataImporter", "DataImporterViewController")
