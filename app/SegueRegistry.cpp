@@ -21,6 +21,7 @@ const QList<SegueRegistry::Segue> &SegueRegistry::segues() {
         {"YearlyTableViewController", "showMonthly", "summary/MonthlyPage.qml"},
         {"MonthlyTableViewController", "showDaily", "summary/DailyPage.qml"},
         {"MainMenuViewController", "showMap", "route/MapPage.qml"},
+        {"MainMenuViewController", "showJourney", "route/JourneyPage.qml"},
         {"MapViewController", "showSetup", "route/MapSetupPage.qml"},
     };
     return table;

@@ -44,6 +44,8 @@ signals:
 
 private:
     void build();
+    // The export view holds `text` and lays out its start.
+    void showExportText(const QString &text);
 
     Outlet *m_exportButton;
     Outlet *m_saveButton;
@@ -55,4 +57,5 @@ private:
     QString m_dataString;
     // Owns the pending completion alert, so a build that fails can withdraw it.
     std::unique_ptr<QObject> m_completion;
+    QString m_exportText;
 };

@@ -1,5 +1,6 @@
 #include "TestStore.h"
 #include "SessionFixture.h"
+#include "platform/Clock.h"
 
 #include "model/AppDelegate.h"
 #include "model/Entity.h"
@@ -82,6 +83,15 @@ void TestStore::setEnvironment(const QString &name, const QString &value) const 
     qputenv(name.toUtf8().constData(), value.toUtf8());
 }
 
+void TestStore::setClock(const QString &localMoment) const {
+    if (localMoment.isEmpty()) {
+        Clock::set({});
+        return;
+    }
+    const QDateTime moment = QDateTime::fromString(localMoment, Qt::ISODate);
+    Clock::set([moment] { return moment; });
+}
+
 QString TestStore::writeFile(const QString &name, const QString &text) const {
     const QString path = QDir(dataDirectory()).filePath(name);
     QDir().mkpath(QFileInfo(path).path());
@@ -116,4 +126,11 @@ QString TestStore::exec(const QString &sql) const {
 
 QString TestStore::locale() const {
     return Formatting::locale();
+}
+
+bool TestStore::setPathBlocked(const QString &path, bool blocked) const {
+    if (!blocked)
+        return QDir().rmdir(path);
+    QFile::remove(path);
+    return QDir().mkdir(path);
 }
