@@ -67,7 +67,7 @@ screenshots: build
 # FUZZ_SECONDS over its corpus in build/fuzz/corpus, seeded from tests/data/fuzz; a crash,
 # hang, leak or sanitizer report fails, its input saved under build/fuzz/findings.
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := session_import csv_scanner places_file number_reading
+FUZZ_TARGETS := session_import csv_scanner places_file number_reading fit_reader device_file
 # Each input starts from a new store: in memory, its syncs cost nothing.
 FUZZ_TMPDIR := $(shell [ -w /dev/shm ] && echo /dev/shm || echo $${TMPDIR:-/tmp})
 .PHONY: fuzz

@@ -66,15 +66,10 @@ Item {
         }
         RowLayout {
             anchors.fill: parent
-            ToolButton {
+            PaceToolButton {
                 objectName: "back"
                 text: "\u2039 Back"
-                contentItem: Label {
-                    text: "\u2039 Back"
-                    color: Look.accent
-                    font.pixelSize: 17
-                    verticalAlignment: Text.AlignVCenter
-                }
+                Accessible.name: "Back"
                 visible: stack.depth > 1
                 onClicked: stack.pop()
             }
@@ -100,6 +95,7 @@ Item {
         anchors.right: parent.right
         anchors.bottom: parent.bottom
         initialItem: MainMenuPage { pagePath: SegueRegistry.menuPage() }
+        onCurrentItemChanged: UndoService.pageShown()
         // Screens appear at once: a tap right after opening lands where the screen shows it.
         pushEnter: Transition {}
         pushExit: Transition {}
@@ -107,6 +103,50 @@ Item {
         popExit: Transition {}
         replaceEnter: Transition {}
         replaceExit: Transition {}
+    }
+
+    // Escape and Alt+Left go back as the back control does.
+    Shortcut {
+        sequences: ["Escape", "Alt+Left"]
+        enabled: stack.depth > 1 && !alert.visible
+        onActivated: stack.pop()
+    }
+
+    // The latest change offered for undoing, at the foot of the page where it shows (an edit's
+    // and an import's on the page they return to). Ctrl+Z does the same while it shows.
+    Pane {
+        id: undoBar
+        objectName: "undoBar"
+        parent: stack.currentItem
+        visible: UndoService.offered
+        z: 10
+        anchors.left: parent ? parent.left : undefined
+        anchors.right: parent ? parent.right : undefined
+        anchors.bottom: parent ? parent.bottom : undefined
+        anchors.margins: 12
+        padding: 8
+        background: Rectangle { color: "#323232"; radius: 6 }
+        RowLayout {
+            anchors.fill: parent
+            Label {
+                Layout.fillWidth: true
+                text: UndoService.undoText
+                color: "white"
+                elide: Text.ElideRight
+            }
+            Button {
+                objectName: "undo"
+                text: "Undo"
+                flat: true
+                Accessible.name: "Undo"
+                onClicked: UndoService.undo()
+            }
+        }
+    }
+    Shortcut {
+        sequence: "Ctrl+Z"
+        enabled: UndoService.offered
+        onActivated: UndoService.undo()
     }
 
     RatingPromptPopup {}
@@ -123,6 +163,33 @@ Item {
         closePolicy: Popup.NoAutoClose
         title: AlertPresenter.title
         visible: AlertPresenter.showing
+        // The first button is the default: it has the focus when the alert opens, so Enter
+        // answers it; Escape answers "Cancel" (an alert with one button: that button).
+        readonly property int cancelIndex: {
+            const titles = AlertPresenter.buttons
+            if (titles.length === 1)
+                return 0
+            for (let i = 0; i < titles.length; ++i) {
+                if (titles[i] === "Cancel")
+                    return i
+            }
+            return -1
+        }
+        focus: true
+        // The keyboard's focus comes back where it was, unless that screen has gone.
+        property Item returnFocus: null
+        onAboutToShow: returnFocus = root.Window.activeFocusItem
+        onOpened: defaultButton.forceActiveFocus(Qt.TabFocusReason)
+        onClosed: {
+            if (returnFocus && returnFocus.visible)
+                returnFocus.forceActiveFocus()
+            returnFocus = null
+        }
+        Shortcut {
+            sequence: "Escape"
+            enabled: alert.visible && alert.cancelIndex >= 0
+            onActivated: AlertPresenter.respond(alert.cancelIndex)
+        }
 
         Label {
             objectName: "alertMessage"
@@ -134,21 +201,22 @@ Item {
             layoutDirection: Qt.RightToLeft
             padding: 8
             spacing: 8
-            Button {
+            PlainButton {
+                id: defaultButton
                 objectName: AlertPresenter.buttons.length > 0 ? AlertPresenter.buttons[0] : ""
                 text: objectName
                 flat: true
                 visible: text.length > 0
                 onClicked: AlertPresenter.respond(0)
             }
-            Button {
+            PlainButton {
                 objectName: AlertPresenter.buttons.length > 1 ? AlertPresenter.buttons[1] : ""
                 text: objectName
                 flat: true
                 visible: text.length > 0
                 onClicked: AlertPresenter.respond(1)
             }
-            Button {
+            PlainButton {
                 objectName: AlertPresenter.buttons.length > 2 ? AlertPresenter.buttons[2] : ""
                 text: objectName
                 flat: true

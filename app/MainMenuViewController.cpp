@@ -4,6 +4,7 @@
 
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
+#include "model/SessionIdentity.h"
 #include "model/Settings.h"
 #include "platform/Navigator.h"
 #include "platform/NumberReading.h"
@@ -45,6 +46,7 @@ MainMenuViewController::MainMenuViewController(QObject *parent)
       m_totalsButton(new Outlet(this, QStringLiteral("Totals"))),
       m_milesSummaryButton(new Outlet(this, QStringLiteral("Distance Summary"))),
       m_mapButton(new Outlet(this, QStringLiteral("Route Map"))),
+      m_journeyButton(new Outlet(this, QStringLiteral("Journey"))),
       m_locationListButton(new Outlet(this, QStringLiteral("Route Places"))),
       m_importExportButton(new Outlet(this, QStringLiteral("Import / Export"))),
       m_defaultSettingsButton(new Outlet(this, QStringLiteral("Settings"))),
@@ -67,6 +69,7 @@ const QList<MainMenuViewController::Entry> &MainMenuViewController::entries() {
         {"TotalsButton", "showTotals"},
         {"MilesSummaryButton", "showMilesSummary"},
         {"MapButton", "showMap"},
+        {"JourneyButton", "showJourney"},
         {"LocationListButton", "showLocationList"},
         {"ImportExportButton", "showImportExport"},
         {"DefaultSettingsButton", "showSettings"},
@@ -137,12 +140,13 @@ void MainMenuViewController::applyDistanceDefault() {
 void MainMenuViewController::applyFirstTime() {
     Settings &settings = Settings::standard();
     const QString key = QStringLiteral("FirstTime");
+    // A seeding the store refused leaves the flag as it was, so the next start seeds again.
     if (!settings.contains(key)) {
-        LocationSeeder::seed();
-        settings.setString(key, QStringLiteral("true"));
+        if (LocationSeeder::seed())
+            settings.setString(key, QStringLiteral("true"));
     } else if (settings.string(key) == QLatin1String("true")) {
-        LocationSeeder::seed();
-        settings.setString(key, QStringLiteral("false"));
+        if (LocationSeeder::seed())
+            settings.setString(key, QStringLiteral("false"));
     }
 }
 
@@ -204,15 +208,14 @@ void MainMenuViewController::repairSessions() {
                 const QDate date = calendarDay(*year, *month, *day);
                 if (!date.isValid())
                     continue;
-                FetchRequest request = UserData::fetchRequest();
-                request.where(QStringLiteral("date == %@"), session.date())
-                    .where(QStringLiteral("calories == %@"), session.calories())
-                    .where(QStringLiteral("distance == %@"), session.distance());
-                // The session matches itself, so a count of one means the match is the
-                // session in hand. A repair never changes these three fields, so the counts
-                // do not depend on the repairs before.
-                m_userResultsCount = context.count(request);
-                if (m_userResultsCount != 1)
+                // The session matches itself, so a sole match is the session in hand. A
+                // repair never changes these three fields, so the matches do not depend on the
+                // repairs before.
+                const SessionIdentity::Match match =
+                    SessionIdentity(session.date(), session.calories(), session.distance())
+                        .find(context);
+                m_userResultsCount = match.error.isEmpty() ? match.count : -1;
+                if (!match.isSole())
                     continue;
                 auto start = dayStarts.constFind(date);
                 if (start == dayStarts.constEnd())
@@ -233,15 +236,17 @@ void MainMenuViewController::saveRepairs(Context &context, QList<UserData> &repa
     // A group is saved at once: a commit per session costs more than the whole repair of it.
     // A group that fails (a failed write drops the group) is done again one session and one
     // save at a time, so only the sessions whose own save fails stay for the next start.
-    bool written = true;
-    for (UserData &session : repairs)
-        written = written && context.change(session);
-    if (written && context.save())
+    // save() reports a refused write of the group, and always leaves the context clean.
+    for (UserData &session : repairs) {
+        if (!context.change(session))
+            break;
+    }
+    if (context.save())
         return;
     for (UserData &session : repairs) {
         UserData again = session;
         again.setTreadDate(session.treadDate());
-        if (context.change(again))
-            context.save();
+        context.change(again);
+        context.save();
     }
 }

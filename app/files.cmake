@@ -4,6 +4,7 @@ list(APPEND PACELOG_SOURCES
     app/ScreenshotTour.cpp app/ScreenshotTour.h
     app/SegueRegistry.cpp app/SegueRegistry.h
     app/SelfTest.cpp app/SelfTest.h
+    app/SingleInstance.cpp app/SingleInstance.h
 )
 list(APPEND PACELOG_QML
     app/AppRoot.qml

@@ -44,7 +44,8 @@ int main(int argc, char **argv) {
     BenchSessions::fillImported(n);
     QString text;
     const Timing exported = timed([&] {
-        text = SessionExportFile::build(AppDelegate::shared()->persistentContainer());
+        text = SessionExportFile::build(AppDelegate::shared()->persistentContainer())
+                   .value_or(QString());
         SessionExportFile::write(text, path);
     });
     std::printf("export of %d sessions: %.0f ms wall, %.0f ms CPU (%lld bytes)\n", n, exported.wall,

@@ -35,7 +35,7 @@ int main(int argc, char **argv) {
         QTemporaryDir dir;
         AppDelegate::setDataDirectory(dir.path());
         fillStore(sessions);
-        LocationSeeder::seed();
+        (void)LocationSeeder::seed();
         std::vector<BenchClock::Timing> opens, switches;
         for (int run = 0; run < 3; ++run) {
             LocationTableViewController list;

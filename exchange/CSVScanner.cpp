@@ -2,7 +2,6 @@
 
 #include "model/AppDelegate.h"
 #include "model/UserData.h"
-#include "platform/NumberReading.h"
 
 #include <QDebug>
 #include <QFile>
@@ -10,11 +9,6 @@
 #include <functional>
 
 namespace {
-
-const char *const ColumnKeys[] = {"date", "calories", "fatCalories", "distance",
-                                  "laps", "year",     "imonth",      "iday"};
-constexpr qsizetype ColumnCount = 8;
-constexpr qsizetype FirstNumberColumn = 6;
 
 // Hands each session of the file to `store` until it returns false; false when the file cannot
 // be read or `store` stopped.
@@ -37,13 +31,8 @@ bool readSessions(const QString &path, const std::function<bool(UserData &)> &st
         if (fields.first().isEmpty())
             continue;
         UserData session;
-        for (qsizetype i = 0; i < qMin(fields.size(), ColumnCount); ++i) {
-            const QString key = QLatin1String(ColumnKeys[i]);
-            if (i < FirstNumberColumn)
-                session.setValue(key, fields.at(i).toString());
-            else if (const auto number = NumberReading::int16(fields.at(i).toString()))
-                session.setValue(key, qint64(*number));
-        }
+        for (qsizetype i = 0; i < qMin(fields.size(), UserData::LineFieldCount); ++i)
+            session.setLineField(i, fields.at(i).toString());
         if (!store(session))
             return false;
     }

@@ -22,19 +22,20 @@ const QString ResourceName = QStringLiteral("caloriesburned");
 // Deletes every session in `context` without saving: the deletions are committed together with
 // the new sessions. A deletion that fails stops the program; the open transaction then dies
 // with it, so the stored sessions stay as they were.
-void deleteAllSessions(Context &context) {
+// False (nothing deleted) when the sessions could not all be read.
+bool deleteAllSessions(Context &context, QString *error) {
     FetchRequest request = UserData::fetchRequest();
     request.setIncludesPropertyValues(false);
-    QString error;
-    const QList<Record> sessions = context.fetch(request, &error);
-    if (!error.isEmpty())
-        return;
+    const QList<Record> sessions = context.fetch(request, error);
+    if (!error->isEmpty())
+        return false;
     for (const Record &session : sessions) {
         if (!context.remove(session))
             AppDelegate::unresolvedError(
                 context.lastError(),
                 QStringLiteral("{NSFilePath = \"%1\"}").arg(AppDelegate::storePath()));
     }
+    return true;
 }
 
 // VACUUM INTO writes its file page by page: the copy is made under a temporary name, flushed
@@ -108,10 +109,15 @@ void DataImporterViewController::replaceSessions() {
     }
     // One transaction: the store holds either every earlier session or the whole new set,
     // whatever stops the program in between.
-    deleteAllSessions(*context);
-    if (CSVScanner::scanCSV(CSVScanner::resourcePath(ResourceName), *context) < 0 ||
-        !context->save(&error)) {
+    bool replaced = deleteAllSessions(*context, &error) &&
+                    CSVScanner::scanCSV(CSVScanner::resourcePath(ResourceName), *context) >= 0;
+    if (replaced) {
+        replaced = context->save(&error);
+    } else {
         error = error.isEmpty() ? context->lastError() : error;
+        context->rollback();
+    }
+    if (!replaced) {
         qWarning().noquote() << "Can't Save" << error;
         AlertPresenter::instance()->present(
             this, QStringLiteral("Data Import"),

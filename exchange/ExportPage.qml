@@ -39,9 +39,17 @@ ScreenPage {
                 onClicked: controller.WriteTextFile()
             }
         }
+        PaceButton {
+            objectName: "SpreadsheetButton"
+            Layout.fillWidth: true
+            outlet: controller.SpreadsheetButton
+            Accessible.name: text
+            onClicked: controller.SaveSpreadsheet()
+        }
         PaceTextView {
             name: "HelpTextView"
             borderColor: Look.dark ? "white" : Look.border
+            caption: "Help"
             Layout.fillWidth: true
             Layout.preferredHeight: 130
             outlet: controller.HelpTextView
@@ -55,6 +63,7 @@ ScreenPage {
             textColor: Look.dark ? "white" : "black"
             backgroundColor: Look.dark ? Look.pageBackground : "white"
             borderColor: Look.dark ? "white" : Look.border
+            caption: "Export file"
             Layout.fillWidth: true
             Layout.fillHeight: true
             outlet: controller.ExportTextView

@@ -1,8 +1,11 @@
 #include "exchange/ExportViewController.h"
 
 #include "exchange/SessionExportFile.h"
+#include "exchange/SpreadsheetExportFile.h"
 #include "exchange/TextPreview.h"
 #include "model/AppDelegate.h"
+#include "model/AppState.h"
+#include "model/SaveFailureAlert.h"
 #include "platform/AlertPresenter.h"
 #include "platform/MailComposer.h"
 #include "platform/ShareSheet.h"
@@ -15,6 +18,7 @@ ExportViewController::ExportViewController(QObject *parent)
     : QObject(parent), m_exportButton(new Outlet(this, QStringLiteral("Create Export File"))),
       m_saveButton(new Outlet(this, QStringLiteral("Save To Files"))),
       m_emailButton(new Outlet(this, QStringLiteral("Email File"))),
+      m_spreadsheetButton(new Outlet(this, QStringLiteral("Save Spreadsheet (CSV)"))),
       m_exportTextView(new Outlet(this)), m_helpTextView(new Outlet(this)),
       m_activitySpinner(new Outlet(this)) {}
 
@@ -37,15 +41,36 @@ void ExportViewController::CreateUpdateFile() {
     m_activitySpinner->setHidden(false);
     m_exportButton->setEnabled(false);
     showExportText(QString());
+    // The alert's owner goes with a failed build, which cancels it.
+    m_completion = std::make_unique<QObject>();
     AlertPresenter::instance()->presentLater(
-        10000, this, QStringLiteral("Data Export"),
+        10000, m_completion.get(), QStringLiteral("Data Export"),
         QStringLiteral("Process Complete - File Ready to Save to Files or Email"));
     // The build waits one turn so the spinner is on screen while it runs.
     QTimer::singleShot(1, this, &ExportViewController::build);
 }
 
 void ExportViewController::build() {
-    m_dataString = SessionExportFile::build(AppDelegate::shared()->persistentContainer());
+    QString error;
+    const std::optional<QString> text =
+        SessionExportFile::build(AppDelegate::shared()->persistentContainer(), &error);
+    if (!text) {
+        // Half a log must not go out as if it were the whole one: no file, and the person is
+        // told at once (the completion alert belongs to a finished file).
+        qWarning().noquote() << "Export read failed:" << error;
+        m_dataString.clear();
+        emit dataStringChanged();
+        m_completion.reset();
+        m_activitySpinner->setHidden(true);
+        m_exportButton->setEnabled(true);
+        AlertPresenter::instance()->present(
+            this, QStringLiteral("Data Export"),
+            QStringLiteral("Not every session could be read from the store, so no export file "
+                           "was made: ") +
+                error);
+        return;
+    }
+    m_dataString = *text;
     emit dataStringChanged();
     showExportText(m_dataString);
     QTimer::singleShot(1, this, [this] {
@@ -96,4 +121,19 @@ void ExportViewController::WriteTextFile() {
     mail.body = QStringLiteral("Attachment: Treadmill Text File");
     mail.attachments = {path};
     composer->compose(mail);
+}
+
+void ExportViewController::SaveSpreadsheet() {
+    Context &context = AppDelegate::shared()->persistentContainer();
+    const QString text = SpreadsheetExportFile::build(context, AppState::instance()->isMiles());
+    const QString path = SpreadsheetExportFile::temporaryPath();
+    QString error;
+    // Written whole or not at all: a half-written spreadsheet is never handed on.
+    if (text.isEmpty() || !SessionExportFile::write(text, path, &error)) {
+        const QString reason = text.isEmpty() ? context.lastError() : error;
+        qWarning().noquote() << reason;
+        SaveFailureAlert::present(this, reason);
+        return;
+    }
+    ShareSheet::instance()->present({}, {path});
 }

@@ -38,6 +38,7 @@ ScreenPage {
         PaceTextView {
             name: "HelpTextView"
             borderColor: Look.dark ? "white" : Look.border
+            caption: "Help"
             Layout.fillWidth: true
             Layout.preferredHeight: 100
             outlet: controller.HelpTextView
@@ -63,6 +64,7 @@ ScreenPage {
             textColor: Look.dark ? "white" : "black"
             backgroundColor: Look.dark ? Look.pageBackground : "white"
             borderColor: Look.dark ? "white" : Look.border
+            caption: "Import file"
             Layout.fillWidth: true
             Layout.fillHeight: true
             outlet: controller.ImportTextView

@@ -1,14 +1,15 @@
 #include "exchange/ImportViewController2.h"
 
+#include "exchange/ImportInBackground.h"
 #include "exchange/SessionImport.h"
 #include "exchange/TextPreview.h"
 #include "model/AppDelegate.h"
+#include "model/UndoService.h"
 #include "platform/AlertPresenter.h"
 #include "platform/DocumentPicker.h"
 #include "platform/Navigator.h"
 
 #include <QDebug>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -32,7 +33,12 @@ ImportViewController2::ImportViewController2(QObject *parent)
     connect(m_slices, &QTimer::timeout, this, &ImportViewController2::mergeSlice);
 }
 
-ImportViewController2::~ImportViewController2() = default;
+// Leaving the screen while the lines are merged does not stop the import half way: it goes on
+// to its end without the screen and then tells the person what it did.
+ImportViewController2::~ImportViewController2() {
+    if (m_import && !m_import->atEnd())
+        ImportInBackground::carryOn(std::move(m_import), SliceMilliseconds);
+}
 
 void ImportViewController2::viewDidLoad() {
     m_wrongFile = false;
@@ -86,11 +92,7 @@ void ImportViewController2::ImportTextFile() {
 }
 
 void ImportViewController2::mergeSlice() {
-    Context &context = AppDelegate::shared()->persistentContainer();
-    QElapsedTimer clock;
-    clock.start();
-    while (!m_import->atEnd() && clock.elapsed() < SliceMilliseconds)
-        m_import->mergeNext(context);
+    m_import->mergeFor(AppDelegate::shared()->persistentContainer(), SliceMilliseconds);
     showProgress();
     if (m_import->atEnd()) {
         m_slices->stop();
@@ -110,11 +112,9 @@ void ImportViewController2::report() {
     if (m_wrongFile) {
         message = m_filename + QStringLiteral(" Is The Incorrect Import File");
     } else {
-        message = QStringLiteral("Data Import Completed");
-        m_countsLabel->setText(QStringLiteral("Added: %1   Updated: %2   Passed over: %3")
-                                   .arg(m_import->added())
-                                   .arg(m_import->updated())
-                                   .arg(m_import->passedOver()));
+        message = m_import->resultMessage();
+        m_countsLabel->setText(m_import->countsText());
+        UndoService::shared()->changed(m_import->takeUndo(), true, UndoService::Offer::OnNextPage);
     }
     AlertPresenter::instance()->present(
         this, QStringLiteral("Data Import"), message,

@@ -20,7 +20,7 @@ void appendNumber(QString &out, const QVariant &value) {
 
 } // namespace
 
-QString SessionExportFile::build(Context &context) {
+std::optional<QString> SessionExportFile::build(Context &context, QString *error) {
     QString out;
     out += QStringView(Marker);
     out += QLatin1Char('\n');
@@ -36,8 +36,9 @@ QString SessionExportFile::build(Context &context) {
                                   QStringLiteral("fatCalories"), QStringLiteral("distance"),
                                   QStringLiteral("laps"), QStringLiteral("year"),
                                   QStringLiteral("imonth"), QStringLiteral("iday")});
-    const qsizetype markerEnd = out.size();
-    const bool ok = context.forEach(request, [&out](const QVariantList &v) {
+    const bool ok = context.forEach(
+        request,
+        [&out](const QVariantList &v) {
         for (int i = 0; i < 6; ++i) {
             out += v.at(i).toString();
             out += QLatin1Char('^');
@@ -46,9 +47,10 @@ QString SessionExportFile::build(Context &context) {
         out += QLatin1Char('^');
         appendNumber(out, v.at(7));
         out += QLatin1Char('\n');
-    });
+        },
+        error);
     if (!ok)
-        out.truncate(markerEnd);
+        return std::nullopt;
     return out;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 class Context;
 
@@ -12,9 +13,9 @@ public:
     static constexpr char16_t Marker[] = u"[TREADMILL]";
     static constexpr char16_t FileName[] = u"Treadmill.csv";
 
-    // The whole file text of every session in the store. A failed read gives the marker line
-    // alone.
-    static QString build(Context &context);
+    // The whole file text of every session in the store; no text when the store could not be
+    // read to the end, so a cut file never looks complete.
+    static std::optional<QString> build(Context &context, QString *error = nullptr);
 
     // Writes `text` as UTF-8 without a byte-order mark, replacing the file at once.
     static bool write(const QString &text, const QString &path, QString *error = nullptr);

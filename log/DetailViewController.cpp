@@ -3,7 +3,10 @@
 #include "log/SessionRules.h"
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
+#include "model/RowsCommand.h"
 #include "model/SaveFailureAlert.h"
+#include "model/SessionIdentity.h"
+#include "model/UndoService.h"
 #include "platform/Formatting.h"
 #include "platform/Navigator.h"
 
@@ -18,6 +21,8 @@ DetailViewController::DetailViewController(QObject *parent)
               SessionDateActions::TodayText::MonthDayYear) {
     m_caloriesTextField->setEditFilter(SessionRules::acceptsEdit);
     m_distanceTextField->setEditFilter(SessionRules::acceptsEdit);
+    m_fatCaloriesTextField->setEditFilter(Outlet::acceptsLineText);
+    m_lapsTextField->setEditFilter(Outlet::acceptsLineText);
 }
 
 QVariant DetailViewController::detailItem() const {
@@ -98,19 +103,6 @@ void DetailViewController::dismissKeyboard() {
     m_dates.dismissKeyboard();
 }
 
-void DetailViewController::writeTexts(UserData &session) const {
-    // Only what differs is written, so a field left empty never turns an absent text into an
-    // empty one.
-    if (m_caloriesTextField->text() != session.calories())
-        session.setCalories(m_caloriesTextField->text());
-    if (m_fatCaloriesTextField->text() != session.fatCalories())
-        session.setFatCalories(m_fatCaloriesTextField->text());
-    if (m_distanceTextField->text() != session.distance())
-        session.setDistance(m_distanceTextField->text());
-    if (m_lapsTextField->text() != session.laps())
-        session.setLaps(m_lapsTextField->text());
-}
-
 void DetailViewController::saveRecord() {
     if (!SessionRules::hasRequiredFields(m_dateTextField->text(), m_caloriesTextField->text(),
                                          m_distanceTextField->text())) {
@@ -118,14 +110,11 @@ void DetailViewController::saveRecord() {
         return;
     }
     Context &context = AppDelegate::shared()->persistentContainer();
-    FetchRequest request = UserData::fetchRequest();
-    request.where(QStringLiteral("date == %@"), m_key.date)
-        .where(QStringLiteral("calories == %@"), m_key.calories)
-        .where(QStringLiteral("distance == %@"), m_key.distance);
-    const QList<UserData> results = context.fetchAs<UserData>(request);
-    // Sessions have no key of their own: twins with the same three texts are left alone.
-    if (results.size() == 1) {
-        UserData session = results.first();
+    const SessionIdentity::Match match =
+        SessionIdentity(m_key.date, m_key.calories, m_key.distance).find(context, true);
+    // Twins with the same three texts are left alone.
+    if (match.isSole()) {
+        UserData session(match.session);
         const QDateTime moment = m_dates.moment();
         if (m_dates.picked()) {
             // The stored date text follows the picked day, so the list, the export file and
@@ -135,12 +124,20 @@ void DetailViewController::saveRecord() {
         } else if (moment.isValid()) {
             session.setTreadDate(moment);
         }
-        writeTexts(session);
+        // The four texts are written as they stand.
+        SessionRules::writeFigures(session, m_caloriesTextField->text(),
+                                   m_fatCaloriesTextField->text(), m_distanceTextField->text(),
+                                   m_lapsTextField->text());
+        RowsCommand *undo = UndoService::shared()->aboutToChange(
+            QStringLiteral("UserData"), {session.id()}, QStringLiteral("Session changed"));
         // The context drops a failed write or save; the person is told and taken back either
         // way.
         QString error;
-        if (!context.change(session) || !context.save(&error))
-            SaveFailureAlert::present(this, error.isEmpty() ? context.lastError() : error);
+        context.change(session);
+        const bool saved = context.save(&error);
+        if (!saved)
+            SaveFailureAlert::present(this, error);
+        UndoService::shared()->changed(undo, saved, UndoService::Offer::OnNextPage);
     }
     qInfo().noquote() << "Back button Clicked";
     Navigator::instance()->performSegue(QStringLiteral("unwindToMenu"));

@@ -59,7 +59,6 @@ signals:
 
 private:
     void configureView();
-    void writeTexts(UserData &session) const;
 
     Outlet *m_datePickerView;
     Outlet *m_dateTextField;

@@ -20,6 +20,8 @@ EnterTreadmillDataViewController::EnterTreadmillDataViewController(QObject *pare
               SessionDateActions::TodayText::MediumDate) {
     m_textCalories->setEditFilter(SessionRules::acceptsEdit);
     m_textDistance->setEditFilter(SessionRules::acceptsEdit);
+    m_textFatCalories->setEditFilter(Outlet::acceptsLineText);
+    m_textLaps->setEditFilter(Outlet::acceptsLineText);
 }
 
 void EnterTreadmillDataViewController::setDarkMode(bool dark) {
@@ -87,16 +89,14 @@ void EnterTreadmillDataViewController::btnSavedPressed() {
     // date), but keep the record consistent if it ever does.
     const QDateTime moment = m_dates.moment();
     session.setTreadDate(moment.isValid() ? moment : QDateTime::currentDateTime());
-    session.setCalories(m_textCalories->text());
-    session.setFatCalories(m_textFatCalories->text());
-    session.setDistance(m_textDistance->text());
-    session.setLaps(m_textLaps->text());
+    SessionRules::writeFigures(session, m_textCalories->text(), m_textFatCalories->text(),
+                               m_textDistance->text(), m_textLaps->text());
     session.setDate(m_textDate->text());
+    context.insert(session);
     QString error;
-    if (!context.insert(session) || !context.save(&error)) {
-        const QString reason = error.isEmpty() ? context.lastError() : error;
-        qWarning().noquote() << reason;
-        SaveFailureAlert::present(this, reason);
+    if (!context.save(&error)) {
+        qWarning().noquote() << error;
+        SaveFailureAlert::present(this, error);
     }
 
     for (Outlet *field :

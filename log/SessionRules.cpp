@@ -1,5 +1,6 @@
 #include "log/SessionRules.h"
 
+#include "model/UserData.h"
 #include "platform/AlertPresenter.h"
 #include "platform/Formatting.h"
 #include "platform/NumberReading.h"
@@ -43,6 +44,17 @@ std::optional<QString> laps(const QString &distance, bool miles) {
 QString fatCaloriesShown(const QString &stored) {
     const auto value = NumberReading::wholeFloat(stored);
     return value ? Formatting::fixed2(*value) : stored;
+}
+
+void writeFigures(UserData &session, const QString &calories, const QString &fatCalories,
+                  const QString &distance, const QString &laps) {
+    const auto asShown = [](const QString &text) {
+        return text.isNull() ? QStringLiteral("") : text;
+    };
+    session.setCalories(asShown(calories));
+    session.setFatCalories(asShown(fatCalories));
+    session.setDistance(asShown(distance));
+    session.setLaps(asShown(laps));
 }
 
 bool hasRequiredFields(const QString &date, const QString &calories, const QString &distance) {

@@ -4,6 +4,7 @@
 #include <optional>
 
 class QObject;
+class UserData;
 
 // The rules for typing a session's figures, shared by session entry and session edit.
 namespace SessionRules {
@@ -28,6 +29,11 @@ std::optional<QString> laps(const QString &distance, bool miles);
 // A stored fat-calories text as the list and the edit screen show it: two decimals ("%.2f")
 // when it is a number, otherwise the text as stored, so nothing invents a figure.
 QString fatCaloriesShown(const QString &stored);
+
+// Stores the four figures as the fields show them: a field never typed in is an empty text,
+// never an absent one.
+void writeFigures(UserData &session, const QString &calories, const QString &fatCalories,
+                  const QString &distance, const QString &laps);
 
 // Date, calories and distance must be filled before a session is stored.
 bool hasRequiredFields(const QString &date, const QString &calories, const QString &distance);

@@ -93,8 +93,9 @@ bool Context::exec(QSqlQuery *query, const QVariantList &bindings) {
 
 QList<Record> Context::fetch(const FetchRequest &request, QString *error) {
     QList<Record> out;
-    walk(
-        request, [&out](const Record &record) { out.append(record); }, error);
+    if (!walk(
+            request, [&out](const Record &record) { out.append(record); }, error))
+        out.clear();
     return out;
 }
 
@@ -107,8 +108,19 @@ bool Context::walk(const FetchRequest &request, const std::function<void(const R
     const QList<Attribute> attributes = request.fetchedAttributes();
     while (query->next())
         visit(rowRecord(entity, attributes, *query));
+    return finishedReading(query, error);
+}
+
+bool Context::finishedReading(QSqlQuery *query, QString *error) {
+    // next() is false both at the end and when a step fails; only the error tells them apart.
+    const QSqlError failure = query->lastError();
     query->finish();
-    return true;
+    if (failure.type() == QSqlError::NoError)
+        return true;
+    m_lastError = failure.text();
+    if (error)
+        *error = m_lastError;
+    return false;
 }
 
 bool Context::forEach(const FetchRequest &request,
@@ -123,8 +135,7 @@ bool Context::forEach(const FetchRequest &request,
             values[i] = AttributeKinds::loaded(attributes.at(i).kind, query->value(i + 1));
         row(values);
     }
-    query->finish();
-    return true;
+    return finishedReading(query, error);
 }
 
 QSqlQuery *Context::selected(const FetchRequest::Sql &sql, QString *error) {
@@ -166,7 +177,8 @@ bool Context::fetchInBatches(const FetchRequest &request, int size,
         QList<Record> batch;
         while (query->next())
             batch.append(rowRecord(entity, attributes, *query));
-        query->finish();
+        if (!finishedReading(query, error))
+            return false;
         if (batch.isEmpty())
             return true;
         after = batch.last().id();
@@ -210,8 +222,9 @@ QVariantList Context::fetchValues(const FetchRequest &request, const QString &ke
     QVariantList out;
     FetchRequest columnOnly = request;
     columnOnly.setPropertiesToFetch({key});
-    walk(
-        columnOnly, [&](const Record &record) { out.append(record.value(key)); }, error);
+    if (!walk(
+            columnOnly, [&](const Record &record) { out.append(record.value(key)); }, error))
+        out.clear();
     return out;
 }
 
@@ -273,6 +286,12 @@ Record Context::refetch(const Record &record) {
 }
 
 bool Context::beginWriting() {
+    if (!m_refusal.isNull()) {
+        // The group this write belongs to is already lost; storing the rest of it would leave
+        // half a change.
+        m_lastError = m_refusal;
+        return false;
+    }
     if (!m_open) {
         fail(QStringLiteral("the store is not open"));
         return false;
@@ -291,9 +310,9 @@ bool Context::beginWriting() {
 void Context::fail(const QString &message) {
     m_lastError = message;
     qWarning().noquote() << "Store write failed:" << message;
-    // Back to the last save at once: a half-done group of writes never stays pending where a
-    // later, unrelated save would trip over it.
+    // Back to the last save at once: nothing of the group stays pending; save() reports it.
     rollback();
+    m_refusal = message.isNull() ? QStringLiteral("") : message;
 }
 
 bool Context::insert(Record &record) {
@@ -354,6 +373,66 @@ bool Context::change(Record &record) {
     return true;
 }
 
+namespace {
+
+QString columnList(const Entity *entity) {
+    QStringList columns{QStringLiteral("rowid")};
+    for (const Attribute &a : entity->attributes())
+        columns << quoted(a.name);
+    return columns.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+std::optional<QVariantList> Context::storedRow(const QString &entityName, qint64 id,
+                                               QString *error) {
+    const Entity *entity = Entity::named(entityName);
+    QSqlQuery *query = entity && m_open
+                           ? prepared(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
+                                          .arg(columnList(entity), quoted(entityName)))
+                           : nullptr;
+    if (!entity)
+        m_lastError = QStringLiteral("no record type ") + entityName;
+    else if (!m_open)
+        m_lastError = QStringLiteral("the store is not open");
+    if (!query || !exec(query, {id})) {
+        if (error)
+            *error = m_lastError;
+        return std::nullopt;
+    }
+    QVariantList row;
+    if (query->next()) {
+        const int columns = int(entity->attributes().size()) + 1;
+        row.reserve(columns);
+        for (int i = 0; i < columns; ++i)
+            row << query->value(i);
+    }
+    query->finish();
+    return row;
+}
+
+bool Context::putBack(const QString &entityName, const QVariantList &row) {
+    const Entity *entity = Entity::named(entityName);
+    if (!entity || row.size() != entity->attributes().size() + 1) {
+        fail(QStringLiteral("not a stored row of ") + entityName);
+        return false;
+    }
+    if (!beginWriting())
+        return false;
+    QStringList marks;
+    for (qsizetype i = 0; i < row.size(); ++i)
+        marks << QStringLiteral("?");
+    QSqlQuery *query = prepared(
+        QStringLiteral("INSERT OR REPLACE INTO %1 (%2) VALUES (%3)")
+            .arg(quoted(entityName), columnList(entity), marks.join(QStringLiteral(", "))));
+    if (!query || !exec(query, row)) {
+        fail(m_lastError);
+        return false;
+    }
+    query->finish();
+    return true;
+}
+
 bool Context::remove(const Record &record) {
     if (!record.isValid() || !record.isInserted() || !beginWriting())
         return false;
@@ -368,6 +447,13 @@ bool Context::remove(const Record &record) {
 }
 
 bool Context::save(QString *error) {
+    if (!m_refusal.isNull()) {
+        m_lastError = m_refusal;
+        m_refusal = QString();
+        if (error)
+            *error = m_lastError;
+        return false;
+    }
     if (!m_inTransaction)
         return true;
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
@@ -385,6 +471,7 @@ bool Context::save(QString *error) {
 }
 
 void Context::rollback() {
+    m_refusal = QString();
     if (!m_inTransaction)
         return;
     for (QSqlQuery *q : std::as_const(m_statements))

@@ -15,8 +15,9 @@
 
 // One connection to the store file. Writes since the last save() sit in an open transaction:
 // this context sees them, others do not. save() commits. A write that fails rolls the context
-// back to its last save (every write since then is dropped) and returns false; the context is
-// then ready for the next operation.
+// back to its last save (every write since then is dropped) and returns false; the writes after
+// it are refused too and the next save() fails with the first write's reason, so a group of
+// changes is stored whole or reported as not stored. rollback() ends such a group quietly.
 class Context {
 public:
     explicit Context(QString filePath);
@@ -41,6 +42,8 @@ public:
     // Reads the matching records one at a time, in sort order, and hands each to `visit`;
     // nothing is kept once a record has been visited, so a walk over a large log holds one
     // record at a time. Pair it with propertiesToFetch to read only the columns needed.
+    // False when the query fails, at its start or part way (a damaged page): the records
+    // visited until then are not the whole answer.
     bool walk(const FetchRequest &request, const std::function<void(const Record &)> &visit,
               QString *error = nullptr);
 
@@ -76,13 +79,23 @@ public:
     // Reloads one record by identity; an invalid record when it is gone.
     Record refetch(const Record &record);
 
+    // Every column of one row exactly as stored (each value in the storage class it has), the row
+    // id first: what putBack() writes again to undo a change. Empty when there is no such row; no
+    // value when the read fails.
+    std::optional<QVariantList> storedRow(const QString &entityName, qint64 id,
+                                          QString *error = nullptr);
+    // Writes a row read by storedRow() back as it was, under its row id, in place of whatever
+    // holds that id now.
+    bool putBack(const QString &entityName, const QVariantList &row);
+
     // Writes a new record with the values set on it and gives it its row id.
     bool insert(Record &record);
     // Writes the values changed on the record since it was fetched or last written.
     bool change(Record &record);
     bool remove(const Record &record);
 
-    bool hasChanges() const { return m_inTransaction; }
+    // Also true while a refused write waits to be reported by save().
+    bool hasChanges() const { return m_inTransaction || !m_refusal.isNull(); }
     bool save(QString *error = nullptr);
     void rollback();
 
@@ -94,6 +107,8 @@ public:
 
 private:
     bool beginWriting();
+    // After the last row of a read: false (and the error noted) when the read stopped early.
+    bool finishedReading(QSqlQuery *query, QString *error);
     QSqlQuery *prepared(const QString &sql);
     // A SELECT of a request (whole, or one batch), run; null (and the error noted) when it
     // cannot run.
@@ -108,5 +123,7 @@ private:
     bool m_open = false;
     bool m_inTransaction = false;
     QString m_lastError;
+    // The reason of a write refused since the last save() or rollback(); null when none.
+    QString m_refusal;
     QHash<QString, QSqlQuery *> m_statements;
 };

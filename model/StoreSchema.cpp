@@ -37,6 +37,14 @@ QStringList schemaVersion2() {
             QStringLiteral("CREATE INDEX UserData_yearMonth ON UserData (year, imonth, distance)")};
 }
 
+// The journey and the map walk every session in treadDate order reading its distance and date,
+// and the forecast sums the last days' distances: in this index neither sorts nor visits the
+// table.
+QStringList schemaVersion3() {
+    return {QStringLiteral(
+        "CREATE INDEX UserData_treadDate ON UserData (treadDate, distance, date)")};
+}
+
 } // namespace
 
 bool StoreSchema::bringUpToDate(QSqlDatabase &db, QString *error) {
@@ -63,20 +71,35 @@ bool StoreSchema::bringUpToDate(QSqlDatabase &db, QString *error) {
             QStringLiteral("the store was written by a newer Pacelog (schema %1)").arg(current);
         return false;
     }
-    if (!run(QStringLiteral("PRAGMA journal_mode=WAL")) ||
+    // The wait comes first: switching to WAL needs the lock that another start may hold.
+    if (!run(QStringLiteral("PRAGMA busy_timeout=5000")) ||
+        !run(QStringLiteral("PRAGMA journal_mode=WAL")) ||
         !run(QStringLiteral("PRAGMA synchronous=NORMAL")) ||
         // Room for a whole large log (about 20 MB per 100,000 sessions): the start-up repair
         // touches every session once and would otherwise reread most pages from the file.
-        !run(QStringLiteral("PRAGMA cache_size=-32000")) ||
-        !run(QStringLiteral("PRAGMA busy_timeout=5000")))
+        !run(QStringLiteral("PRAGMA cache_size=-32000")))
         return false;
     if (current == Version)
         return true;
 
-    const QList<QStringList> steps{schemaVersion1(), schemaVersion2()};
+    const QList<QStringList> steps{schemaVersion1(), schemaVersion2(), schemaVersion3()};
     if (!run(QStringLiteral("BEGIN IMMEDIATE")))
         return false;
-    for (int v = current; v < Version; ++v) {
+    // Under the write lock the version is read again: another Pacelog starting on the same
+    // store at the same moment may have brought it up to date while this one waited.
+    QSqlQuery locked(db);
+    if (!run(QStringLiteral("PRAGMA user_version"), &locked) || !locked.next()) {
+        run(QStringLiteral("ROLLBACK"));
+        return false;
+    }
+    const int from = locked.value(0).toInt();
+    locked.finish();
+    if (from > Version) {
+        run(QStringLiteral("ROLLBACK"));
+        *error = QStringLiteral("the store was written by a newer Pacelog (schema %1)").arg(from);
+        return false;
+    }
+    for (int v = from; v < Version; ++v) {
         for (const QString &sql : steps.at(v)) {
             if (!run(sql)) {
                 run(QStringLiteral("ROLLBACK"));

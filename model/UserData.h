@@ -31,6 +31,14 @@ public:
     void setIday(std::optional<qint64> v) { setNumber(QStringLiteral("iday"), v); }
     QDateTime treadDate() const { return dateTime(QStringLiteral("treadDate")); }
 
+    // The fields of a session line in the exchange files, in order: date, calories, fat
+    // calories, distance, laps, year text, month, day.
+    static constexpr qsizetype LineFieldCount = 8;
+    static QString lineKey(qsizetype index);
+    // Sets the attribute of line field `index` (below LineFieldCount): a text as it stands; a
+    // month or day only when it reads as a 16-bit number, otherwise it stays as it was.
+    void setLineField(qsizetype index, const QString &field);
+
     // Sets treadDate and, in the same step, year, iyear, imonth and iday from it in the
     // device's calendar and time zone. treadDate is never written any other way.
     void setTreadDate(const QDateTime &moment);

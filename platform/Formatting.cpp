@@ -1,7 +1,6 @@
 #include "platform/Formatting.h"
 
 #include <charconv>
-#include <cstdio>
 #include <memory>
 
 #include <unicode/datefmt.h>
@@ -106,7 +105,16 @@ QString Formatting::shortestFloat(float value) {
 }
 
 QString Formatting::fixed2(double value) {
+    // to_chars is printf's "%.2f" in the C locale whatever the process locale is: a stored
+    // figure reads "14.00" on a German desktop too. (DBL_MAX has 309 digits before the point.)
     char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%.2f", value);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                      std::chars_format::fixed, 2);
+    return QString::fromLatin1(buffer, int(result.ptr - buffer));
+}
+
+QString Formatting::fixed3(double value) {
+    char buffer[400];
+    std::snprintf(buffer, sizeof buffer, "%.3f", value);
     return QString::fromLatin1(buffer);
 }

@@ -24,6 +24,8 @@ public:
     // Shortest round-trip text without the ".0" suffix ("31.171967", "100").
     static QString shortestFloatPlain(float value);
 
-    // printf "%.2f" in the C locale.
+    // printf "%.2f" in the C locale, whatever the process locale ("14.00", never "14,00").
     static QString fixed2(double value);
+    // printf "%.3f" in the C locale.
+    static QString fixed3(double value);
 };

@@ -26,6 +26,11 @@ Item {
     property alias tileUrl: tiles.urlTemplate
     property bool imperialScale: Qt.locale().measurementSystem !== Locale.MetricSystem
 
+    // A screen reader reads the map as its pins' titles; the page adds what the map stands for.
+    Accessible.role: Accessible.Graphic
+    Accessible.name: "Map"
+    Accessible.description: "Pins: " + annotations.map(pin => pin.title || "").filter(title => title.length > 0).join(", ")
+
     // Shows the span around the centre, sliding there when `animated`.
     function setRegion(latitude, longitude, latitudeSpan, longitudeSpan, animated) {
         const region = camera.regionFor(latitude, longitude, latitudeSpan, longitudeSpan)

@@ -58,6 +58,15 @@ void Outlet::setStyle(const QString &style) {
     emit styleChanged();
 }
 
+bool Outlet::acceptsLineText(const QString &, int, int, const QString &replacement) {
+    for (const QChar c : replacement) {
+        if (c == QLatin1Char('^') || c == QLatin1Char('\n') || c == QLatin1Char('\r') ||
+            c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            return false;
+    }
+    return true;
+}
+
 bool Outlet::userEdit(const QString &proposed) {
     if (proposed == m_text)
         return true;

@@ -47,6 +47,10 @@ public:
     using EditFilter = std::function<bool(const QString &current, int location, int length,
                                           const QString &replacement)>;
     void setEditFilter(EditFilter filter) { m_filter = std::move(filter); }
+    // The filter of a free text that goes into a caret-separated file: a caret or a line break
+    // would split its line, so an edit bringing one in is refused whole.
+    static bool acceptsLineText(const QString &current, int location, int length,
+                                const QString &replacement);
 
     // A person typed: `proposed` is the field's text after the edit. Returns false, leaving the
     // text as it was, when the filter refuses the edit.

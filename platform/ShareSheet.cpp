@@ -9,7 +9,29 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QSaveFile>
 #include <QStandardPaths>
+
+namespace {
+
+// The target is replaced only once the whole copy is written: a copy that fails (a full
+// device, a folder that cannot be written) leaves the file that was there before.
+bool copyWhole(const QString &source, const QString &target) {
+    QFile in(source);
+    QSaveFile out(target);
+    if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
+        return false;
+    while (!in.atEnd()) {
+        const QByteArray chunk = in.read(1 << 16);
+        if (chunk.isEmpty() || out.write(chunk) != chunk.size()) {
+            out.cancelWriting();
+            break;
+        }
+    }
+    return in.error() == QFileDevice::NoError && out.commit();
+}
+
+} // namespace
 
 ShareSheet *ShareSheet::instance() {
     static ShareSheet *sheet = new ShareSheet;
@@ -94,8 +116,7 @@ bool ShareSheet::copyFiles(const QString &directory) {
         const QString target = QDir(directory).filePath(QFileInfo(file).fileName());
         if (QFileInfo(target) == QFileInfo(file))
             continue;
-        QFile::remove(target);
-        if (!QFile::copy(file, target)) {
+        if (!copyWhole(file, target)) {
             qWarning().noquote() << "Can't save" << file << "to" << directory;
             ok = false;
         }
@@ -113,12 +134,12 @@ bool ShareSheet::saveTo(const QUrl &target) {
         return copyFiles(QFileInfo(path).absolutePath());
     bool ok;
     if (m_files.size() == 1) {
-        QFile::remove(path);
-        ok = QFile::copy(m_files.first(), path);
+        ok = QFileInfo(path) == QFileInfo(m_files.first()) || copyWhole(m_files.first(), path);
     } else {
-        QFile file(path);
-        ok = file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text) &&
-             file.write((m_texts.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8()) >= 0;
+        QSaveFile file(path);
+        ok = file.open(QIODevice::WriteOnly | QIODevice::Text) &&
+             file.write((m_texts.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8()) >= 0 &&
+             file.commit();
     }
     if (!ok)
         qWarning().noquote() << "Can't save to" << path;

@@ -11,6 +11,7 @@ list(APPEND PACELOG_SOURCES
     platform/AlertPresenter.cpp platform/AlertPresenter.h
     platform/Appearance.cpp platform/Appearance.h
     platform/AppLinks.cpp platform/AppLinks.h
+    platform/Clock.cpp platform/Clock.h
     platform/Formatting.cpp platform/Formatting.h
     platform/MailComposer.cpp platform/MailComposer.h
     platform/Navigator.cpp platform/Navigator.h
@@ -18,6 +19,7 @@ list(APPEND PACELOG_SOURCES
     platform/Outlet.cpp platform/Outlet.h
     platform/PrintController.cpp platform/PrintController.h
     platform/RatingPrompt.cpp platform/RatingPrompt.h
+    platform/ReadingOrder.cpp platform/ReadingOrder.h
     platform/ShareSheet.cpp platform/ShareSheet.h
     platform/RowListModel.cpp platform/RowListModel.h
     platform/UrlOpener.cpp platform/UrlOpener.h
@@ -26,15 +28,21 @@ list(APPEND PACELOG_SOURCES
 )
 set_source_files_properties(platform/controls/Look.qml PROPERTIES QT_QML_SINGLETON_TYPE TRUE)
 list(APPEND PACELOG_QML
+    platform/controls/AccessibleStandIn.qml
     platform/controls/BarChart.qml
     platform/controls/CalendarDatePicker.qml
+    platform/controls/CalendarDay.qml
     platform/controls/DatePickerPanel.qml
     platform/controls/DocumentPickerDialog.qml
+    platform/controls/FocusMark.qml
+    platform/controls/FolderPickerDialog.qml
     platform/controls/Look.qml
     platform/controls/PaceButton.qml
     platform/controls/PaceField.qml
     platform/controls/PaceSwitch.qml
     platform/controls/PaceTextView.qml
+    platform/controls/PaceToolButton.qml
+    platform/controls/PlainButton.qml
     platform/controls/RatingPromptPopup.qml
     platform/controls/ScreenPage.qml
     platform/controls/ShareSheetPopup.qml

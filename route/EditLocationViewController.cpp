@@ -27,7 +27,9 @@ QVariant lookupArgument(const QString &text) {
 EditLocationViewController::EditLocationViewController(QObject *parent)
     : QObject(parent), m_cityNameTextField(new Outlet(this)), m_latitudeTextField(new Outlet(this)),
       m_longitudeTextField(new Outlet(this)), m_fromCityTextField(new Outlet(this)),
-      m_milesFromTextField(new Outlet(this)) {}
+      m_milesFromTextField(new Outlet(this)) {
+    m_cityNameTextField->setEditFilter(Outlet::acceptsLineText);
+}
 
 QVariant EditLocationViewController::detailItem() const {
     return m_detailItem.isValid() ? QVariant::fromValue<Record>(m_detailItem) : QVariant();
@@ -79,11 +81,10 @@ void EditLocationViewController::SaveLocation() {
         place.setValue(QStringLiteral("longitude"), numberOrCleared(m_longitudeTextField->text()));
         place.setFromCity(leg->key);
         place.setValue(leg->distanceKey, numberOrCleared(m_milesFromTextField->text()));
-        if (!managedObjectContext.change(place) || !managedObjectContext.save(&error)) {
-            const QString reason = error.isEmpty() ? managedObjectContext.lastError() : error;
-            qWarning().noquote() << reason;
-            managedObjectContext.rollback();
-            SaveFailureAlert::present(this, reason);
+        managedObjectContext.change(place);
+        if (!managedObjectContext.save(&error)) {
+            qWarning().noquote() << error;
+            SaveFailureAlert::present(this, error);
         }
     }
     qInfo().noquote() << "Back button Clicked";

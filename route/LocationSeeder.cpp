@@ -45,19 +45,26 @@ std::optional<QString> readText(const QString &path, Encoding encoding, QString 
     return text;
 }
 
-void deleteAllPlaces() {
+// False when a place could not be read or deleted.
+bool deleteAllPlaces() {
     std::unique_ptr<Context> context = AppDelegate::shared()->newContainer();
     FetchRequest request = Locations::fetchRequest();
     request.setIncludesPropertyValues(false);
     QString error;
     const QList<Record> places = context->fetch(request, &error);
-    if (!error.isEmpty())
-        return;
+    if (!error.isEmpty()) {
+        qWarning().noquote() << error;
+        return false;
+    }
+    bool all = true;
     for (const Record &place : places) {
         context->remove(place);
-        if (!context->save(&error))
+        if (!context->save(&error)) {
             qWarning().noquote() << error;
+            all = false;
+        }
     }
+    return all;
 }
 
 // Fields 1 to 6 must read as numbers; a line that breaks this would store a place the map
@@ -76,13 +83,13 @@ QString LocationSeeder::resourcePath() {
     return QStringLiteral(":/qt/qml/Pacelog/resources/TreadmillLocations.txt");
 }
 
-void LocationSeeder::seed(const QString &path) {
+bool LocationSeeder::seed(const QString &path) {
     QString error;
     std::optional<QString> fileObject = readText(path, Encoding::Utf8, &error);
     if (!fileObject)
         qWarning().noquote() << error;
 
-    deleteAllPlaces();
+    bool stored = deleteAllPlaces();
 
     // The file is read once more as ASCII; that text wins when it can be read.
     if (std::optional<QString> ascii = readText(path, Encoding::Ascii, &error))
@@ -90,7 +97,7 @@ void LocationSeeder::seed(const QString &path) {
     else
         qWarning().noquote() << error;
     if (!fileObject)
-        return;
+        return stored;
 
     QString text = std::move(*fileObject);
     text.remove(QLatin1Char('\r'));
@@ -116,8 +123,10 @@ void LocationSeeder::seed(const QString &path) {
         // A failed query counts as finding nothing; the insert then reports its own failure.
         QString queryError;
         const QList<Record> results = context.fetch(request, &queryError);
-        if (!queryError.isEmpty())
+        if (!queryError.isEmpty()) {
             qWarning().noquote() << queryError;
+            stored = false;
+        }
         const qsizetype resultCount = results.size();
         if (resultCount > 0)
             continue;
@@ -131,7 +140,10 @@ void LocationSeeder::seed(const QString &path) {
                 place.setValue(key, *NumberReading::wholeFloat(fields.at(i)));
         }
         context.insert(place);
-        if (!context.save(&error))
+        if (!context.save(&error)) {
             qWarning().noquote() << error;
+            stored = false;
+        }
     }
+    return stored;
 }

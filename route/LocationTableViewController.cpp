@@ -110,9 +110,13 @@ void LocationTableViewController::loadLocations() {
 void LocationTableViewController::deleteRow(int row) {
     if (row < 0 || row >= m_locationList.size())
         return;
-    AppDelegate::shared()->persistentContainer().remove(m_locationList.at(row));
-    // A failed save here stops the program, as the store's rules say for swipe deletions.
-    AppDelegate::shared()->saveChanges();
+    Context &context = AppDelegate::shared()->persistentContainer();
+    context.remove(m_locationList.at(row));
+    // A refused deletion stops the program, as the store's rules say for swipe deletions, so
+    // the list never shows a place gone that the store still holds.
+    QString error;
+    if (!context.save(&error))
+        AppDelegate::stopOnStoreError(error);
     m_locationList.removeAt(row);
     m_rows->removeRow(row);
     emit titleForHeaderChanged();

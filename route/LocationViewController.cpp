@@ -14,7 +14,9 @@
 LocationViewController::LocationViewController(QObject *parent)
     : QObject(parent), m_cityNameTextField(new Outlet(this)), m_latitudeTextField(new Outlet(this)),
       m_longitudeTextField(new Outlet(this)), m_fromCityTextField(new Outlet(this)),
-      m_mileFromTextField(new Outlet(this)) {}
+      m_mileFromTextField(new Outlet(this)) {
+    m_cityNameTextField->setEditFilter(Outlet::acceptsLineText);
+}
 
 QStringList LocationViewController::Cities() const {
     QStringList keys;
@@ -57,11 +59,10 @@ void LocationViewController::SaveLocation() {
         place.setValue(leg->distanceKey, *miles);
         place.setFromCity(leg->key);
         QString error;
-        if (!context.insert(place) || !context.save(&error)) {
-            const QString reason = error.isEmpty() ? context.lastError() : error;
-            qWarning().noquote() << reason;
-            context.rollback();
-            SaveFailureAlert::present(this, reason);
+        context.insert(place);
+        if (!context.save(&error)) {
+            qWarning().noquote() << error;
+            SaveFailureAlert::present(this, error);
         }
     }
     qInfo().noquote() << "Back button Clicked";

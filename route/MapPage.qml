@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Controls
 import QtQuick.Layouts
 import Pacelog
 
@@ -23,10 +24,26 @@ ScreenPage {
         PaceField {
             objectName: "MilesToCity"
             outlet: controller.MilesToCity
+            caption: "Progress"
             readOnly: true
             horizontalAlignment: TextInput.AlignHCenter
             Layout.fillWidth: true
             Layout.margins: 8
+        }
+
+        Label {
+            objectName: "forecastLabel"
+            text: controller.forecastLabel.text
+            visible: text.length > 0
+            wrapMode: Text.WordWrap
+            horizontalAlignment: Text.AlignHCenter
+            color: Look.text
+            Layout.fillWidth: true
+            Layout.leftMargin: 8
+            Layout.rightMargin: 8
+            Layout.bottomMargin: 8
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
         }
 
         MapView {
@@ -42,6 +59,9 @@ ScreenPage {
             userLatitude: controller.userLatitude
             userLongitude: controller.userLongitude
             userLocationKnown: controller.userLocationKnown
+            // Read as the progress line and the next place's pin.
+            Accessible.name: "Route map, " + controller.MilesToCity.text
+            Accessible.description: map.annotations.length > 0 ? "Next place: " + map.annotations[0].title : ""
         }
 
         RowLayout {

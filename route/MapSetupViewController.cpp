@@ -80,10 +80,13 @@ void MapSetupViewController::SaveButtonCicked() {
             record.setCityLatitude(n, coordinates[n - 1][0]);
             record.setCityLongitude(n, coordinates[n - 1][1]);
         }
-        const bool written = record.isInserted() ? context.change(record) : context.insert(record);
-        if (!written || !context.save(&error)) {
+        if (record.isInserted())
+            context.change(record);
+        else
+            context.insert(record);
+        if (!context.save(&error)) {
             qWarning().noquote() << "Can't Save" << error;
-            SaveFailureAlert::present(this, error.isEmpty() ? context.lastError() : error);
+            SaveFailureAlert::present(this, error);
         }
     }
     Navigator::instance()->performSegue(QStringLiteral("unwindToMap"));

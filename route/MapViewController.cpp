@@ -1,8 +1,12 @@
 #include "route/MapViewController.h"
 
 #include "model/AppDelegate.h"
+#include "model/AppState.h"
+#include "platform/Clock.h"
 #include "platform/Directions.h"
 #include "platform/LocationProvider.h"
+#include "route/Journey.h"
+#include "route/JourneyForecast.h"
 #include "route/RouteLegs.h"
 
 #include <QDebug>
@@ -12,7 +16,7 @@ MapViewController::MapViewController(QObject *parent)
     : QObject(parent), m_milesToCity(new Outlet(this, QStringLiteral("Around the route"))),
       m_show(new Outlet(this, QStringLiteral("Show"))),
       m_stop(new Outlet(this, QStringLiteral("Stop"))),
-      m_setup(new Outlet(this, QStringLiteral("Setup"))) {}
+      m_setup(new Outlet(this, QStringLiteral("Setup"))), m_forecast(new Outlet(this)) {}
 
 MapViewController::~MapViewController() {
     LocationProvider *provider = LocationProvider::shared();
@@ -23,7 +27,14 @@ MapViewController::~MapViewController() {
 
 void MapViewController::viewDidLoad() {
     Context &context = AppDelegate::shared()->persistentContainer();
-    m_progress.computeTotal(context);
+    // The journey's walk gives the total, so the progress line, the next place ahead and the
+    // forecast all come from the very same running total.
+    Journey journey;
+    QString error;
+    if (!journey.compute(context, &error))
+        qDebug().noquote() << error;
+    m_progress.totalMiles = journey.totalMiles;
+    m_progress.recordCount = journey.sessionCount;
     if (m_progress.computeLeg())
         m_milesToCity->setText(m_progress.line);
 
@@ -35,6 +46,8 @@ void MapViewController::viewDidLoad() {
     provider->requestWhenInUseAuthorization();
 
     m_progress.findNextPlace(context);
+    m_forecast->setText(JourneyForecast::line(context, journey, Clock::now().date(),
+                                              !AppState::instance()->isMiles()));
     emit progressChanged();
     addPin();
 

@@ -19,6 +19,8 @@ class MapViewController : public QObject {
     Q_PROPERTY(Outlet *ShowLocationButton READ ShowLocationButton CONSTANT)
     Q_PROPERTY(Outlet *StopShowingButton READ StopShowingButton CONSTANT)
     Q_PROPERTY(Outlet *SetupButton READ SetupButton CONSTANT)
+    // When the next place comes at the recent pace, as the journey says it.
+    Q_PROPERTY(Outlet *forecastLabel READ forecastLabel CONSTANT)
     Q_PROPERTY(double TotalMiles READ TotalMiles NOTIFY progressChanged)
     Q_PROPERTY(double MilesFromCity READ MilesFromCity NOTIFY progressChanged)
     Q_PROPERTY(QString FromCity READ FromCity NOTIFY progressChanged)
@@ -43,6 +45,7 @@ public:
     Outlet *ShowLocationButton() const { return m_show; }
     Outlet *StopShowingButton() const { return m_stop; }
     Outlet *SetupButton() const { return m_setup; }
+    Outlet *forecastLabel() const { return m_forecast; }
     double TotalMiles() const { return m_progress.totalMiles; }
     double MilesFromCity() const { return m_progress.milesFromCity; }
     QString FromCity() const { return m_progress.fromCity; }
@@ -83,6 +86,7 @@ private:
     Outlet *m_show;
     Outlet *m_stop;
     Outlet *m_setup;
+    Outlet *m_forecast;
     RouteProgress m_progress;
     Directions *m_directions = nullptr;
     QVariantList m_annotations;

@@ -105,10 +105,9 @@ void YearlyTableViewController::rebuild() {
     old.setIncludesPropertyValues(false);
     for (const Record &record : context.fetch(old)) {
         QString error;
-        if (!context.remove(record) || !context.save(&error)) {
-            AppDelegate::unresolvedError(error.isEmpty() ? context.lastError() : error,
-                                         QStringLiteral("{entity = YearlyData}"));
-        }
+        context.remove(record);
+        if (!context.save(&error))
+            AppDelegate::unresolvedError(error, QStringLiteral("{entity = YearlyData}"));
     }
 
     m_yearArray.clear();
@@ -118,10 +117,9 @@ void YearlyTableViewController::rebuild() {
         record.setSumMiles(float(group.total));
         record.setImonth(group.imonth);
         // A year whose record cannot be saved is left out of the table.
-        if (context.insert(record) && context.save())
+        context.insert(record);
+        if (context.save())
             m_yearArray.append(record);
-        else
-            context.rollback();
     }
     std::stable_sort(m_yearArray.begin(), m_yearArray.end(),
                      [ascending](const YearlyData &a, const YearlyData &b) {

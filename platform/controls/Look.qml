@@ -32,4 +32,9 @@ QtObject {
     readonly property color toolbarTint: Qt.rgba(92 / 255, 216 / 255, 1, 1)
     readonly property color required: dark ? "#ef5350" : "#c62828"
     readonly property int margin: 16
+    // The keyboard focus ring: drawn on the page background, so it contrasts with that; on a
+    // row (a light cell in both appearances) the ring is the dark shade.
+    readonly property color focusMark: dark ? "#ffd54f" : "#0b57d0"
+    readonly property color focusMarkOnCell: "#0b57d0"
+    readonly property int focusMarkWidth: 3
 }

@@ -10,6 +10,8 @@ ScrollView {
     property alias name: area.objectName
     property alias wrapMode: area.wrapMode
     property int fontSize: 12
+    // What a screen reader calls the text.
+    property string caption
     readonly property alias textArea: area
     // Black on white with a black border unless the page sets its own for the dark appearance.
     property color textColor: "black"
@@ -28,6 +30,7 @@ ScrollView {
         id: area
         readOnly: true
         selectByMouse: false
+        Accessible.name: box.caption
         text: box.outlet ? box.outlet.text : ""
         color: box.textColor
         // The text keeps clear of the rounded border on every side.

@@ -11,6 +11,8 @@ Popup {
     objectName: "shareSheet"
     readonly property var items: ShareSheet.items
     modal: false
+    // The person asked for it, so the keyboard moves into it (Escape closes it).
+    focus: true
     closePolicy: Popup.CloseOnEscape | Popup.CloseOnPressOutside
     visible: ShareSheet.showing
     onClosed: ShareSheet.dismiss()

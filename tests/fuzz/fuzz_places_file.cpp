@@ -6,7 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     FuzzStore::emptyStore();
-    LocationSeeder::seed(FuzzStore::inputFile(data, size));
+    (void)LocationSeeder::seed(FuzzStore::inputFile(data, size));
     LocationsExportFile::build(AppDelegate::shared()->persistentContainer());
     return 0;
 }

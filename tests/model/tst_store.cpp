@@ -8,6 +8,8 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QtTest>
+#include <atomic>
+#include <thread>
 
 class StoreTest : public QObject {
     Q_OBJECT
@@ -125,10 +127,40 @@ private slots:
         insert("dropped");
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Store write failed"));
         QVERIFY(!insert("refused").isInserted());
+        // The rest of the group is refused too, and its save reports the first refusal: a
+        // group of changes is never half stored nor reported as stored.
+        QVERIFY(!insert("after").isInserted());
+        QString error;
+        QVERIFY(!store().save(&error));
+        QCOMPARE(error, QString("no Unable to fetch row"));
         QVERIFY(!store().hasChanges());
         insert("next");
         QVERIFY(store().save());
         QCOMPARE(dates(store().fetch(UserData::fetchRequest())), QStringList({"kept", "next"}));
+    }
+
+    // Two first starts on a new store at the same moment: the schema is made once, under the
+    // write lock, and both open it.
+    void simultaneousFirstOpens() {
+        for (int round = 0; round < 20; ++round) {
+            const QString path = m_dir.filePath(QStringLiteral("race%1.sqlite").arg(round));
+            std::atomic<int> ready = 0, opened = 0;
+            QStringList errors(2);
+            std::vector<std::thread> starts;
+            for (int i = 0; i < 2; ++i) {
+                starts.emplace_back([&, i] {
+                    Context context(path);
+                    ++ready;
+                    while (ready < 2) {
+                    }
+                    if (context.open(&errors[i]))
+                        ++opened;
+                });
+            }
+            for (std::thread &start : starts)
+                start.join();
+            QVERIFY2(opened == 2, qPrintable(errors.join(" / ")));
+        }
     }
 
     // Totals are summed inside SQLite with the leading-number reading (its table is in the

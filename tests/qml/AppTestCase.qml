@@ -43,6 +43,8 @@ TestCase {
         toMenu()
         const button = findChild(app, buttonName)
         verify(button, "the menu has " + buttonName)
+        // A less used entry opened before may still be folding away on the return to the menu.
+        tryVerify(() => button.opacity === 0 || button.opacity === 1, 3000)
         if (!button.visible)
             mouseClick(findChild(app, "HandleSelection"))
         tryVerify(() => button.visible && button.opacity === 1, 3000, buttonName + " is shown")
@@ -91,5 +93,33 @@ TestCase {
         if (!control.checked)
             mouseClick(control)
         toMenu()
+    }
+
+    // What the screens show, written in these tests as a US English device shows it, turned
+    // into what the device's own locale shows: medium dates ("Mar 5, 2026"), month names
+    // ("March 2023") and formatted figures ("2,448.00"). Texts that are data (stored,
+    // exported) never go through here: they are the same in every locale.
+    readonly property var usMonths: ["January", "February", "March", "April", "May", "June",
+        "July", "August", "September", "October", "November", "December"]
+    readonly property var germanMonths: ["Januar", "Februar", "März", "April", "Mai", "Juni",
+        "Juli", "August", "September", "Oktober", "November", "Dezember"]
+    function shownAs(usText) {
+        if (TestStore.locale() !== "de_DE")
+            return usText
+        const abbreviated = usMonths.map(m => m.substring(0, 3)).join("|")
+        // Figures first: the German dates that follow are written with points.
+        return usText
+            .replace(/\d{1,3}(,\d{3})*\.\d+|\d{1,3}(,\d{3})+/g,
+                     figure => figure.replace(/[,.]/g, c => c === "," ? "." : ","))
+            .replace(new RegExp("\\b(" + abbreviated + ") (\\d{1,2}), (\\d{4})\\b", "g"),
+                     (all, mon, day, year) => ("0" + day).slice(-2) + "." +
+                         ("0" + (usMonths.findIndex(m => m.startsWith(mon)) + 1)).slice(-2) + "." + year)
+            .replace(new RegExp("\\b(" + usMonths.join("|") + ") (\\d{4})\\b", "g"),
+                     (all, month, year) => germanMonths[usMonths.indexOf(month)] + " " + year)
+    }
+    // A day as the screens show and store it: the device's medium date.
+    function mediumDate(date) {
+        return shownAs(usMonths[date.getMonth()].substring(0, 3) + " " + date.getDate() + ", " +
+                       date.getFullYear())
     }
 }

@@ -1,13 +1,19 @@
 #include "TestStore.h"
 #include "SessionFixture.h"
+#include "platform/Clock.h"
 
 #include "model/AppDelegate.h"
 #include "model/Entity.h"
 #include "model/Settings.h"
+#include "platform/Formatting.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 
 QVariantList TestStore::records(const QString &entity) const {
     QVariantList out;
@@ -77,11 +83,49 @@ void TestStore::setEnvironment(const QString &name, const QString &value) const 
     qputenv(name.toUtf8().constData(), value.toUtf8());
 }
 
+void TestStore::setClock(const QString &localMoment) const {
+    if (localMoment.isEmpty()) {
+        Clock::set({});
+        return;
+    }
+    const QDateTime moment = QDateTime::fromString(localMoment, Qt::ISODate);
+    Clock::set([moment] { return moment; });
+}
+
+QString TestStore::writeFile(const QString &name, const QString &text) const {
+    const QString path = QDir(dataDirectory()).filePath(name);
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0)
+        return QString();
+    return path;
+}
+
 QString TestStore::readFile(const QString &path) const {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QString();
     return QString::fromUtf8(file.readAll());
+}
+
+QString TestStore::exec(const QString &sql) const {
+    const QString name = QStringLiteral("test-store-exec");
+    QString error;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(AppDelegate::storePath());
+        QSqlQuery query(db);
+        if (!db.open())
+            error = db.lastError().text();
+        else if (!query.exec(sql))
+            error = query.lastError().text();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return error;
+}
+
+QString TestStore::locale() const {
+    return Formatting::locale();
 }
 
 bool TestStore::setPathBlocked(const QString &path, bool blocked) const {

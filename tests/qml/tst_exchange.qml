@@ -85,7 +85,7 @@ AppTestCase {
         tryVerify(() => findChild(page, "SaveButton").enabled, 3000)
         verify(findChild(page, "EmailButton").enabled && !exportButton.enabled)
         verify(!findChild(page, "ActivitySpinner").running)
-        const file = "[TREADMILL]\n" + "Mar 2, 2021" + "^350^120^2.5^10^2021^3^2\n"
+        const file = "[TREADMILL]\n" + mediumDate(new Date(2021, 2, 2)) + "^350^120^2.5^10^2021^3^2\n"
         compare(findChild(page, "ExportTextView").text, file)
         answerAlert("Data Export", "Process Complete - File Ready to Save to Files or Email", "OK", 12000)
 
@@ -117,10 +117,18 @@ AppTestCase {
         verify(TestStore.setPathBlocked(args[5], false))
     }
 
+    // The session the file's first line matches, as a US English device stored it.
+    function addMarchSecond() {
+        TestStore.insert("UserData", { date: "Mar 2, 2021", calories: "350", distance: "2.5",
+                                       fatCalories: "120", laps: "10", year: "2021", imonth: 3,
+                                       iday: 2 })
+    }
+
     function test_import() {
-        TestStore.addSession(2021, 3, 2, "350", "2.5", "120", "10")
+        addMarchSecond()
         for (let i = 0; i < 2; ++i)
             TestStore.insert("UserData", { date: "Mar 9, 2021", calories: "200", distance: "1" })
+        const before = JSON.stringify(TestStore.records("UserData"))
         const path = localPath("Treadmill.csv")
         TestStore.setEnvironment("PACELOG_OPEN_FILE", path)
         let page = openExchange("showImport", "ImportViewController2")
@@ -149,6 +157,17 @@ AppTestCase {
                   "OK returns to the menu")
         tryVerify(() => !alert.visible)
 
+        // The menu offers the whole import back: the sessions it added go, the one it updated
+        // gets its earlier texts.
+        const bar = findChild(app, "undoBar")
+        tryVerify(() => bar.visible, 2000, "the menu offers the import back")
+        const menu = findChild(app, "stack").currentItem
+        compare(menu.objectName, "MainMenuViewController")
+        verify(findChild(menu, "undoBar") === bar, "on the menu itself")
+        mouseClick(findChild(bar, "undo"))
+        tryVerify(() => !bar.visible)
+        compare(JSON.stringify(TestStore.records("UserData")), before)
+
         TestStore.setEnvironment("PACELOG_OPEN_FILE", localPath("notes.txt"))
         page = openExchange("showImport", "ImportViewController2")
         mouseClick(findChild(page, "LoadFileButton"))
@@ -156,7 +175,52 @@ AppTestCase {
         mouseClick(findChild(page, "ImportButton"))
         answerAlert("Data Import", "notes.txt Is The Incorrect Import File")
         tryVerify(() => findChild(app, "ImportViewController2") === null, 3000)
-        compare(TestStore.count("UserData"), 5)
+        compare(TestStore.count("UserData"), 3)
+        verify(!findChild(app, "undoBar").visible, "a refused file changed nothing to undo")
+    }
+
+    // A line the store refuses (a full device, here a trigger) is counted as not saved, and
+    // the import does not claim to be complete.
+    function test_import_refused_by_the_store() {
+        addMarchSecond()
+        compare(TestStore.exec("CREATE TRIGGER refuse BEFORE INSERT ON UserData WHEN " +
+                               "NEW.date = 'Mar 4, 2021' BEGIN SELECT RAISE(ABORT, 'disk full'); END"), "")
+        TestStore.setEnvironment("PACELOG_OPEN_FILE", localPath("Treadmill.csv"))
+        const page = openExchange("showImport", "ImportViewController2")
+        mouseClick(findChild(page, "LoadFileButton"))
+        answerAlert("Data Import", "File Loaded and Ready to Import")
+        mouseClick(findChild(page, "ImportButton"))
+        const alert = findChild(app, "alert")
+        tryVerify(() => alert.visible && alert.text.length > 0, 5000)
+        compare(alert.text, "1 of the file's lines could not be saved (disk full Unable to fetch row). " +
+                "The lines counted as added or updated are stored; import the file again once " +
+                "the problem is fixed.")
+        compare(findChild(page, "CountsLabel").text,
+                "Added: 2   Updated: 1   Passed over: 0   Not saved: 1")
+        compare(TestStore.records("UserData").map(s => s.date),
+                ["Mar 2, 2021", "Mar 3, 2021", "Mar 9, 2021"])
+        mouseClick(findChild(alert, "OK"))
+        tryVerify(() => findChild(app, "ImportViewController2") === null, 3000)
+        compare(TestStore.exec("DROP TRIGGER refuse"), "")
+    }
+
+    // The spreadsheet file goes out through the share sheet, in the current unit.
+    function test_spreadsheet() {
+        TestStore.addSession(2021, 3, 2, "350", "2.5", "120", "10")
+        TestStore.addSession(2021, 2, 27, "200", "1,5")
+        const dir = TestStore.dataDirectory()
+        TestStore.setEnvironment("PACELOG_SAVE_DIR", dir)
+        TestStore.setSetting("Distance", "Kilometers")
+        AppState.distanceUnit = "Kilometers"
+        const page = openExchange("showExport", "ExportViewController")
+        mouseClick(findChild(page, "SpreadsheetButton"))
+        const expected = "date,calories,fatCalories,distance,unit,laps\r\n"
+                       + "2021-02-27,200,,\"1,5\",km,\r\n"
+                       + "2021-03-02,350,120,2.5,km,10\r\n"
+        tryVerify(() => TestStore.readFile(dir + "/Treadmill-sessions.csv") === expected, 3000,
+                  "the spreadsheet is saved whole")
+        TestStore.setSetting("Distance", "Miles")
+        AppState.distanceUnit = "Miles"
     }
 
     function test_sampleSessions() {

@@ -42,9 +42,9 @@ AppTestCase {
         }
         Appearance.force("")
         picker.pick(new Date(2026, 2, 5, 23, 30)) // already the 6th in UTC
-        compare(dateField.text, "Mar 5, 2026")
+        compare(dateField.text, shownAs("Mar 5, 2026"))
         mouseClick(dateField)
-        compare(dateField.text, "Mar 5, 2026", "a second tap keeps the picked date")
+        compare(dateField.text, shownAs("Mar 5, 2026"), "a second tap keeps the picked date")
         mouseClick(findChild(page, "doneClick"))
         tryVerify(() => !picker.visible)
 
@@ -64,7 +64,7 @@ AppTestCase {
 
         const rows = TestStore.records("UserData")
         compare(rows.length, 1)
-        compare(rows[0].date, "Mar 5, 2026")
+        compare(rows[0].date, shownAs("Mar 5, 2026"))
         compare(rows[0].calories, "250")
         compare(rows[0].fatCalories, "77.92992")
         compare(rows[0].distance, "2")
@@ -88,7 +88,7 @@ AppTestCase {
         verify(!findChild(picker, "wheelPicker").visible)
         const today = dateField.text
         picker.pick(new Date(2020, 0, 1, 12))
-        compare(dateField.text, "Jan 1, 2020")
+        compare(dateField.text, shownAs("Jan 1, 2020"))
         waitForRendering(page) // the toolbar settles once the calendar shows the picked month
         mouseClick(findChild(page, "todayClick"))
         tryCompare(dateField, "text", today)

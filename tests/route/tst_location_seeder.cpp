@@ -78,7 +78,7 @@ private slots:
     void linesBecomePlaces() {
         QFETCH(QByteArray, file);
         QFETCH(QStringList, expected);
-        LocationSeeder::seed(writeFile(file));
+        QVERIFY(LocationSeeder::seed(writeFile(file)));
         QCOMPARE(placeLines(), expected);
     }
 
@@ -97,17 +97,17 @@ private slots:
         const QString path = exists ? writeFile(file) : m_dir.filePath("absent.txt");
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(".*"));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(".*"));
-        LocationSeeder::seed(path);
+        QVERIFY(LocationSeeder::seed(path));
         QVERIFY(placeLines().isEmpty());
     }
 
     // The places' export file loads back as the same places (the page test shows its lines).
     void builtInPlacesLoadBackFromTheirExport() {
-        LocationSeeder::seed();
+        QVERIFY(LocationSeeder::seed());
         Context &context = AppDelegate::shared()->persistentContainer();
         const QString exported = LocationsExportFile::build(context);
         QCOMPARE(exported.count('\n'), placeLines().size());
-        LocationSeeder::seed(writeFile(exported.toUtf8()));
+        QVERIFY(LocationSeeder::seed(writeFile(exported.toUtf8())));
         QCOMPARE(LocationsExportFile::build(context), exported);
     }
 };
