@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <memory>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -17,15 +18,15 @@
 namespace {
 
 // As the import screen does it: the file read as UTF-8, then merged line by line.
-SessionImport importFile(const QString &path) {
+std::unique_ptr<SessionImport> importFile(const QString &path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         std::fprintf(stderr, "cannot read %s\n", qPrintable(path));
     QStringDecoder decoder(QStringDecoder::Utf8);
-    SessionImport import(decoder(file.readAll()));
+    auto import = std::make_unique<SessionImport>(decoder(file.readAll()));
     Context &context = AppDelegate::shared()->persistentContainer();
-    while (!import.atEnd())
-        import.mergeNext(context);
+    while (!import->atEnd())
+        import->mergeNext(context);
     return import;
 }
 
@@ -58,9 +59,9 @@ int main(int argc, char **argv) {
     for (const char *into : {"an empty store", "a store holding them"}) {
         int added = 0, updated = 0;
         const Timing t = timed([&] {
-            const SessionImport import = importFile(path);
-            added = import.added();
-            updated = import.updated();
+            const std::unique_ptr<SessionImport> import = importFile(path);
+            added = import->added();
+            updated = import->updated();
         });
         std::printf("import of %d lines into %s: %.0f ms wall, %.0f ms CPU (%d added, %d "
                     "updated)\n",

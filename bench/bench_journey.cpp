@@ -56,7 +56,8 @@ int main(int argc, char **argv) {
     QTemporaryDir dir;
     AppDelegate::setDataDirectory(dir.path());
     BenchSessions::fillDated(100000);
-    LocationSeeder::seed();
+    if (!LocationSeeder::seed())
+        return 1;
     AppDelegate::setDataDirectory(dir.path()); // closes the store for the measuring runs
     return !runSelf({QStringLiteral("--open"), dir.path(), QStringLiteral("100000")});
 }
