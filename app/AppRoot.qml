@@ -95,6 +95,7 @@ Item {
         anchors.right: parent.right
         anchors.bottom: parent.bottom
         initialItem: MainMenuPage { pagePath: SegueRegistry.menuPage() }
+        onCurrentItemChanged: UndoService.pageShown()
         // Screens appear at once: a tap right after opening lands where the screen shows it.
         pushEnter: Transition {}
         pushExit: Transition {}
@@ -109,6 +110,43 @@ Item {
         sequences: ["Escape", "Alt+Left"]
         enabled: stack.depth > 1 && !alert.visible
         onActivated: stack.pop()
+    }
+
+    // The latest change offered for undoing, at the foot of the page where it shows (an edit's
+    // and an import's on the page they return to). Ctrl+Z does the same while it shows.
+    Pane {
+        id: undoBar
+        objectName: "undoBar"
+        parent: stack.currentItem
+        visible: UndoService.offered
+        z: 10
+        anchors.left: parent ? parent.left : undefined
+        anchors.right: parent ? parent.right : undefined
+        anchors.bottom: parent ? parent.bottom : undefined
+        anchors.margins: 12
+        padding: 8
+        background: Rectangle { color: "#323232"; radius: 6 }
+        RowLayout {
+            anchors.fill: parent
+            Label {
+                Layout.fillWidth: true
+                text: UndoService.undoText
+                color: "white"
+                elide: Text.ElideRight
+            }
+            Button {
+                objectName: "undo"
+                text: "Undo"
+                flat: true
+                Accessible.name: "Undo"
+                onClicked: UndoService.undo()
+            }
+        }
+    }
+    Shortcut {
+        sequence: "Ctrl+Z"
+        enabled: UndoService.offered
+        onActivated: UndoService.undo()
     }
 
     RatingPromptPopup {}

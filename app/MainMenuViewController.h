@@ -19,6 +19,7 @@ class MainMenuViewController : public QObject {
     Q_PROPERTY(Outlet *TotalsButton READ TotalsButton CONSTANT)
     Q_PROPERTY(Outlet *MilesSummaryButton READ MilesSummaryButton CONSTANT)
     Q_PROPERTY(Outlet *MapButton READ MapButton CONSTANT)
+    Q_PROPERTY(Outlet *JourneyButton READ JourneyButton CONSTANT)
     Q_PROPERTY(Outlet *LocationListButton READ LocationListButton CONSTANT)
     Q_PROPERTY(Outlet *ImportExportButton READ ImportExportButton CONSTANT)
     Q_PROPERTY(Outlet *DefaultSettingsButton READ DefaultSettingsButton CONSTANT)
@@ -43,6 +44,7 @@ public:
     Outlet *TotalsButton() const { return m_totalsButton; }
     Outlet *MilesSummaryButton() const { return m_milesSummaryButton; }
     Outlet *MapButton() const { return m_mapButton; }
+    Outlet *JourneyButton() const { return m_journeyButton; }
     Outlet *LocationListButton() const { return m_locationListButton; }
     Outlet *ImportExportButton() const { return m_importExportButton; }
     Outlet *DefaultSettingsButton() const { return m_defaultSettingsButton; }
@@ -92,6 +94,7 @@ private:
     Outlet *m_totalsButton;
     Outlet *m_milesSummaryButton;
     Outlet *m_mapButton;
+    Outlet *m_journeyButton;
     Outlet *m_locationListButton;
     Outlet *m_importExportButton;
     Outlet *m_defaultSettingsButton;

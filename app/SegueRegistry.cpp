@@ -14,12 +14,14 @@ const QList<SegueRegistry::Segue> &SegueRegistry::segues() {
         {"MainMenuViewController", "showImportExport", "exchange/DataExchangePage.qml"},
         {"DataExchangePage", "showExport", "exchange/ExportPage.qml"},
         {"DataExchangePage", "showImport", "exchange/ImportPage.qml"},
+        {"DataExchangePage", "showDeviceImport", "exchange/DeviceImportPage.qml"},
         {"DataExchangePage", "showLocationsExport", "route/ExportLocationsPage.qml"},
         {"DataExchangePage", "showDataImporter", "exchange/DataImporterPage.qml"},
         {"MasterViewController", "showDetail", "log/DetailPage.qml"},
         {"YearlyTableViewController", "showMonthly", "summary/MonthlyPage.qml"},
         {"MonthlyTableViewController", "showDaily", "summary/DailyPage.qml"},
         {"MainMenuViewController", "showMap", "route/MapPage.qml"},
+        {"MainMenuViewController", "showJourney", "route/JourneyPage.qml"},
         {"MapViewController", "showSetup", "route/MapSetupPage.qml"},
     };
     return table;

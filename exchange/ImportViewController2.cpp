@@ -4,6 +4,7 @@
 #include "exchange/SessionImport.h"
 #include "exchange/TextPreview.h"
 #include "model/AppDelegate.h"
+#include "model/UndoService.h"
 #include "platform/AlertPresenter.h"
 #include "platform/DocumentPicker.h"
 #include "platform/Navigator.h"
@@ -113,6 +114,7 @@ void ImportViewController2::report() {
     } else {
         message = m_import->resultMessage();
         m_countsLabel->setText(m_import->countsText());
+        UndoService::shared()->changed(m_import->takeUndo(), true, UndoService::Offer::OnNextPage);
     }
     AlertPresenter::instance()->present(
         this, QStringLiteral("Data Import"), message,

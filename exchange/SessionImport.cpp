@@ -2,6 +2,7 @@
 
 #include "exchange/SessionExportFile.h"
 #include "model/Context.h"
+#include "model/RowsCommand.h"
 #include "model/SessionIdentity.h"
 #include "model/UserData.h"
 
@@ -27,7 +28,9 @@ void setFields(UserData &session, const QStringList &fields) {
 
 } // namespace
 
-SessionImport::SessionImport(QString text) {
+SessionImport::SessionImport(QString text)
+    : m_undo(std::make_unique<RowsCommand>(QStringLiteral("UserData"),
+                                           QStringLiteral("Sessions imported"))) {
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     text.remove(QLatin1Char('\''));
     const QStringView marker(SessionExportFile::Marker);
@@ -40,6 +43,8 @@ SessionImport::SessionImport(QString text) {
             m_lines.append(line);
     }
 }
+
+SessionImport::~SessionImport() = default;
 
 void SessionImport::mergeNext(Context &context) {
     if (atEnd())
@@ -56,6 +61,8 @@ void SessionImport::mergeNext(Context &context) {
     }
     UserData session = match.count == 1 ? UserData(match.session) : UserData();
     setFields(session, fields);
+    if (match.count == 1 && m_undo)
+        m_undo->watch(context, {session.id()});
     if (match.count == 1)
         context.change(session);
     else
@@ -70,6 +77,8 @@ void SessionImport::mergeNext(Context &context) {
         return;
     }
     ++(match.count == 1 ? m_updated : m_added);
+    if (match.count != 1 && m_undo)
+        m_undo->added(session.id());
 }
 
 void SessionImport::mergeFor(Context &context, int milliseconds) {

@@ -2,8 +2,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 class Context;
+class RowsCommand;
 
 // Merges the lines of a session export file into the stored sessions, one line at a time so a
 // caller can spread the work over turns of the event loop. A line matching exactly one session
@@ -15,6 +17,7 @@ public:
     // Carriage returns become line feeds and apostrophes are removed before the text is split;
     // empty lines and marker lines are dropped.
     explicit SessionImport(QString text);
+    ~SessionImport();
 
     // A file is accepted when one of its lines is exactly the marker "[TREADMILL]".
     bool isAccepted() const { return m_accepted; }
@@ -38,6 +41,8 @@ public:
     QString countsText() const;
     // What the person is told at the end of an accepted file's import.
     QString resultMessage() const;
+    // What the lines merged so far changed, as one change to undo; the import keeps no more.
+    RowsCommand *takeUndo() { return m_undo.release(); }
 
 private:
     QStringList m_lines;
@@ -48,4 +53,5 @@ private:
     int m_passedOver = 0;
     int m_notSaved = 0;
     QString m_notSavedReason;
+    std::unique_ptr<RowsCommand> m_undo;
 };

@@ -3,8 +3,10 @@
 #include "log/SessionRules.h"
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
+#include "model/RowsCommand.h"
 #include "model/SaveFailureAlert.h"
 #include "model/SessionIdentity.h"
+#include "model/UndoService.h"
 #include "platform/Formatting.h"
 #include "platform/Navigator.h"
 
@@ -126,12 +128,16 @@ void DetailViewController::saveRecord() {
         SessionRules::writeFigures(session, m_caloriesTextField->text(),
                                    m_fatCaloriesTextField->text(), m_distanceTextField->text(),
                                    m_lapsTextField->text());
+        RowsCommand *undo = UndoService::shared()->aboutToChange(
+            QStringLiteral("UserData"), {session.id()}, QStringLiteral("Session changed"));
         // The context drops a failed write or save; the person is told and taken back either
         // way.
         QString error;
         context.change(session);
-        if (!context.save(&error))
+        const bool saved = context.save(&error);
+        if (!saved)
             SaveFailureAlert::present(this, error);
+        UndoService::shared()->changed(undo, saved, UndoService::Offer::OnNextPage);
     }
     qInfo().noquote() << "Back button Clicked";
     Navigator::instance()->performSegue(QStringLiteral("unwindToMenu"));

@@ -1,11 +1,14 @@
 #include "log/MasterViewController.h"
 
+#include "model/UndoService.h"
 #include "platform/Navigator.h"
 
 MasterViewController::MasterViewController(QObject *parent)
     : QObject(parent), m_dailyList(new SessionListModel(this)) {
     connect(m_dailyList, &SessionListModel::countChanged, this,
             &MasterViewController::titleForHeaderChanged);
+    // An undone deletion or edit shows at once.
+    connect(UndoService::shared(), &UndoService::undone, this, &MasterViewController::loadList);
 }
 
 void MasterViewController::setDarkMode(bool dark) {

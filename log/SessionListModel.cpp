@@ -3,6 +3,8 @@
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
 #include "model/Entity.h"
+#include "model/RowsCommand.h"
+#include "model/UndoService.h"
 
 SessionListModel::SessionListModel(QObject *parent) : QAbstractListModel(parent) {
     connect(AppState::instance(), &AppState::distanceUnitChanged, this,
@@ -47,12 +49,15 @@ bool SessionListModel::removeSession(int row) {
     if (row < 0 || row >= m_ids.size())
         return false;
     Context &context = AppDelegate::shared()->persistentContainer();
+    RowsCommand *undo = UndoService::shared()->aboutToChange(
+        QStringLiteral("UserData"), {m_ids.at(row)}, QStringLiteral("Session deleted"));
     // The deletion and its save are one step for the person; either failing stops the program,
     // so the list never shows a session gone that the store still holds.
     context.remove(Record(Entity::named(QStringLiteral("UserData")), m_ids.at(row)));
     QString error;
     if (!context.save(&error))
         AppDelegate::stopOnStoreError(error);
+    UndoService::shared()->changed(undo, true);
     beginRemoveRows(QModelIndex(), row, row);
     m_cells.remove(m_ids.takeAt(row));
     endRemoveRows();

@@ -3,6 +3,7 @@
 #include "model/AppState.h"
 #include "model/Settings.h"
 #include "model/StoreCheck.h"
+#include "model/UndoService.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -38,6 +39,7 @@ AppDelegate *AppDelegate::shared() {
 void AppDelegate::setDataDirectory(const QString &directory) {
     configuredDirectory() = directory;
     shared()->m_container.reset();
+    UndoService::shared()->clear(); // its changes belong to the store just closed
     Settings::standard().reload();
     AppState::instance()->reset();
 }

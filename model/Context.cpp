@@ -361,6 +361,66 @@ bool Context::change(Record &record) {
     return true;
 }
 
+namespace {
+
+QString columnList(const Entity *entity) {
+    QStringList columns{QStringLiteral("rowid")};
+    for (const Attribute &a : entity->attributes())
+        columns << quoted(a.name);
+    return columns.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+std::optional<QVariantList> Context::storedRow(const QString &entityName, qint64 id,
+                                               QString *error) {
+    const Entity *entity = Entity::named(entityName);
+    QSqlQuery *query = entity && m_open
+                           ? prepared(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
+                                          .arg(columnList(entity), quoted(entityName)))
+                           : nullptr;
+    if (!entity)
+        m_lastError = QStringLiteral("no record type ") + entityName;
+    else if (!m_open)
+        m_lastError = QStringLiteral("the store is not open");
+    if (!query || !exec(query, {id})) {
+        if (error)
+            *error = m_lastError;
+        return std::nullopt;
+    }
+    QVariantList row;
+    if (query->next()) {
+        const int columns = int(entity->attributes().size()) + 1;
+        row.reserve(columns);
+        for (int i = 0; i < columns; ++i)
+            row << query->value(i);
+    }
+    query->finish();
+    return row;
+}
+
+bool Context::putBack(const QString &entityName, const QVariantList &row) {
+    const Entity *entity = Entity::named(entityName);
+    if (!entity || row.size() != entity->attributes().size() + 1) {
+        fail(QStringLiteral("not a stored row of ") + entityName);
+        return false;
+    }
+    if (!beginWriting())
+        return false;
+    QStringList marks;
+    for (qsizetype i = 0; i < row.size(); ++i)
+        marks << QStringLiteral("?");
+    QSqlQuery *query = prepared(
+        QStringLiteral("INSERT OR REPLACE INTO %1 (%2) VALUES (%3)")
+            .arg(quoted(entityName), columnList(entity), marks.join(QStringLiteral(", "))));
+    if (!query || !exec(query, row)) {
+        fail(m_lastError);
+        return false;
+    }
+    query->finish();
+    return true;
+}
+
 bool Context::remove(const Record &record) {
     if (!record.isValid() || !record.isInserted() || !beginWriting())
         return false;

@@ -79,6 +79,15 @@ public:
     // Reloads one record by identity; an invalid record when it is gone.
     Record refetch(const Record &record);
 
+    // Every column of one row exactly as stored (each value in the storage class it has), the row
+    // id first: what putBack() writes again to undo a change. Empty when there is no such row; no
+    // value when the read fails.
+    std::optional<QVariantList> storedRow(const QString &entityName, qint64 id,
+                                          QString *error = nullptr);
+    // Writes a row read by storedRow() back as it was, under its row id, in place of whatever
+    // holds that id now.
+    bool putBack(const QString &entityName, const QVariantList &row);
+
     // Writes a new record with the values set on it and gives it its row id.
     bool insert(Record &record);
     // Writes the values changed on the record since it was fetched or last written.

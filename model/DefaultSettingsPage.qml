@@ -8,6 +8,8 @@ ScreenPage {
     objectName: "DefaultSettingsViewController"
     title: "Settings"
 
+    readonly property alias controller: controller
+
     DefaultSettingsViewController { id: controller }
     Component.onCompleted: controller.viewDidLoad()
 

@@ -13,12 +13,14 @@ list(APPEND PACELOG_SOURCES
     model/MonthlyData.cpp model/MonthlyData.h
     model/Record.cpp model/Record.h
     model/ReviewService.cpp model/ReviewService.h
+    model/RowsCommand.cpp model/RowsCommand.h
     model/SaveFailureAlert.cpp model/SaveFailureAlert.h
     model/SessionIdentity.cpp model/SessionIdentity.h
     model/Settings.cpp model/Settings.h
     model/SortDescriptor.h
     model/StoreCheck.cpp model/StoreCheck.h
     model/StoreSchema.cpp model/StoreSchema.h
+    model/UndoService.cpp model/UndoService.h
     model/UserData.cpp model/UserData.h
     model/YearlyData.cpp model/YearlyData.h
 )

@@ -11,6 +11,7 @@ list(APPEND PACELOG_SOURCES
     platform/AlertPresenter.cpp platform/AlertPresenter.h
     platform/Appearance.cpp platform/Appearance.h
     platform/AppLinks.cpp platform/AppLinks.h
+    platform/Clock.cpp platform/Clock.h
     platform/Formatting.cpp platform/Formatting.h
     platform/MailComposer.cpp platform/MailComposer.h
     platform/Navigator.cpp platform/Navigator.h
@@ -34,6 +35,7 @@ list(APPEND PACELOG_QML
     platform/controls/DatePickerPanel.qml
     platform/controls/DocumentPickerDialog.qml
     platform/controls/FocusMark.qml
+    platform/controls/FolderPickerDialog.qml
     platform/controls/Look.qml
     platform/controls/PaceButton.qml
     platform/controls/PaceField.qml
@@ -62,3 +64,5 @@ list(APPEND PACELOG_SOURCES
     platform/TileStore.cpp platform/TileStore.h
 )
 list(APPEND PACELOG_QML platform/MapView.qml)
+# The states' borders the map draws without tiles (scripts/convert-state-outlines.js).
+list(APPEND PACELOG_RESOURCES resources/StateOutlines.txt)

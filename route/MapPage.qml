@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Controls
 import QtQuick.Layouts
 import Pacelog
 
@@ -30,6 +31,21 @@ ScreenPage {
             Layout.margins: 8
         }
 
+        Label {
+            objectName: "forecastLabel"
+            text: controller.forecastLabel.text
+            visible: text.length > 0
+            wrapMode: Text.WordWrap
+            horizontalAlignment: Text.AlignHCenter
+            color: Look.text
+            Layout.fillWidth: true
+            Layout.leftMargin: 8
+            Layout.rightMargin: 8
+            Layout.bottomMargin: 8
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
+        }
+
         MapView {
             id: map
             objectName: "MapView"
@@ -37,6 +53,8 @@ ScreenPage {
             Layout.fillHeight: true
             annotations: controller.annotations
             overlays: controller.overlays
+            // Straight and dashed until the road routes arrive.
+            dashedLines: controller.plannedLegs
             showsUserLocation: controller.showsUserLocation
             userLatitude: controller.userLatitude
             userLongitude: controller.userLongitude

@@ -1,8 +1,12 @@
 #include "route/MapViewController.h"
 
 #include "model/AppDelegate.h"
+#include "model/AppState.h"
+#include "platform/Clock.h"
 #include "platform/Directions.h"
 #include "platform/LocationProvider.h"
+#include "route/Journey.h"
+#include "route/JourneyForecast.h"
 #include "route/RouteLegs.h"
 
 #include <QDebug>
@@ -12,7 +16,7 @@ MapViewController::MapViewController(QObject *parent)
     : QObject(parent), m_milesToCity(new Outlet(this, QStringLiteral("Around the route"))),
       m_show(new Outlet(this, QStringLiteral("Show"))),
       m_stop(new Outlet(this, QStringLiteral("Stop"))),
-      m_setup(new Outlet(this, QStringLiteral("Setup"))) {}
+      m_setup(new Outlet(this, QStringLiteral("Setup"))), m_forecast(new Outlet(this)) {}
 
 MapViewController::~MapViewController() {
     LocationProvider *provider = LocationProvider::shared();
@@ -23,7 +27,14 @@ MapViewController::~MapViewController() {
 
 void MapViewController::viewDidLoad() {
     Context &context = AppDelegate::shared()->persistentContainer();
-    m_progress.computeTotal(context);
+    // The journey's walk gives the total, so the progress line, the next place ahead and the
+    // forecast all come from the very same running total.
+    Journey journey;
+    QString error;
+    if (!journey.compute(context, &error))
+        qDebug().noquote() << error;
+    m_progress.totalMiles = journey.totalMiles;
+    m_progress.recordCount = journey.sessionCount;
     if (m_progress.computeLeg())
         m_milesToCity->setText(m_progress.line);
 
@@ -35,6 +46,8 @@ void MapViewController::viewDidLoad() {
     provider->requestWhenInUseAuthorization();
 
     m_progress.findNextPlace(context);
+    m_forecast->setText(JourneyForecast::line(context, journey, Clock::now().date(),
+                                              !AppState::instance()->isMiles()));
     emit progressChanged();
     addPin();
 
@@ -44,11 +57,13 @@ void MapViewController::viewDidLoad() {
 void MapViewController::requestDirections() {
     if (!m_directions)
         m_directions = new Directions(this);
-    for (const RouteLeg &leg : RouteLegs::all()) {
+    const QList<RouteLeg> &legs = RouteLegs::all();
+    for (qsizetype i = 0; i < legs.size(); ++i) {
+        const RouteLeg &leg = legs.at(i);
         const RouteLeg &end = RouteLegs::next(leg);
         m_directions->calculate(
             leg.latitude, leg.longitude, end.latitude, end.longitude,
-            [this](const QList<QPointF> &route, const QString &error) {
+            [this, i](const QList<QPointF> &route, const QString &error) {
                 if (!error.isEmpty()) {
                     qInfo().noquote()
                         << QStringLiteral("We have error getting directions == ") + error;
@@ -68,11 +83,28 @@ void MapViewController::requestDirections() {
                     east = std::max(east, p.y());
                 }
                 m_overlays.append(QVariant(line));
+                if (size_t(i) < m_routed.size())
+                    m_routed[size_t(i)] = true;
                 emit overlaysChanged();
                 emit regionRequested((south + north) / 2, (west + east) / 2, north - south,
                                      east - west, true);
             });
     }
+}
+
+QVariantList MapViewController::plannedLegs() const {
+    const auto point = [](const RouteLeg &city) {
+        return QVariantMap{{QStringLiteral("latitude"), city.latitude},
+                           {QStringLiteral("longitude"), city.longitude}};
+    };
+    QVariantList out;
+    const QList<RouteLeg> &legs = RouteLegs::all();
+    for (qsizetype i = 0; i < legs.size(); ++i) {
+        if (size_t(i) >= m_routed.size() || !m_routed[size_t(i)])
+            out.append(
+                QVariant(QVariantList{point(legs.at(i)), point(RouteLegs::next(legs.at(i)))}));
+    }
+    return out;
 }
 
 void MapViewController::addPin() {

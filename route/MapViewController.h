@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QQmlEngine>
 #include <QVariantList>
+#include <array>
 
 class Directions;
 
@@ -18,6 +19,8 @@ class MapViewController : public QObject {
     Q_PROPERTY(Outlet *ShowLocationButton READ ShowLocationButton CONSTANT)
     Q_PROPERTY(Outlet *StopShowingButton READ StopShowingButton CONSTANT)
     Q_PROPERTY(Outlet *SetupButton READ SetupButton CONSTANT)
+    // When the next place comes at the recent pace, as the journey says it.
+    Q_PROPERTY(Outlet *forecastLabel READ forecastLabel CONSTANT)
     Q_PROPERTY(double TotalMiles READ TotalMiles NOTIFY progressChanged)
     Q_PROPERTY(double MilesFromCity READ MilesFromCity NOTIFY progressChanged)
     Q_PROPERTY(QString FromCity READ FromCity NOTIFY progressChanged)
@@ -28,6 +31,8 @@ class MapViewController : public QObject {
     // What the map shows; the page hands these to its map item.
     Q_PROPERTY(QVariantList annotations READ annotations NOTIFY annotationsChanged)
     Q_PROPERTY(QVariantList overlays READ overlays NOTIFY overlaysChanged)
+    // The legs whose road route has not arrived (yet), as straight lines between their cities.
+    Q_PROPERTY(QVariantList plannedLegs READ plannedLegs NOTIFY overlaysChanged)
     Q_PROPERTY(bool showsUserLocation READ showsUserLocation NOTIFY userLocationChanged)
     Q_PROPERTY(double userLatitude READ userLatitude NOTIFY userLocationChanged)
     Q_PROPERTY(double userLongitude READ userLongitude NOTIFY userLocationChanged)
@@ -40,6 +45,7 @@ public:
     Outlet *ShowLocationButton() const { return m_show; }
     Outlet *StopShowingButton() const { return m_stop; }
     Outlet *SetupButton() const { return m_setup; }
+    Outlet *forecastLabel() const { return m_forecast; }
     double TotalMiles() const { return m_progress.totalMiles; }
     double MilesFromCity() const { return m_progress.milesFromCity; }
     QString FromCity() const { return m_progress.fromCity; }
@@ -49,6 +55,7 @@ public:
     int recordCount() const { return m_progress.recordCount; }
     QVariantList annotations() const { return m_annotations; }
     QVariantList overlays() const { return m_overlays; }
+    QVariantList plannedLegs() const;
     bool showsUserLocation() const { return m_showsUserLocation; }
     double userLatitude() const { return m_userLatitude; }
     double userLongitude() const { return m_userLongitude; }
@@ -79,10 +86,13 @@ private:
     Outlet *m_show;
     Outlet *m_stop;
     Outlet *m_setup;
+    Outlet *m_forecast;
     RouteProgress m_progress;
     Directions *m_directions = nullptr;
     QVariantList m_annotations;
     QVariantList m_overlays;
+    // Per leg in loop order: its road route has arrived.
+    std::array<bool, 4> m_routed{};
     bool m_showsUserLocation = false;
     double m_userLatitude = 0;
     double m_userLongitude = 0;

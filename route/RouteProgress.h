@@ -12,9 +12,9 @@ class Context;
 // the map screen only shows its results.
 class RouteProgress {
 public:
-    // Sums the `distance` texts of every session (read as leading numbers) into totalMiles.
-    // A failed fetch leaves the sum of what was read (0); a failed count keeps recordCount.
-    void computeTotal(Context &context);
+    // totalMiles and recordCount come from the journey's walk over the sessions (Journey), so
+    // the map and the journey share one running total.
+
     // Finds the leg for totalMiles and writes fromCity, milesFromCity and line. Above the
     // loop's 8288 miles nothing changes and false is returned.
     bool computeLeg();

@@ -18,12 +18,19 @@ list(APPEND PACELOG_QML
 
 # Route progress on the map and the route set-up.
 list(APPEND PACELOG_SOURCES
+    route/Journey.cpp route/Journey.h
+    route/JourneyForecast.cpp route/JourneyForecast.h
     route/RouteProgress.cpp route/RouteProgress.h
 )
 list(APPEND PACELOG_SOURCES
     route/MapSetupViewController.cpp route/MapSetupViewController.h
     route/MapViewController.cpp route/MapViewController.h
 )
+# The journey: the places reached and when the next one comes.
+list(APPEND PACELOG_SOURCES
+    route/JourneyViewController.cpp route/JourneyViewController.h
+)
+list(APPEND PACELOG_QML route/JourneyPage.qml)
 list(APPEND PACELOG_QML
     route/MapPage.qml
     route/MapSetupPage.qml

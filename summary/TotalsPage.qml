@@ -10,8 +10,11 @@ ScreenPage {
     clip: true
     draggedContent: content
 
+    readonly property alias controller: controller
+
     TotalsViewController { id: controller }
     Component.onCompleted: controller.viewDidLoad()
+    StackView.onDeactivating: controller.viewWillDisappear()
 
     component TotalField: PaceField {
         readOnly: true

@@ -63,6 +63,7 @@ Popup {
                 objectName: "Copy"
                 text: objectName
                 Layout.fillWidth: true
+                visible: ShareSheet.offersCopy
                 onClicked: ShareSheet.copyToClipboard()
             }
             PaceButton {
@@ -70,6 +71,7 @@ Popup {
                 text: objectName
                 Layout.fillWidth: true
                 enabled: ShareSheet.canMail
+                visible: ShareSheet.offersMail
                 onClicked: ShareSheet.mail()
             }
             PaceButton {

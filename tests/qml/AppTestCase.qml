@@ -18,8 +18,9 @@ TestCase {
         anchors.fill: parent
     }
 
-    // Every test starts on the menu, in miles.
+    // Every test starts on the menu, in miles, in the system's appearance.
     function init() {
+        Appearance.force("")
         toMenu()
         TestStore.setSetting("Distance", "Miles")
         AppState.distanceUnit = "Miles"
@@ -42,6 +43,8 @@ TestCase {
         toMenu()
         const button = findChild(app, buttonName)
         verify(button, "the menu has " + buttonName)
+        // A less used entry opened before may still be folding away on the return to the menu.
+        tryVerify(() => button.opacity === 0 || button.opacity === 1, 3000)
         if (!button.visible)
             mouseClick(findChild(app, "HandleSelection"))
         tryVerify(() => button.visible && button.opacity === 1, 3000, buttonName + " is shown")

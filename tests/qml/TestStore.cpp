@@ -1,12 +1,15 @@
 #include "TestStore.h"
 #include "SessionFixture.h"
+#include "platform/Clock.h"
 
 #include "model/AppDelegate.h"
 #include "model/Entity.h"
 #include "model/Settings.h"
 #include "platform/Formatting.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -80,6 +83,24 @@ void TestStore::setEnvironment(const QString &name, const QString &value) const 
     qputenv(name.toUtf8().constData(), value.toUtf8());
 }
 
+void TestStore::setClock(const QString &localMoment) const {
+    if (localMoment.isEmpty()) {
+        Clock::set({});
+        return;
+    }
+    const QDateTime moment = QDateTime::fromString(localMoment, Qt::ISODate);
+    Clock::set([moment] { return moment; });
+}
+
+QString TestStore::writeFile(const QString &name, const QString &text) const {
+    const QString path = QDir(dataDirectory()).filePath(name);
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0)
+        return QString();
+    return path;
+}
+
 QString TestStore::readFile(const QString &path) const {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -105,4 +126,11 @@ QString TestStore::exec(const QString &sql) const {
 
 QString TestStore::locale() const {
     return Formatting::locale();
+}
+
+bool TestStore::setPathBlocked(const QString &path, bool blocked) const {
+    if (!blocked)
+        return QDir().rmdir(path);
+    QFile::remove(path);
+    return QDir().mkdir(path);
 }

@@ -28,9 +28,16 @@ public:
     Q_INVOKABLE QString dataDirectory() const;
     Q_INVOKABLE void setEnvironment(const QString &name, const QString &value) const;
     Q_INVOKABLE QString readFile(const QString &path) const;
+    // Fixes the app's clock at a local moment ("2026-03-15T10:00:00"); empty gives it back.
+    Q_INVOKABLE void setClock(const QString &localMoment) const;
     // Runs one SQL statement on the store file through a connection of its own (a trigger that
     // makes the store refuse a write); the error text, empty when it ran.
     Q_INVOKABLE QString exec(const QString &sql) const;
     // The device locale the screens format with ("en_US", "de_DE").
     Q_INVOKABLE QString locale() const;
+    // Blocked, the file at `path` is replaced by an empty folder of its name, so writing and
+    // reading it fail; unblocked, that folder goes again.
+    Q_INVOKABLE bool setPathBlocked(const QString &path, bool blocked) const;
+    // Writes `text` to `name` under the data directory (folders made as needed); its path.
+    Q_INVOKABLE QString writeFile(const QString &name, const QString &text) const;
 };

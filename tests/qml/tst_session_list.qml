@@ -75,6 +75,52 @@ AppTestCase {
                                     "Jan 9, 2019 : 2019 : 1 : 9", "Jan 1, 2018 : 2018 : 1 : 1"])
     }
 
+    // A slip of the finger: the bar offers the session back for a few seconds; Undo (and then
+    // Ctrl+Z after a second deletion) puts each back with every field as it was.
+    function test_swipe_deletion_then_undo() {
+        addSessions()
+        const before = JSON.stringify(TestStore.records("UserData"))
+        const page = openList()
+        const table = findChild(page, "tableView")
+        const bar = findChild(app, "undoBar")
+        verify(!bar.visible, "nothing to undo yet")
+        for (const useKeys of [false, true]) {
+            const row = table.itemAtIndex(2)
+            mouseDrag(row, row.width - 20, row.height / 2, -row.width / 2, 0)
+            tryVerify(() => row.swipe.position < 0, 2000)
+            mouseClick(findChild(row, "delete"))
+            tryCompare(table, "count", 5)
+            tryVerify(() => bar.visible, 2000, "the page offers the deletion back")
+            verify(findChild(page, "undoBar") === bar, "on the list itself")
+            wait(3500)
+            verify(bar.visible, "still offered after 3.5 s")
+            if (useKeys)
+                keySequence(StandardKey.Undo)
+            else
+                mouseClick(findChild(bar, "undo"))
+            tryCompare(table, "count", 6)
+            verify(!bar.visible)
+            compare(JSON.stringify(TestStore.records("UserData")), before, "every field as it was")
+            compare(findChild(table.itemAtIndex(2), "FirstLabel").text, "Dec 31, 2025")
+        }
+        // Left alone, the offer ends; it ends at once when the person moves to another page.
+        const row = table.itemAtIndex(0)
+        mouseDrag(row, row.width - 20, row.height / 2, -row.width / 2, 0)
+        tryVerify(() => row.swipe.position < 0, 2000)
+        mouseClick(findChild(row, "delete"))
+        tryVerify(() => bar.visible, 2000)
+        tryVerify(() => !bar.visible, 8000, "the offer ends")
+        compare(TestStore.count("UserData"), 5)
+        const next = table.itemAtIndex(0)
+        mouseDrag(next, next.width - 20, next.height / 2, -next.width / 2, 0)
+        tryVerify(() => next.swipe.position < 0, 2000)
+        mouseClick(findChild(next, "delete"))
+        tryVerify(() => bar.visible, 2000)
+        toMenu()
+        verify(!bar.visible, "not over the menu's entries")
+        compare(TestStore.count("UserData"), 4)
+    }
+
     function test_kilometres_row() {
         addSessions()
         useUnit(true)

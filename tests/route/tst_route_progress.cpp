@@ -2,6 +2,7 @@
 #include "SessionFixture.h"
 #include "model/AppDelegate.h"
 #include "model/Context.h"
+#include "route/Journey.h"
 #include "route/RouteProgress.h"
 
 #include <QtTest>
@@ -45,7 +46,10 @@ private slots:
         for (const QString &d : distances)
             addSession(QDateTime(QDate(2026, 3, 5), QTime(8, 0)), "300", d);
         RouteProgress progress;
-        progress.computeTotal(store());
+        Journey journey;
+        journey.compute(store());
+        progress.totalMiles = journey.totalMiles;
+        progress.recordCount = journey.sessionCount;
         QCOMPARE(progress.recordCount, distances.size());
         QCOMPARE(progress.computeLeg(), !line.isEmpty());
         QCOMPARE(progress.fromCity, fromCity);
@@ -75,7 +79,10 @@ private slots:
             addPlace("SLC", "at " + QString::number(miles), 40.5f + miles / 1000, -110.25f, miles);
 
         RouteProgress progress;
-        progress.computeTotal(store());
+        Journey journey;
+        journey.compute(store());
+        progress.totalMiles = journey.totalMiles;
+        progress.recordCount = journey.sessionCount;
         progress.computeLeg();
         QCOMPARE(progress.findNextPlace(store()), !currentCity.isEmpty());
         QCOMPARE(progress.currentCity, currentCity);
