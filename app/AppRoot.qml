@@ -134,11 +134,10 @@ Item {
                 color: "white"
                 elide: Text.ElideRight
             }
-            Button {
+            PlainButton {
                 objectName: "undo"
                 text: "Undo"
                 flat: true
-                Accessible.name: "Undo"
                 onClicked: UndoService.undo()
             }
         }

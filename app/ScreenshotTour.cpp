@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QImage>
+#include <QKeyEvent>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -146,6 +147,15 @@ void ScreenshotTour::run() {
         Appearance::instance()->force(appearance);
         settle(300);
         capture(nameOf(SegueRegistry::menuPage()) + QLatin1Char('-') + appearance);
+        // The keyboard's focus ring, on the menu's first entry after one Tab.
+        if (auto *window = qobject_cast<QQuickWindow *>(root)) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_Tab, Qt::NoModifier);
+            QCoreApplication::sendEvent(window, &press);
+            QCoreApplication::sendEvent(window, &release);
+            settle(100);
+            capture(nameOf(SegueRegistry::menuPage()) + QStringLiteral("-focus-") + appearance);
+        }
         // Every page a segue can open, so a new screen is pictured once it is registered.
         for (const QString &page : SegueRegistry::pages()) {
             stackValue.property(QStringLiteral("push"))

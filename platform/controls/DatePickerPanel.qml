@@ -97,7 +97,12 @@ Rectangle {
             Layout.alignment: Qt.AlignHCenter
             Layout.margins: 8
             text: panel.dateText
-            onClicked: panel.compactOpen = !panel.compactOpen
+            Accessible.name: "Date " + text
+            onClicked: {
+                panel.compactOpen = !panel.compactOpen
+                if (panel.compactOpen && visualFocus)
+                    calendar.takeFocus()
+            }
         }
         CalendarDatePicker {
             id: calendar

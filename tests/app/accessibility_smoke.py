@@ -66,6 +66,7 @@ class Session:
         self.data_dir = data_dir
         self.unnamed = []
         self.screens = []
+        self.entries = set()
 
     def showing(self, acc):
         return acc.getState().contains(self.pyatspi.STATE_SHOWING)
@@ -164,7 +165,13 @@ class Session:
         if fold.name == "More":
             self.act(fold, "Press")
             self.get("push button", "Less")
+        self.entries.add(name)
         return self.open("push button", name)
+
+    def buttons_here(self):
+        """The names of the push buttons of the screen shown, the bar's Back aside."""
+        return {acc.name for acc in self.descendants(self.screen())
+                if acc.getRoleName() == "push button"}
 
     def session_count(self):
         header = wait_for("the list's header", lambda: next(
@@ -186,7 +193,7 @@ def walk(s):
 
     # Import and export: every entry, and the sample sessions loaded through the alert.
     s.menu_entry("Import / Export")
-    for entry in ("Export Sessions", "Import Sessions", "Export Places"):
+    for entry in s.buttons_here() - {"Load Sample Data"}:
         s.open("push button", entry)
         s.back()
     s.open("push button", "Load Sample Data")
@@ -263,6 +270,13 @@ def walk(s):
     s.to_menu()
     s.menu_entry("Rate & Share")
     s.to_menu()
+
+    # Any other entry of the menu opens its screen by Press too, and names its controls.
+    s.menu_entry("Sessions")
+    s.back()
+    for entry in s.buttons_here() - {"More", "Less"} - s.entries:
+        s.menu_entry(entry)
+        s.to_menu()
 
 
 def inside(pacelog):
