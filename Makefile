@@ -2,7 +2,7 @@
 PRESET ?= dev
 BUILD  := build/$(PRESET)
 
-.PHONY: deps configure build run test bench clean format install screenshots
+.PHONY: deps configure build run test bench clean format install screenshots package
 
 # The presets use Ninja: with CMake 3.25's Makefile generator, Qt 6.4's QML module rules
 # rewrite the moc json file list on every build and touch the metatypes file they declare as
@@ -67,7 +67,7 @@ screenshots: build
 # FUZZ_SECONDS over its corpus in build/fuzz/corpus, seeded from tests/data/fuzz; a crash,
 # hang, leak or sanitizer report fails, its input saved under build/fuzz/findings.
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := session_import csv_scanner places_file number_reading
+FUZZ_TARGETS := session_import csv_scanner places_file number_reading fit_reader device_file
 # Each input starts from a new store: in memory, its syncs cost nothing.
 FUZZ_TMPDIR := $(shell [ -w /dev/shm ] && echo /dev/shm || echo $${TMPDIR:-/tmp})
 .PHONY: fuzz
@@ -91,6 +91,12 @@ PREFIX ?= /usr/local
 install:
 	$(MAKE) build PRESET=release
 	DESTDIR=$(DESTDIR) cmake --install build/release --prefix $(PREFIX)
+
+# A Debian package of a release build: build/release/pacelog_<version>_<arch>.deb.
+package:
+	$(MAKE) build PRESET=release
+	cd build/release && cpack -G DEB
+	@ls build/release/pacelog_*.deb
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -66,15 +66,10 @@ Item {
         }
         RowLayout {
             anchors.fill: parent
-            ToolButton {
+            PaceToolButton {
                 objectName: "back"
                 text: "\u2039 Back"
-                contentItem: Label {
-                    text: "\u2039 Back"
-                    color: Look.accent
-                    font.pixelSize: 17
-                    verticalAlignment: Text.AlignVCenter
-                }
+                Accessible.name: "Back"
                 visible: stack.depth > 1
                 onClicked: stack.pop()
             }
@@ -108,6 +103,13 @@ Item {
         popExit: Transition {}
         replaceEnter: Transition {}
         replaceExit: Transition {}
+    }
+
+    // Escape and Alt+Left go back as the back control does.
+    Shortcut {
+        sequences: ["Escape", "Alt+Left"]
+        enabled: stack.depth > 1 && !alert.visible
+        onActivated: stack.pop()
     }
 
     // The latest change offered for undoing, at the foot of the page where it shows (an edit's
@@ -161,6 +163,33 @@ Item {
         closePolicy: Popup.NoAutoClose
         title: AlertPresenter.title
         visible: AlertPresenter.showing
+        // The first button is the default: it has the focus when the alert opens, so Enter
+        // answers it; Escape answers "Cancel" (an alert with one button: that button).
+        readonly property int cancelIndex: {
+            const titles = AlertPresenter.buttons
+            if (titles.length === 1)
+                return 0
+            for (let i = 0; i < titles.length; ++i) {
+                if (titles[i] === "Cancel")
+                    return i
+            }
+            return -1
+        }
+        focus: true
+        // The keyboard's focus comes back where it was, unless that screen has gone.
+        property Item returnFocus: null
+        onAboutToShow: returnFocus = root.Window.activeFocusItem
+        onOpened: defaultButton.forceActiveFocus(Qt.TabFocusReason)
+        onClosed: {
+            if (returnFocus && returnFocus.visible)
+                returnFocus.forceActiveFocus()
+            returnFocus = null
+        }
+        Shortcut {
+            sequence: "Escape"
+            enabled: alert.visible && alert.cancelIndex >= 0
+            onActivated: AlertPresenter.respond(alert.cancelIndex)
+        }
 
         Label {
             objectName: "alertMessage"
@@ -172,21 +201,22 @@ Item {
             layoutDirection: Qt.RightToLeft
             padding: 8
             spacing: 8
-            Button {
+            PlainButton {
+                id: defaultButton
                 objectName: AlertPresenter.buttons.length > 0 ? AlertPresenter.buttons[0] : ""
                 text: objectName
                 flat: true
                 visible: text.length > 0
                 onClicked: AlertPresenter.respond(0)
             }
-            Button {
+            PlainButton {
                 objectName: AlertPresenter.buttons.length > 1 ? AlertPresenter.buttons[1] : ""
                 text: objectName
                 flat: true
                 visible: text.length > 0
                 onClicked: AlertPresenter.respond(1)
             }
-            Button {
+            PlainButton {
                 objectName: AlertPresenter.buttons.length > 2 ? AlertPresenter.buttons[2] : ""
                 text: objectName
                 flat: true

@@ -14,6 +14,7 @@ const QList<SegueRegistry::Segue> &SegueRegistry::segues() {
         {"MainMenuViewController", "showImportExport", "exchange/DataExchangePage.qml"},
         {"DataExchangePage", "showExport", "exchange/ExportPage.qml"},
         {"DataExchangePage", "showImport", "exchange/ImportPage.qml"},
+        {"DataExchangePage", "showDeviceImport", "exchange/DeviceImportPage.qml"},
         {"DataExchangePage", "showLocationsExport", "route/ExportLocationsPage.qml"},
         {"DataExchangePage", "showDataImporter", "exchange/DataImporterPage.qml"},
         {"MasterViewController", "showDetail", "log/DetailPage.qml"},

@@ -1,6 +1,7 @@
 #include "app/ScreenshotTour.h"
 #include "app/SelfTest.h"
 #include "app/SingleInstance.h"
+#include "exchange/DeviceImportCommand.h"
 #include "model/AppDelegate.h"
 #include "platform/Appearance.h"
 
@@ -14,16 +15,82 @@
 #include <QQuickStyle>
 #include <QQuickWindow>
 #include <QTemporaryDir>
+#include <QTextStream>
 #include <QtQml/qqmlextensionplugin.h>
 #include <cstdio>
 
 Q_IMPORT_QML_PLUGIN(PacelogPlugin)
 
-int main(int argc, char *argv[]) {
-    // QApplication rather than QGuiApplication: the print dialog is a widget.
-    QApplication app(argc, argv);
+namespace {
+
+void nameApplication() {
     QCoreApplication::setOrganizationName(QStringLiteral("Pacelog"));
     QCoreApplication::setApplicationName(QStringLiteral("Pacelog"));
+}
+
+QCommandLineOption dataDirOption() {
+    return QCommandLineOption(QStringLiteral("data-dir"),
+                              QStringLiteral("Keep the store and settings in <dir>."),
+                              QStringLiteral("dir"));
+}
+
+QCommandLineOption importOption() {
+    return QCommandLineOption(
+        QStringLiteral("import"),
+        QStringLiteral("Import the sessions of FIT, TCX and GPX files, folders and zip "
+                       "archives without opening a window; further paths may follow."),
+        QStringLiteral("path"));
+}
+
+bool wantsImport(int argc, char *argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "--import" || argument.startsWith("--import="))
+            return true;
+    }
+    return false;
+}
+
+// The device import from the command line needs no screen, so it runs on a core application
+// (a terminal or a script without a display can use it).
+int runImport(int argc, char *argv[]) {
+    QCoreApplication app(argc, argv);
+    nameApplication();
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Pacelog, a logbook for treadmill workouts"));
+    parser.addHelpOption();
+    const QCommandLineOption dataDir = dataDirOption();
+    const QCommandLineOption import = importOption();
+    const QCommandLineOption dryRun(QStringLiteral("dry-run"),
+                                    QStringLiteral("With --import: show what would be stored, "
+                                                   "store nothing."));
+    const QCommandLineOption allSports(QStringLiteral("all-sports"),
+                                       QStringLiteral("With --import: store other sports than "
+                                                      "running and walking too."));
+    parser.addOptions({dataDir, import, dryRun, allSports});
+    parser.addPositionalArgument(QStringLiteral("path"), QStringLiteral("More paths to import."),
+                                 QStringLiteral("[path...]"));
+    parser.process(app);
+    if (parser.isSet(dataDir))
+        AppDelegate::setDataDirectory(parser.value(dataDir));
+    DeviceImportCommand::Options options;
+    options.paths = parser.values(import) + parser.positionalArguments();
+    options.dryRun = parser.isSet(dryRun);
+    options.allSports = parser.isSet(allSports);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return DeviceImportCommand::run(options, out, err);
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    if (wantsImport(argc, argv))
+        return runImport(argc, argv);
+
+    // QApplication rather than QGuiApplication: the print dialog is a widget.
+    QApplication app(argc, argv);
+    nameApplication();
     // The desktop entry's name lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.pacelog.Pacelog"));
     QGuiApplication::setWindowIcon(
@@ -32,9 +99,7 @@ int main(int argc, char *argv[]) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Pacelog, a logbook for treadmill workouts"));
     parser.addHelpOption();
-    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
-                                     QStringLiteral("Keep the store and settings in <dir>."),
-                                     QStringLiteral("dir"));
+    const QCommandLineOption dataDir = dataDirOption();
     const QCommandLineOption selfTest(QStringLiteral("self-test"),
                                       QStringLiteral("Open every screen once and exit."));
     const QCommandLineOption appearance(QStringLiteral("appearance"),
@@ -48,7 +113,7 @@ int main(int argc, char *argv[]) {
     const QCommandLineOption firstFrame(
         QStringLiteral("first-frame"),
         QStringLiteral("Start as usual and exit once the menu's first frame is shown."));
-    parser.addOptions({dataDir, selfTest, appearance, screenshots, firstFrame});
+    parser.addOptions({dataDir, selfTest, appearance, screenshots, firstFrame, importOption()});
     parser.process(app);
     if (parser.isSet(appearance) && !Appearance::instance()->force(parser.value(appearance))) {
         std::fprintf(stderr, "pacelog: --appearance takes light or dark\n");

@@ -2,7 +2,8 @@ import QtQuick
 import QtQuick.Layouts
 import Pacelog
 
-// The data exchange entry: session export and import, places export and the sample data.
+// The data exchange entry: session export and import, device files, places export and the
+// sample data.
 ScreenPage {
     id: page
     objectName: "DataExchangePage"
@@ -22,6 +23,7 @@ ScreenPage {
         spacing: 12
         Entry { segue: "showExport"; text: "Export Sessions" }
         Entry { segue: "showImport"; text: "Import Sessions" }
+        Entry { segue: "showDeviceImport"; text: "Import from Watch or App" }
         Entry { segue: "showLocationsExport"; text: "Export Places" }
         Entry { segue: "showDataImporter"; text: "Load Sample Data" }
     }

@@ -32,6 +32,7 @@ ScreenPage {
         }
         PaceTextView {
             name: "textViewer"
+            caption: "Sample data"
             Layout.fillWidth: true
             Layout.fillHeight: true
             outlet: controller.textViewer

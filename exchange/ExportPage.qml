@@ -39,8 +39,17 @@ ScreenPage {
                 onClicked: controller.WriteTextFile()
             }
         }
+        PaceButton {
+            objectName: "SpreadsheetButton"
+            Layout.fillWidth: true
+            outlet: controller.SpreadsheetButton
+            Accessible.name: text
+            onClicked: controller.SaveSpreadsheet()
+        }
         PaceTextView {
             name: "HelpTextView"
+            borderColor: Look.dark ? "white" : Look.border
+            caption: "Help"
             Layout.fillWidth: true
             Layout.preferredHeight: 130
             outlet: controller.HelpTextView
@@ -50,6 +59,11 @@ ScreenPage {
         PaceTextView {
             id: exportView
             name: "ExportTextView"
+            // In the dark appearance the file's text is white on the page's dark ground.
+            textColor: Look.dark ? "white" : "black"
+            backgroundColor: Look.dark ? Look.pageBackground : "white"
+            borderColor: Look.dark ? "white" : Look.border
+            caption: "Export file"
             Layout.fillWidth: true
             Layout.fillHeight: true
             outlet: controller.ExportTextView

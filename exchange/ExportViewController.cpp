@@ -1,8 +1,11 @@
 #include "exchange/ExportViewController.h"
 
 #include "exchange/SessionExportFile.h"
+#include "exchange/SpreadsheetExportFile.h"
 #include "exchange/TextPreview.h"
 #include "model/AppDelegate.h"
+#include "model/AppState.h"
+#include "model/SaveFailureAlert.h"
 #include "platform/AlertPresenter.h"
 #include "platform/MailComposer.h"
 #include "platform/ShareSheet.h"
@@ -15,6 +18,7 @@ ExportViewController::ExportViewController(QObject *parent)
     : QObject(parent), m_exportButton(new Outlet(this, QStringLiteral("Create Export File"))),
       m_saveButton(new Outlet(this, QStringLiteral("Save To Files"))),
       m_emailButton(new Outlet(this, QStringLiteral("Email File"))),
+      m_spreadsheetButton(new Outlet(this, QStringLiteral("Save Spreadsheet (CSV)"))),
       m_exportTextView(new Outlet(this)), m_helpTextView(new Outlet(this)),
       m_activitySpinner(new Outlet(this)) {}
 
@@ -36,7 +40,7 @@ void ExportViewController::CreateUpdateFile() {
         return;
     m_activitySpinner->setHidden(false);
     m_exportButton->setEnabled(false);
-    m_exportTextView->setText(QString());
+    showExportText(QString());
     // The alert's owner goes with a failed build, which cancels it.
     m_completion = std::make_unique<QObject>();
     AlertPresenter::instance()->presentLater(
@@ -68,7 +72,7 @@ void ExportViewController::build() {
     }
     m_dataString = *text;
     emit dataStringChanged();
-    m_exportTextView->setText(TextPreview::of(m_dataString));
+    showExportText(m_dataString);
     QTimer::singleShot(1, this, [this] {
         m_emailButton->setEnabled(true);
         m_saveButton->setEnabled(true);
@@ -84,25 +88,52 @@ void ExportViewController::SaveToFiles() {
         qWarning().noquote() << error;
         return;
     }
-    ShareSheet::instance()->present({}, {path});
+    // Mail has its own button; the sheet only saves.
+    ShareSheet::instance()->present({}, {path}, ShareSheet::Mail | ShareSheet::CopyToPasteboard);
+}
+
+void ExportViewController::showExportText(const QString &text) {
+    m_exportText = text;
+    m_exportTextView->setText(TextPreview::of(text));
 }
 
 void ExportViewController::WriteTextFile() {
-    // The view may show only the start of a long file; the whole built text is what goes out.
+    // What the view holds goes out (all of it, where the view lays out only its start); the
+    // file is read back and shown again, and a failed write or read stays silent.
     const QString path = SessionExportFile::temporaryPath();
-    SessionExportFile::write(m_dataString, path);
-    // The attachment is the file as written; one that cannot be read back is not sent.
-    if (!QFile::exists(path))
-        return;
+    SessionExportFile::write(m_exportText, path);
+    QFile file(path);
+    const bool readBack = file.open(QIODevice::ReadOnly);
+    if (readBack)
+        showExportText(QString::fromUtf8(file.readAll()));
+    file.close();
     MailComposer *composer = MailComposer::shared();
     if (!composer->canSendMail()) {
         AlertPresenter::instance()->present(this, QStringLiteral("Sending Email"),
                                             QStringLiteral("Email not Setup or Unavailable"));
         return;
     }
+    // Without the file's bytes there is nothing to attach, and no mail.
+    if (!readBack)
+        return;
     MailMessage mail;
     mail.subject = QStringLiteral("Treadmill Update Text File");
     mail.body = QStringLiteral("Attachment: Treadmill Text File");
     mail.attachments = {path};
     composer->compose(mail);
+}
+
+void ExportViewController::SaveSpreadsheet() {
+    Context &context = AppDelegate::shared()->persistentContainer();
+    const QString text = SpreadsheetExportFile::build(context, AppState::instance()->isMiles());
+    const QString path = SpreadsheetExportFile::temporaryPath();
+    QString error;
+    // Written whole or not at all: a half-written spreadsheet is never handed on.
+    if (text.isEmpty() || !SessionExportFile::write(text, path, &error)) {
+        const QString reason = text.isEmpty() ? context.lastError() : error;
+        qWarning().noquote() << reason;
+        SaveFailureAlert::present(this, reason);
+        return;
+    }
+    ShareSheet::instance()->present({}, {path});
 }

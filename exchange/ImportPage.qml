@@ -37,6 +37,8 @@ ScreenPage {
         }
         PaceTextView {
             name: "HelpTextView"
+            borderColor: Look.dark ? "white" : Look.border
+            caption: "Help"
             Layout.fillWidth: true
             Layout.preferredHeight: 100
             outlet: controller.HelpTextView
@@ -58,6 +60,11 @@ ScreenPage {
         }
         PaceTextView {
             name: "ImportTextView"
+            // In the dark appearance the file's text is white on the page's dark ground.
+            textColor: Look.dark ? "white" : "black"
+            backgroundColor: Look.dark ? Look.pageBackground : "white"
+            borderColor: Look.dark ? "white" : Look.border
+            caption: "Import file"
             Layout.fillWidth: true
             Layout.fillHeight: true
             outlet: controller.ImportTextView

@@ -23,11 +23,11 @@ TableScreen {
         RowLayout {
             anchors.fill: parent
             Item { Layout.fillWidth: true }
-            ToolButton {
-                id: sortButton
+            PaceToolButton {
                 objectName: "SortButtonTapped"
                 text: controller.SortAsc ? "Sort \u2191" : "Sort \u2193"
-                contentItem: Label { text: sortButton.text; color: Look.accent; font.pixelSize: 17 }
+                Accessible.name: "Sort"
+                Accessible.description: controller.SortAsc ? "ascending" : "descending"
                 onClicked: controller.SortButtonTapped()
             }
         }

@@ -10,6 +10,7 @@ SwipeCell {
     required property string firstLabel
     required property string secondLabel
     deletable: true
+    sentence: firstLabel + ", " + secondLabel
 
     contentItem: ColumnLayout {
         spacing: 2

@@ -70,10 +70,21 @@ Item {
                 required: true
                 readOnly: true
                 placeholderText: form.datePlaceholder
-                // The field only takes the picker's date.
+                caption: "Date"
+                // The field only takes the picker's date: a tap, Enter, Space or the
+                // accessibility Press opens the picker, and the keyboard goes on into it.
+                function openPicker() {
+                    form.dateTapped()
+                    if (datePanel.visible)
+                        datePanel.takeFocus()
+                }
                 TapHandler {
                     onTapped: { form.dateTapped(); date.forceActiveFocus() }
                 }
+                Keys.onReturnPressed: openPicker()
+                Keys.onEnterPressed: openPicker()
+                Keys.onSpacePressed: openPicker()
+                Accessible.onPressAction: openPicker()
             }
 
             Label { text: "Calories"; color: Look.required }
@@ -81,6 +92,7 @@ Item {
                 objectName: form.caloriesName
                 Layout.fillWidth: true
                 outlet: form.caloriesField
+                caption: "Calories"
                 required: true
                 onEdited: form.caloriesEdited()
                 onActiveFocusChanged: if (activeFocus) form.fieldFocused()
@@ -91,6 +103,7 @@ Item {
                 objectName: form.fatCaloriesName
                 Layout.fillWidth: true
                 outlet: form.fatCaloriesField
+                caption: "Fat Calories"
                 onActiveFocusChanged: if (activeFocus) form.fieldFocused()
             }
 
@@ -103,6 +116,7 @@ Item {
                 objectName: form.distanceName
                 Layout.fillWidth: true
                 outlet: form.distanceField
+                caption: form.distanceLabel.text
                 required: true
                 onEdited: form.distanceEdited()
                 onActiveFocusChanged: if (activeFocus) form.fieldFocused()
@@ -113,6 +127,7 @@ Item {
                 objectName: form.lapsName
                 Layout.fillWidth: true
                 outlet: form.lapsField
+                caption: "Laps"
                 onActiveFocusChanged: if (activeFocus) form.fieldFocused()
             }
 
@@ -135,8 +150,19 @@ Item {
         anchors.bottom: parent.bottom
         outlet: form.picker
         dateText: form.dateField.text
-        onTodayClicked: form.todayClicked()
-        onDoneClicked: form.doneClicked()
+        // Today and Done close the picker; the keyboard goes back to the date field.
+        onTodayClicked: {
+            const keyboard = datePanel.holdsFocus()
+            form.todayClicked()
+            if (keyboard)
+                date.forceActiveFocus(Qt.TabFocusReason)
+        }
+        onDoneClicked: {
+            const keyboard = datePanel.holdsFocus()
+            form.doneClicked()
+            if (keyboard)
+                date.forceActiveFocus(Qt.TabFocusReason)
+        }
         onPicked: (moment) => form.picked(moment)
     }
 }

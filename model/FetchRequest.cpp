@@ -117,6 +117,17 @@ FetchRequest::Sql FetchRequest::select(const QString &columns, const QStringList
     return out;
 }
 
+FetchRequest::Sql FetchRequest::orderClause() const {
+    QStringList order;
+    for (const SortDescriptor &s : m_sort) {
+        const Entity *entity = Entity::named(m_entityName);
+        if (entity && !entity->attribute(s.key))
+            return Sql{QString(), {}, unknownKey(s.key, m_entityName)};
+        order << quoted(s.key) + (s.ascending ? QStringLiteral(" ASC") : QStringLiteral(" DESC"));
+    }
+    return Sql{order.join(QStringLiteral(", ")), {}, QString()};
+}
+
 FetchRequest::Sql FetchRequest::selectSql() const {
     if (const Entity *entity = Entity::named(m_entityName); entity && m_includeValues) {
         for (const QString &key : m_properties) {
@@ -127,15 +138,10 @@ FetchRequest::Sql FetchRequest::selectSql() const {
     QStringList columns{QStringLiteral("rowid")};
     for (const Attribute &a : fetchedAttributes())
         columns << quoted(a.name);
-    QStringList order;
-    for (const SortDescriptor &s : m_sort) {
-        const Entity *entity = Entity::named(m_entityName);
-        if (entity && !entity->attribute(s.key))
-            return Sql{QString(), {}, unknownKey(s.key, m_entityName)};
-        order << quoted(s.key) + (s.ascending ? QStringLiteral(" ASC") : QStringLiteral(" DESC"));
-    }
-    return select(columns.join(QStringLiteral(", ")), {}, {}, order.join(QStringLiteral(", ")),
-                  m_limit);
+    const Sql order = orderClause();
+    if (!order.error.isEmpty())
+        return order;
+    return select(columns.join(QStringLiteral(", ")), {}, {}, order.text, m_limit);
 }
 
 FetchRequest::Sql FetchRequest::countSql() const {
@@ -153,10 +159,25 @@ FetchRequest::Sql FetchRequest::batchSql(qint64 afterId, int size) const {
 FetchRequest::Sql FetchRequest::leadingSumsSql(const QStringList &keys) const {
     const Entity *entity = Entity::named(m_entityName);
     QStringList columns{QStringLiteral("COUNT(*)")};
+    QStringList inner;
     for (const QString &key : keys) {
         if (entity && !entity->attribute(key))
             return Sql{QString(), {}, unknownKey(key, m_entityName)};
         columns << QStringLiteral("leadingsum(%1)").arg(quoted(key));
+        inner << quoted(key);
     }
-    return select(columns.join(QStringLiteral(", ")), {}, {}, QString(), -1);
+    if (m_sort.isEmpty())
+        return select(columns.join(QStringLiteral(", ")), {}, {}, QString(), -1);
+    // Double addition is not associative, so the rows reach the sum in the request's order:
+    // an ordered subquery feeding an aggregate is neither flattened nor reordered by SQLite.
+    const Sql order = orderClause();
+    if (!order.error.isEmpty())
+        return order;
+    Sql rows = select(inner.isEmpty() ? QStringLiteral("rowid") : inner.join(QStringLiteral(", ")),
+                      {}, {}, order.text, -1);
+    if (!rows.error.isEmpty())
+        return rows;
+    rows.text = QStringLiteral("SELECT ") + columns.join(QStringLiteral(", ")) +
+                QStringLiteral(" FROM (") + rows.text + QLatin1Char(')');
+    return rows;
 }

@@ -42,7 +42,8 @@ public:
     Sql countSql() const;
     // The records after row id `afterId` in identity order, at most `size` of them.
     Sql batchSql(qint64 afterId, int size) const;
-    // The count and, per key, the sum of the leading numbers of its texts.
+    // The count and, per key, the sum of the leading numbers of its texts, added up in the
+    // order of the sort descriptors.
     Sql leadingSumsSql(const QStringList &keys) const;
     // The attributes a select loads, in column order after the row id.
     QList<Attribute> fetchedAttributes() const;
@@ -53,6 +54,7 @@ private:
         QVariant argument;
     };
     Sql whereClause(const Entity &entity) const;
+    Sql orderClause() const;
     Sql select(const QString &columns, const QStringList &extraTerms, const QVariantList &extra,
                const QString &order, int limit) const;
 

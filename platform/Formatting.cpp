@@ -112,3 +112,9 @@ QString Formatting::fixed2(double value) {
                                       std::chars_format::fixed, 2);
     return QString::fromLatin1(buffer, int(result.ptr - buffer));
 }
+
+QString Formatting::fixed3(double value) {
+    char buffer[400];
+    std::snprintf(buffer, sizeof buffer, "%.3f", value);
+    return QString::fromLatin1(buffer);
+}

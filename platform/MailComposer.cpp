@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTextDocumentFragment>
 
 namespace {
 
@@ -45,11 +46,17 @@ QStringList MailComposer::arguments(const MailMessage &message) {
     QStringList args;
     if (!message.subject.isEmpty())
         args << QStringLiteral("--subject") << message.subject;
-    args << QStringLiteral("--body") << message.body;
+    // xdg-email hands the body on as plain text, so an HTML body goes as the text it shows.
+    args << QStringLiteral("--body")
+         << (message.bodyIsHtml ? plainText(message.body) : message.body);
     for (const QString &file : message.attachments)
         args << QStringLiteral("--attach") << file;
     args << message.recipients;
     return args;
+}
+
+QString MailComposer::plainText(const QString &html) {
+    return QTextDocumentFragment::fromHtml(html).toPlainText();
 }
 
 bool MailComposer::canSendMail() const {

@@ -34,9 +34,11 @@ public:
     virtual void compose(const MailMessage &message, Completion completion = {});
 
     // The program and the arguments it is run with, in xdg-email's order: --subject (when
-    // there is one), --body, --attach for each file, then the recipients.
+    // there is one), --body (always plain text), --attach for each file, then the recipients.
     static QStringList command();
     static QStringList arguments(const MailMessage &message);
+    // What a mail program shows of an HTML body.
+    static QString plainText(const QString &html);
 
 protected:
     using QObject::QObject;

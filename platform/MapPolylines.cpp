@@ -1,5 +1,9 @@
 #include "platform/MapPolylines.h"
 
+#include "platform/NumberReading.h"
+
+#include <QDebug>
+#include <QFile>
 #include <QLineF>
 #include <QRectF>
 
@@ -48,6 +52,40 @@ void MapPolylines::setLines(const QVariantList &lines) {
         m_world.append(points);
     }
     emit linesChanged();
+}
+
+void MapPolylines::setSource(const QString &path) {
+    m_source = path;
+    m_lines.clear();
+    m_world.clear();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        qWarning().noquote() << "Can't read the map lines" << path;
+    while (!file.atEnd()) {
+        const QByteArray row = file.readLine().trimmed();
+        if (row.isEmpty() || row.startsWith('#'))
+            continue;
+        QList<QPointF> points;
+        for (const QByteArray &pair : row.split(' ')) {
+            const qsizetype comma = pair.indexOf(',');
+            // Coordinates are data written in C notation, never read through the locale.
+            const auto latitude = NumberReading::wholeDouble(QString::fromLatin1(pair.left(comma)));
+            const auto longitude =
+                NumberReading::wholeDouble(QString::fromLatin1(pair.mid(comma + 1)));
+            if (comma > 0 && latitude && longitude)
+                points.append(MapCamera::worldPoint(*latitude, *longitude));
+        }
+        if (points.size() > 1)
+            m_world.append(points);
+    }
+    emit linesChanged();
+}
+
+QList<QPolygonF> MapPolylines::allViewPaths(MapCamera *camera, int revision) const {
+    QList<QPolygonF> pieces;
+    for (qsizetype i = 0; i < m_world.size(); ++i)
+        pieces += viewPaths(int(i), camera, revision);
+    return pieces;
 }
 
 QList<QPolygonF> MapPolylines::viewPaths(int index, MapCamera *camera, int) const {

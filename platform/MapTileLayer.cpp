@@ -34,7 +34,8 @@ QList<Placement> visibleTiles(const MapCamera &camera) {
 } // namespace
 
 MapTileLayer::MapTileLayer(QQuickItem *parent) : QQuickPaintedItem(parent) {
-    setFillColor(QColor(0xe8, 0xe6, 0xe1));
+    // Transparent where no tile is drawn: the map item's ground and outline show there.
+    setFillColor(Qt::transparent);
     m_template = TileStore::defaultTemplate();
     connect(TileStore::shared(), &TileStore::tileArrived, this, [this] { update(); });
 }

@@ -4,16 +4,18 @@ import QtQuick.Controls
 import QtQuick.Shapes
 import Pacelog
 
-// A slippy map: OpenStreetMap raster tiles (from PACELOG_TILE_URL, none when it is empty),
-// blue 2-pixel lines, pins with their titles, the own position, a scale bar and the tile
-// attribution, both always on screen. Drag pans, pinch and wheel zoom, a double tap zooms in.
-// Without tiles everything but the tiles is still drawn.
+// A slippy map: OpenStreetMap raster tiles (from PACELOG_TILE_URL, none when it is empty)
+// over a built-in outline of the contiguous United States, blue 2-pixel lines, dashed lines,
+// pins with their titles, the own position, a scale bar and the tile attribution, both always
+// on screen. Drag pans, pinch and wheel zoom, a double tap zooms in. Without tiles (offline,
+// nothing cached) the outline shows where they would be, and everything else is still drawn.
 Item {
     id: map
     clip: true
 
     property var annotations: []        // [{latitude, longitude, title}]
     property var overlays: []           // [[{latitude, longitude}, ...], ...]
+    property var dashedLines: []        // the same, drawn dashed; not part of `overlays`
     property alias centerLatitude: camera.centerLatitude
     property alias centerLongitude: camera.centerLongitude
     property alias zoomLevel: camera.zoomLevel
@@ -23,6 +25,11 @@ Item {
     property bool userLocationKnown: false
     property alias tileUrl: tiles.urlTemplate
     property bool imperialScale: Qt.locale().measurementSystem !== Locale.MetricSystem
+
+    // A screen reader reads the map as its pins' titles; the page adds what the map stands for.
+    Accessible.role: Accessible.Graphic
+    Accessible.name: "Map"
+    Accessible.description: "Pins: " + annotations.map(pin => pin.title || "").filter(title => title.length > 0).join(", ")
 
     // Shows the span around the centre, sliding there when `animated`.
     function setRegion(latitude, longitude, latitudeSpan, longitudeSpan, animated) {
@@ -50,6 +57,14 @@ Item {
         id: lines
         lines: map.overlays
     }
+    MapPolylines {
+        id: dashed
+        lines: map.dashedLines
+    }
+    MapPolylines {
+        id: outline
+        source: ":/qt/qml/Pacelog/resources/StateOutlines.txt"
+    }
 
     ParallelAnimation {
         id: regionAnimation
@@ -58,10 +73,48 @@ Item {
         NumberAnimation { id: toZoom; target: camera; property: "zoomLevel"; duration: 400; easing.type: Easing.InOutQuad }
     }
 
+    Rectangle {
+        anchors.fill: parent
+        color: "#e8e6e1"
+    }
+
+    // The states' borders, under the tiles that cover them where they are drawn.
+    Shape {
+        id: outlineShape
+        objectName: "stateOutline"
+        readonly property var paths: outline.allViewPaths(camera, camera.revision)
+        width: map.width
+        height: map.height
+        ShapePath {
+            strokeColor: "#8a8a8a"
+            strokeWidth: 1
+            fillColor: "transparent"
+            joinStyle: ShapePath.RoundJoin
+            PathMultiline { paths: outlineShape.paths }
+        }
+    }
+
     MapTileLayer {
         id: tiles
         anchors.fill: parent
         camera: camera
+    }
+
+    Shape {
+        id: dashedShape
+        objectName: "dashedLines"
+        readonly property var paths: dashed.allViewPaths(camera, camera.revision)
+        width: map.width
+        height: map.height
+        ShapePath {
+            strokeColor: "blue"
+            strokeWidth: 2
+            fillColor: "transparent"
+            strokeStyle: ShapePath.DashLine
+            dashPattern: [4, 3]
+            capStyle: ShapePath.FlatCap
+            PathMultiline { paths: dashedShape.paths }
+        }
     }
 
     Repeater {

@@ -56,9 +56,10 @@ void ShareSheet::setTargetCheck(std::function<bool()> check) {
     m_targetCheck = std::move(check);
 }
 
-void ShareSheet::present(const QStringList &texts, const QStringList &files) {
+void ShareSheet::present(const QStringList &texts, const QStringList &files, Activities excluded) {
     m_texts = texts;
     m_files = files;
+    m_excluded = excluded;
     m_showing = true;
     m_status.clear();
     if (!m_files.isEmpty() && !saveDirectory().isEmpty())
@@ -86,6 +87,8 @@ QString ShareSheet::saveDirectory() const {
 }
 
 void ShareSheet::copyToClipboard() {
+    if (!offersCopy())
+        return;
     auto *mime = new QMimeData;
     QList<QUrl> urls;
     for (const QString &file : m_files)
@@ -98,6 +101,8 @@ void ShareSheet::copyToClipboard() {
 }
 
 void ShareSheet::mail() {
+    if (!offersMail())
+        return;
     MailMessage message;
     message.body = m_texts.join(QLatin1Char('\n'));
     message.attachments = m_files;

@@ -19,11 +19,17 @@ class ShareSheet : public QObject {
     Q_PROPERTY(QStringList texts READ texts NOTIFY showingChanged)
     Q_PROPERTY(QStringList files READ files NOTIFY showingChanged)
     Q_PROPERTY(bool canMail READ canMail NOTIFY showingChanged)
+    Q_PROPERTY(bool offersCopy READ offersCopy NOTIFY showingChanged)
+    Q_PROPERTY(bool offersMail READ offersMail NOTIFY showingChanged)
     Q_PROPERTY(QString proposedFileName READ proposedFileName NOTIFY showingChanged)
     Q_PROPERTY(QUrl proposedFile READ proposedFile NOTIFY showingChanged)
     Q_PROPERTY(QString saveDirectory READ saveDirectory CONSTANT)
     Q_PROPERTY(QString status READ status NOTIFY statusChanged)
 public:
+    // The places besides saving that a share can go; a screen may leave some out.
+    enum Activity { CopyToPasteboard = 0x1, Mail = 0x2 };
+    Q_DECLARE_FLAGS(Activities, Activity)
+
     static ShareSheet *instance();
     static ShareSheet *create(QQmlEngine *, QJSEngine *);
 
@@ -32,14 +38,17 @@ public:
     bool hasTarget() const;
     void setTargetCheck(std::function<bool()> check);
 
-    // Shows the sheet with these texts and file paths (paths must exist).
-    void present(const QStringList &texts, const QStringList &files = {});
+    // Shows the sheet with these texts and file paths (paths must exist), without the
+    // `excluded` activities.
+    void present(const QStringList &texts, const QStringList &files = {}, Activities excluded = {});
 
     bool showing() const { return m_showing; }
     QStringList items() const { return m_texts + m_files; }
     QStringList texts() const { return m_texts; }
     QStringList files() const { return m_files; }
     bool canMail() const;
+    bool offersCopy() const { return !m_excluded.testFlag(CopyToPasteboard); }
+    bool offersMail() const { return !m_excluded.testFlag(Mail); }
     // What the save dialog proposes: the shared file's name, else a text file.
     QString proposedFileName() const;
     // The proposed name in the person's documents folder.
@@ -69,6 +78,9 @@ private:
     bool m_showing = false;
     QStringList m_texts;
     QStringList m_files;
+    Activities m_excluded;
     QString m_status;
     std::function<bool()> m_targetCheck;
 };
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(ShareSheet::Activities)

@@ -19,6 +19,7 @@ list(APPEND PACELOG_SOURCES
     platform/Outlet.cpp platform/Outlet.h
     platform/PrintController.cpp platform/PrintController.h
     platform/RatingPrompt.cpp platform/RatingPrompt.h
+    platform/ReadingOrder.cpp platform/ReadingOrder.h
     platform/ShareSheet.cpp platform/ShareSheet.h
     platform/RowListModel.cpp platform/RowListModel.h
     platform/UrlOpener.cpp platform/UrlOpener.h
@@ -27,15 +28,21 @@ list(APPEND PACELOG_SOURCES
 )
 set_source_files_properties(platform/controls/Look.qml PROPERTIES QT_QML_SINGLETON_TYPE TRUE)
 list(APPEND PACELOG_QML
+    platform/controls/AccessibleStandIn.qml
     platform/controls/BarChart.qml
     platform/controls/CalendarDatePicker.qml
+    platform/controls/CalendarDay.qml
     platform/controls/DatePickerPanel.qml
     platform/controls/DocumentPickerDialog.qml
+    platform/controls/FocusMark.qml
+    platform/controls/FolderPickerDialog.qml
     platform/controls/Look.qml
     platform/controls/PaceButton.qml
     platform/controls/PaceField.qml
     platform/controls/PaceSwitch.qml
     platform/controls/PaceTextView.qml
+    platform/controls/PaceToolButton.qml
+    platform/controls/PlainButton.qml
     platform/controls/RatingPromptPopup.qml
     platform/controls/ScreenPage.qml
     platform/controls/ShareSheetPopup.qml
@@ -57,3 +64,5 @@ list(APPEND PACELOG_SOURCES
     platform/TileStore.cpp platform/TileStore.h
 )
 list(APPEND PACELOG_QML platform/MapView.qml)
+# The states' borders the map draws without tiles (scripts/convert-state-outlines.js).
+list(APPEND PACELOG_RESOURCES resources/StateOutlines.txt)

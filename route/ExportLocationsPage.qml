@@ -34,6 +34,7 @@ ScreenPage {
         }
         PaceTextView {
             name: "TextView"
+            caption: "Places file"
             Layout.fillWidth: true
             Layout.fillHeight: true
             outlet: controller.TextView

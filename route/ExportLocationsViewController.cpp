@@ -36,16 +36,19 @@ void ExportLocationsViewController::EmailFile() {
         out.commit();
     }
     QFile file(filePath());
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    const QByteArray bytes = file.readAll();
-    m_textView->setText(QString::fromUtf8(bytes));
+    const bool readBack = file.open(QIODevice::ReadOnly);
+    const QByteArray bytes = readBack ? file.readAll() : QByteArray();
+    if (readBack)
+        m_textView->setText(QString::fromUtf8(bytes));
     MailComposer *composer = MailComposer::shared();
     if (!composer->canSendMail()) {
         AlertPresenter::instance()->present(this, QStringLiteral("Sending Email"),
                                             QStringLiteral("Email not Setup or Unavailable"));
         return;
     }
+    // Without the file's bytes there is nothing to attach, and no mail.
+    if (!readBack)
+        return;
     // The mail program names an attachment after its file, so the bytes go into a file of the
     // attachment's name: the developer's address and "TreadmillLocations.txt".
     const QString address = AppLinks::contactEmail();

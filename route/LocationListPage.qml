@@ -29,7 +29,7 @@ TableScreen {
                 spacing: 0
                 Repeater {
                     model: controller.segmentItems
-                    Button {
+                    PlainButton {
                         id: legButton
                         required property string modelData
                         required property int index
@@ -39,6 +39,16 @@ TableScreen {
                         implicitHeight: 34
                         flat: true
                         font.capitalization: Font.MixedCase
+                        // One choice of the leg selector, announced with whether it is chosen.
+                        Accessible.ignored: true
+                        AccessibleStandIn {
+                            Accessible.role: Accessible.RadioButton
+                            Accessible.name: legButton.modelData
+                            Accessible.checkable: true
+                            Accessible.checked: legButton.index === segment.currentIndex
+                            Accessible.onToggleAction: legButton.clicked()
+                            Accessible.onPressAction: legButton.clicked()
+                        }
                         contentItem: Label {
                             text: legButton.modelData
                             horizontalAlignment: Text.AlignHCenter
@@ -54,16 +64,12 @@ TableScreen {
                     }
                 }
             }
-            ToolButton {
+            PaceToolButton {
                 objectName: "addLocation"
                 text: "+"
-                contentItem: Label {
-                    text: "+"
-                    color: "#1565c0"
-                    font.pixelSize: 26
-                    horizontalAlignment: Text.AlignHCenter
-                    verticalAlignment: Text.AlignVCenter
-                }
+                Accessible.name: "Add place"
+                textColor: "#1565c0"
+                textSize: 26
                 onClicked: controller.addLocation()
             }
         }

@@ -24,6 +24,7 @@ ScreenPage {
         PaceField {
             objectName: "MilesToCity"
             outlet: controller.MilesToCity
+            caption: "Progress"
             readOnly: true
             horizontalAlignment: TextInput.AlignHCenter
             Layout.fillWidth: true
@@ -52,10 +53,15 @@ ScreenPage {
             Layout.fillHeight: true
             annotations: controller.annotations
             overlays: controller.overlays
+            // Straight and dashed until the road routes arrive.
+            dashedLines: controller.plannedLegs
             showsUserLocation: controller.showsUserLocation
             userLatitude: controller.userLatitude
             userLongitude: controller.userLongitude
             userLocationKnown: controller.userLocationKnown
+            // Read as the progress line and the next place's pin.
+            Accessible.name: "Route map, " + controller.MilesToCity.text
+            Accessible.description: map.annotations.length > 0 ? "Next place: " + map.annotations[0].title : ""
         }
 
         RowLayout {

@@ -27,6 +27,7 @@ ScreenPage {
             objectName: row.fieldName + "TextField"
             outlet: row.nameOutlet
             placeholderText: "City name"
+            caption: row.caption + " name"
             inputMethodHints: Qt.ImhNone
             Layout.fillWidth: true
         }
@@ -36,12 +37,14 @@ ScreenPage {
                 objectName: row.fieldName + "LatitudeTextField"
                 outlet: row.latitudeOutlet
                 placeholderText: "Latitude"
+                caption: row.caption + " latitude"
                 Layout.fillWidth: true
             }
             PaceField {
                 objectName: row.fieldName + "LongitudeTextField"
                 outlet: row.longitudeOutlet
                 placeholderText: "Longitude"
+                caption: row.caption + " longitude"
                 Layout.fillWidth: true
             }
         }
@@ -53,6 +56,7 @@ ScreenPage {
     Flickable {
         anchors.fill: parent
         contentHeight: column.implicitHeight + 2 * Look.margin
+        clip: true
         ColumnLayout {
             id: column
             x: Look.margin

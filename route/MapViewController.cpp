@@ -57,11 +57,13 @@ void MapViewController::viewDidLoad() {
 void MapViewController::requestDirections() {
     if (!m_directions)
         m_directions = new Directions(this);
-    for (const RouteLeg &leg : RouteLegs::all()) {
+    const QList<RouteLeg> &legs = RouteLegs::all();
+    for (qsizetype i = 0; i < legs.size(); ++i) {
+        const RouteLeg &leg = legs.at(i);
         const RouteLeg &end = RouteLegs::next(leg);
         m_directions->calculate(
             leg.latitude, leg.longitude, end.latitude, end.longitude,
-            [this](const QList<QPointF> &route, const QString &error) {
+            [this, i](const QList<QPointF> &route, const QString &error) {
                 if (!error.isEmpty()) {
                     qInfo().noquote()
                         << QStringLiteral("We have error getting directions == ") + error;
@@ -81,11 +83,28 @@ void MapViewController::requestDirections() {
                     east = std::max(east, p.y());
                 }
                 m_overlays.append(QVariant(line));
+                if (size_t(i) < m_routed.size())
+                    m_routed[size_t(i)] = true;
                 emit overlaysChanged();
                 emit regionRequested((south + north) / 2, (west + east) / 2, north - south,
                                      east - west, true);
             });
     }
+}
+
+QVariantList MapViewController::plannedLegs() const {
+    const auto point = [](const RouteLeg &city) {
+        return QVariantMap{{QStringLiteral("latitude"), city.latitude},
+                           {QStringLiteral("longitude"), city.longitude}};
+    };
+    QVariantList out;
+    const QList<RouteLeg> &legs = RouteLegs::all();
+    for (qsizetype i = 0; i < legs.size(); ++i) {
+        if (size_t(i) >= m_routed.size() || !m_routed[size_t(i)])
+            out.append(
+                QVariant(QVariantList{point(legs.at(i)), point(RouteLegs::next(legs.at(i)))}));
+    }
+    return out;
 }
 
 void MapViewController::addPin() {

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QQmlEngine>
 #include <QVariantList>
+#include <array>
 
 class Directions;
 
@@ -30,6 +31,8 @@ class MapViewController : public QObject {
     // What the map shows; the page hands these to its map item.
     Q_PROPERTY(QVariantList annotations READ annotations NOTIFY annotationsChanged)
     Q_PROPERTY(QVariantList overlays READ overlays NOTIFY overlaysChanged)
+    // The legs whose road route has not arrived (yet), as straight lines between their cities.
+    Q_PROPERTY(QVariantList plannedLegs READ plannedLegs NOTIFY overlaysChanged)
     Q_PROPERTY(bool showsUserLocation READ showsUserLocation NOTIFY userLocationChanged)
     Q_PROPERTY(double userLatitude READ userLatitude NOTIFY userLocationChanged)
     Q_PROPERTY(double userLongitude READ userLongitude NOTIFY userLocationChanged)
@@ -52,6 +55,7 @@ public:
     int recordCount() const { return m_progress.recordCount; }
     QVariantList annotations() const { return m_annotations; }
     QVariantList overlays() const { return m_overlays; }
+    QVariantList plannedLegs() const;
     bool showsUserLocation() const { return m_showsUserLocation; }
     double userLatitude() const { return m_userLatitude; }
     double userLongitude() const { return m_userLongitude; }
@@ -87,6 +91,8 @@ private:
     Directions *m_directions = nullptr;
     QVariantList m_annotations;
     QVariantList m_overlays;
+    // Per leg in loop order: its road route has arrived.
+    std::array<bool, 4> m_routed{};
     bool m_showsUserLocation = false;
     double m_userLatitude = 0;
     double m_userLongitude = 0;

@@ -35,6 +35,7 @@ Flickable {
         Label { text: "Name" }
         PaceField {
             objectName: "CityNameTextField"
+            caption: "Name"
             Layout.fillWidth: true
             inputMethodHints: Qt.ImhNone
             outlet: form.nameOutlet
@@ -42,12 +43,14 @@ Flickable {
         Label { text: "Latitude" }
         PaceField {
             objectName: "LatitudeTextField"
+            caption: "Latitude"
             Layout.fillWidth: true
             outlet: form.latitudeOutlet
         }
         Label { text: "Longitude" }
         PaceField {
             objectName: "LongitudeTextField"
+            caption: "Longitude"
             Layout.fillWidth: true
             outlet: form.longitudeOutlet
         }
@@ -55,6 +58,7 @@ Flickable {
         PaceField {
             id: fromCity
             objectName: "FromCityTextField"
+            caption: "From City"
             Layout.fillWidth: true
             inputMethodHints: Qt.ImhNone
             outlet: form.fromCityOutlet
@@ -63,10 +67,20 @@ Flickable {
                 enabled: form.legKeys.length > 0
                 onTapped: cityPicker.open()
             }
+            // Enter, Space and the accessibility Press open the picker as a tap does.
+            function openPicker() {
+                if (form.legKeys.length > 0)
+                    cityPicker.open()
+            }
+            Keys.onReturnPressed: openPicker()
+            Keys.onEnterPressed: openPicker()
+            Keys.onSpacePressed: openPicker()
+            Accessible.onPressAction: openPicker()
         }
         Label { text: "Miles From" }
         PaceField {
             objectName: form.milesName
+            caption: "Miles From"
             Layout.fillWidth: true
             outlet: form.milesOutlet
         }
@@ -87,6 +101,7 @@ Flickable {
         width: fromCity.width
         padding: 0
         modal: true
+        focus: true
         background: Rectangle {
             radius: Look.fieldRadius
             border.width: Look.fieldBorder
@@ -101,7 +116,20 @@ Flickable {
                     objectName: modelData
                     width: cityPicker.width
                     text: modelData
-                    onClicked: { form.legPicked(index); cityPicker.close() }
+                    focus: index === 0
+                    focusPolicy: Qt.StrongFocus
+                    Accessible.onPressAction: clicked()
+                    Keys.onReturnPressed: clicked()
+                    Keys.onEnterPressed: clicked()
+                    Keys.onDownPressed: nextItemInFocusChain(true).forceActiveFocus(Qt.TabFocusReason)
+                    Keys.onUpPressed: nextItemInFocusChain(false).forceActiveFocus(Qt.TabFocusReason)
+                    FocusMark {
+                        anchors.margins: 1
+                        cornerRadius: 2
+                        border.color: Look.focusMarkOnCell
+                        shown: parent.activeFocus
+                    }
+                    onClicked: { form.legPicked(index); cityPicker.close(); fromCity.forceActiveFocus() }
                 }
             }
         }

@@ -33,6 +33,7 @@ TableScreen {
         required property string dateLabel
         required property string milesLabel
         width: page.tableView.width
+        sentence: dateLabel + ", " + milesLabel
         contentItem: RowLayout {
             Label {
                 objectName: "DateLabel"

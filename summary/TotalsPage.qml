@@ -8,9 +8,13 @@ ScreenPage {
     objectName: "TotalsViewController"
     title: "Totals"
     clip: true
+    draggedContent: content
+
+    readonly property alias controller: controller
 
     TotalsViewController { id: controller }
     Component.onCompleted: controller.viewDidLoad()
+    StackView.onDeactivating: controller.viewWillDisappear()
 
     component TotalField: PaceField {
         readOnly: true
@@ -61,21 +65,37 @@ ScreenPage {
             columnSpacing: 6
             rowSpacing: 4
             Caption { text: "Calories" }
-            TotalField { objectName: "text" + block.name + "Cals"; outlet: block.calories }
+            TotalField {
+                objectName: "text" + block.name + "Cals"
+                caption: block.name.toUpperCase() + " Calories"
+                outlet: block.calories
+            }
             Caption { text: "Fat Cals" }
-            TotalField { objectName: "text" + block.name + "FatCals"; outlet: block.fatCalories }
+            TotalField {
+                objectName: "text" + block.name + "FatCals"
+                caption: block.name.toUpperCase() + " Fat Cals"
+                outlet: block.fatCalories
+            }
             Caption { text: "Distance" }
             RowLayout {
                 Layout.fillWidth: true
                 spacing: 4
-                TotalField { objectName: "text" + block.name + "Miles"; outlet: block.distance }
+                TotalField {
+                    objectName: "text" + block.name + "Miles"
+                    caption: block.name.toUpperCase() + " Distance " + (block.unit ? block.unit.text : "")
+                    outlet: block.distance
+                }
                 Caption {
                     objectName: block.name.toUpperCase() + "DistanceLabel"
                     text: block.unit ? block.unit.text : ""
                 }
             }
             Caption { text: "Laps" }
-            TotalField { objectName: "text" + block.name + "Laps"; outlet: block.laps }
+            TotalField {
+                objectName: "text" + block.name + "Laps"
+                caption: block.name.toUpperCase() + " Laps"
+                outlet: block.laps
+            }
         }
     }
 
@@ -96,6 +116,7 @@ ScreenPage {
             objectName: leg.fieldName
             Layout.fillWidth: false
             Layout.preferredWidth: 140
+            caption: leg.caption ? leg.caption.text : ""
             outlet: leg.field
         }
     }
@@ -155,20 +176,30 @@ ScreenPage {
                         Layout.fillWidth: true
                         Label { text: "Year and month of"; Layout.fillWidth: true }
                         PaceButton {
+                            id: compactDate
                             objectName: "compactDate"
                             text: controller.rangeDatePicker.text
+                            Accessible.name: "Year and month of " + text
                             implicitHeight: 36
-                            onClicked: picker.open = !picker.open
+                            onClicked: {
+                                picker.open = !picker.open
+                                if (picker.open && visualFocus)
+                                    calendar.takeFocus()
+                            }
                         }
                     }
                     CalendarDatePicker {
+                        id: calendar
                         objectName: "calendarPicker"
                         visible: picker.open
                         Layout.fillWidth: true
                         date: controller.rangeDatePicker.date
                         onPicked: (moment) => {
+                            const keyboard = calendar.daysFocused
                             picker.open = false
                             controller.rangeDatePickerChanged(moment)
+                            if (keyboard)
+                                compactDate.forceActiveFocus(Qt.TabFocusReason)
                         }
                     }
                 }

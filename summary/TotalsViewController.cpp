@@ -7,6 +7,7 @@
 #include "platform/Formatting.h"
 #include "platform/NumberReading.h"
 #include "platform/PrintController.h"
+#include "platform/RatingPrompt.h"
 #include "summary/TotalsReport.h"
 #include "summary/TotalsRoute.h"
 
@@ -35,9 +36,21 @@ TotalsViewController::TotalsViewController(QObject *parent)
                                                                    new Outlet(this)},
       m_routeExplanationLabel(new Outlet(this)), m_legLabels{new Outlet(this), new Outlet(this),
                                                              new Outlet(this), new Outlet(this)},
-      m_rangeDatePicker(new Outlet(this)) {
+      m_rangeDatePicker(new Outlet(this)), m_reviewTimer(new QTimer(this)) {
     // The picker starts at the current day, like a freshly laid-out date picker.
     m_rangeDatePicker->setDate(QDateTime::currentDateTime());
+    m_reviewTimer->setSingleShot(true);
+    connect(m_reviewTimer, &QTimer::timeout, this, [] { ReviewService::shared().requestReview(); });
+}
+
+TotalsViewController::~TotalsViewController() {
+    viewWillDisappear();
+}
+
+void TotalsViewController::viewWillDisappear() {
+    m_reviewTimer->stop();
+    if (RatingPrompt::instance()->showing())
+        RatingPrompt::instance()->respond(false);
 }
 
 TotalsViewController::Block TotalsViewController::makeBlock(const QString &caption) {
@@ -65,8 +78,8 @@ void TotalsViewController::viewDidLoad() {
     for (size_t i = 0; i < captions.size(); ++i)
         m_legLabels[i]->setText(captions[i]);
 
-    // Scheduled against this screen, so a screen closed within the delay asks nothing.
-    QTimer::singleShot(ReviewDelayMs, this, [] { ReviewService::shared().requestReview(); });
+    // Scheduled against this screen, so a screen left within the delay asks nothing.
+    m_reviewTimer->start(ReviewDelayMs);
 }
 
 void TotalsViewController::rangeDatePickerChanged(const QDateTime &date) {
@@ -88,8 +101,10 @@ double TotalsViewController::computeBlock(const FetchRequest &request, const Blo
                                   &error);
     if (!totals)
         qWarning().noquote() << error;
-    else
+    else if (m_recordCount != totals->count) {
         m_recordCount = totals->count;
+        emit recordCountChanged();
+    }
     const QList<double> sums = totals ? totals->sums : QList<double>{0, 0, 0, 0};
     block.calories->setText(number(sums.at(0)));
     block.fatCalories->setText(number(sums.at(1)));
@@ -99,7 +114,12 @@ double TotalsViewController::computeBlock(const FetchRequest &request, const Blo
 }
 
 void TotalsViewController::computeLtd() {
-    showRoute(computeBlock(UserData::fetchRequest(), m_ltd));
+    // Added up newest day first; the year and month blocks add up in `date` order.
+    FetchRequest all = UserData::fetchRequest();
+    all.sortBy(QStringLiteral("year"), false)
+        .sortBy(QStringLiteral("imonth"), false)
+        .sortBy(QStringLiteral("iday"), false);
+    showRoute(computeBlock(all, m_ltd));
     // The first entry is the last session of the newest-first order (year, imonth, iday).
     FetchRequest first = UserData::fetchRequest();
     first.sortBy(QStringLiteral("year"))
@@ -118,7 +138,8 @@ void TotalsViewController::computeYtd() {
     const QDate day = m_rangeDatePicker->date().toLocalTime().date();
     FetchRequest request = UserData::fetchRequest();
     request.where(QStringLiteral("year = %@"), QString::number(day.year()))
-        .where(QStringLiteral("imonth <=%@"), QString::number(day.month()));
+        .where(QStringLiteral("imonth <=%@"), QString::number(day.month()))
+        .sortBy(QStringLiteral("date"));
     computeBlock(request, m_ytd);
     m_ytd.header->setText(QStringLiteral("YTD Totals"));
 }
@@ -127,7 +148,8 @@ void TotalsViewController::computeMtd() {
     const QDate day = m_rangeDatePicker->date().toLocalTime().date();
     FetchRequest request = UserData::fetchRequest();
     request.where(QStringLiteral("year = %@"), QString::number(day.year()))
-        .where(QStringLiteral("imonth =%@"), QString::number(day.month()));
+        .where(QStringLiteral("imonth =%@"), QString::number(day.month()))
+        .sortBy(QStringLiteral("date"));
     computeBlock(request, m_mtd);
     m_mtd.header->setText(QStringLiteral("MTD Totals"));
 }

@@ -9,6 +9,7 @@
 #include <array>
 
 class FetchRequest;
+class QTimer;
 
 // Totals: life-, year- and month-to-date sums of the sessions for a picked date, the route
 // panel drawn from the life-to-date distance, and the printed report of it all.
@@ -44,8 +45,10 @@ class TotalsViewController : public QObject {
     Q_PROPERTY(Outlet *MilesToBangorLabel READ MilesToBangorLabel CONSTANT)
     Q_PROPERTY(Outlet *MilesToMiamiLabel READ MilesToMiamiLabel CONSTANT)
     Q_PROPERTY(Outlet *rangeDatePicker READ rangeDatePicker CONSTANT)
+    Q_PROPERTY(qint64 recordCount READ recordCount NOTIFY recordCountChanged)
 public:
     explicit TotalsViewController(QObject *parent = nullptr);
+    ~TotalsViewController() override;
 
     Outlet *todaysDateLabel() const { return m_todaysDateLabel; }
     Outlet *LTDTotalsLabel() const { return m_ltd.header; }
@@ -82,11 +85,16 @@ public:
     const StyledText &TotalsString() const { return m_totalsString; }
 
     Q_INVOKABLE void viewDidLoad();
+    // The rating prompt belongs to this screen and closes when it is left.
+    Q_INVOKABLE void viewWillDisappear();
     Q_INVOKABLE void rangeDatePickerChanged(const QDateTime &date);
     Q_INVOKABLE void PrintButtonClicked();
 
     // How long after loading the rating service gets its chance.
     static constexpr int ReviewDelayMs = 5000;
+
+signals:
+    void recordCountChanged();
 
 private:
     struct Block {
@@ -113,6 +121,7 @@ private:
     Outlet *m_routeExplanationLabel;
     std::array<Outlet *, 4> m_legLabels;
     Outlet *m_rangeDatePicker;
+    QTimer *m_reviewTimer;
     qint64 m_recordCount = 0;
     StyledText m_totalsString;
 };

@@ -13,6 +13,18 @@ Rectangle {
     property string caption
     signal barTapped(int row)
 
+    // Read as its caption and each bar's label and figure; the table below the chart is the
+    // keyboard's way to the same rows.
+    Accessible.role: Accessible.Chart
+    Accessible.name: caption
+    Accessible.description: spokenBars.slice(0, bars.count).join("; ")
+    property var spokenBars: []
+    function noteBar(index, text) {
+        const next = spokenBars.slice()
+        next[index] = text
+        spokenBars = next
+    }
+
     implicitHeight: 200
     radius: Look.buttonRadius
     border.width: Look.buttonBorder
@@ -51,6 +63,13 @@ Rectangle {
                 required property int row
                 required property int index
                 objectName: "bar" + label
+                // Each bar is also a button of its own for a screen reader: Press opens its row.
+                readonly property string spoken: label + " " + valueText
+                onSpokenChanged: chart.noteBar(index, spoken)
+                Component.onCompleted: chart.noteBar(index, spoken)
+                Accessible.role: Accessible.Button
+                Accessible.name: spoken
+                Accessible.onPressAction: chart.barTapped(bar.row)
                 x: index * plot.barWidth
                 width: plot.barWidth
                 height: plot.height

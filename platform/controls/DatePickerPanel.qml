@@ -30,6 +30,25 @@ Rectangle {
 
     // Picking from code (tests, accessibility) behaves like turning the wheel.
     function pick(moment) { picked(moment) }
+    // The keyboard enters the picker at the style's own control.
+    function takeFocus() {
+        if (wheels.visible)
+            wheels.takeFocus()
+        else if (compact.visible)
+            compact.forceActiveFocus(Qt.TabFocusReason)
+        else
+            calendar.takeFocus()
+    }
+    function holdsFocus() {
+        for (let item = panel.Window.activeFocusItem; item; item = item.parent) {
+            if (item === panel)
+                return true
+        }
+        return false
+    }
+    // Escape inside the picker is Done rather than leaving the screen.
+    Keys.onShortcutOverride: (event) => event.accepted = event.key === Qt.Key_Escape
+    Keys.onEscapePressed: panel.doneClicked()
 
     MouseArea { anchors.fill: parent } // keeps taps on the panel from reaching the screen
 
@@ -43,23 +62,27 @@ Rectangle {
             background: Rectangle { color: Look.barBackground; border.color: Look.divider }
             RowLayout {
                 anchors.fill: parent
-                ToolButton {
+                PaceToolButton {
                     objectName: "todayClick"
                     text: "Today"
-                    palette.buttonText: Look.toolbarTint
-                    contentItem: Label { text: "Today"; color: Look.toolbarTint; font.bold: true; verticalAlignment: Text.AlignVCenter }
+                    textColor: Look.toolbarTint
+                    textSize: font.pixelSize
+                    bold: true
                     onClicked: panel.todayClicked()
                 }
                 Item { Layout.fillWidth: true }
-                ToolButton {
+                PaceToolButton {
                     objectName: "doneClick"
                     text: "Done"
-                    contentItem: Label { text: "Done"; color: Look.toolbarTint; font.bold: true; verticalAlignment: Text.AlignVCenter }
+                    textColor: Look.toolbarTint
+                    textSize: font.pixelSize
+                    bold: true
                     onClicked: panel.doneClicked()
                 }
             }
         }
         WheelDatePicker {
+            id: wheels
             objectName: "wheelPicker"
             visible: panel.style === "wheel" || panel.style === "automatic"
             Layout.fillWidth: true
@@ -67,7 +90,8 @@ Rectangle {
             date: panel.date
             onPicked: (moment) => panel.picked(moment)
         }
-        Button {
+        PlainButton {
+            id: compact
             objectName: "compactDate"
             visible: panel.style === "compact"
             Layout.alignment: Qt.AlignHCenter
@@ -76,6 +100,7 @@ Rectangle {
             onClicked: panel.compactOpen = !panel.compactOpen
         }
         CalendarDatePicker {
+            id: calendar
             objectName: "calendarPicker"
             visible: panel.style === "inline" || (panel.style === "compact" && panel.compactOpen)
             Layout.fillWidth: true

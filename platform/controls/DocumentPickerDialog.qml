@@ -11,8 +11,20 @@ FileDialog {
 
     Connections {
         target: DocumentPicker
-        function onOpenRequested() { dialog.open() }
+        function onOpenRequested() {
+            dialog.fileMode = FileDialog.OpenFile
+            dialog.open()
+        }
+        function onOpenManyRequested() {
+            dialog.fileMode = FileDialog.OpenFiles
+            dialog.open()
+        }
     }
-    onAccepted: DocumentPicker.pick(dialog.selectedFile)
+    onAccepted: {
+        if (dialog.fileMode === FileDialog.OpenFiles)
+            DocumentPicker.pickMany(dialog.selectedFiles)
+        else
+            DocumentPicker.pick(dialog.selectedFile)
+    }
     onRejected: DocumentPicker.cancel()
 }

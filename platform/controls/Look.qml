@@ -28,10 +28,13 @@ QtObject {
     readonly property int fieldRadius: 5
     readonly property int fieldBorder: 1
     readonly property color destructive: "#e53935"
-    // The picker toolbar's sky blue reads well on the dark bar; on the light bar it is too
-    // faint, so the light appearance uses a darker shade of the same hue.
-    readonly property color toolbarTint: dark ? Qt.rgba(92 / 255, 216 / 255, 1, 1)
-                                              : Qt.rgba(0, 105 / 255, 150 / 255, 1)
+    // The date picker toolbar's buttons: the same sky blue in both appearances.
+    readonly property color toolbarTint: Qt.rgba(92 / 255, 216 / 255, 1, 1)
     readonly property color required: dark ? "#ef5350" : "#c62828"
     readonly property int margin: 16
+    // The keyboard focus ring: drawn on the page background, so it contrasts with that; on a
+    // row (a light cell in both appearances) the ring is the dark shade.
+    readonly property color focusMark: dark ? "#ffd54f" : "#0b57d0"
+    readonly property color focusMarkOnCell: "#0b57d0"
+    readonly property int focusMarkWidth: 3
 }

@@ -3,6 +3,7 @@ import QtQuick.Controls
 import Pacelog
 
 // A rounded, bordered button. With an outlet it follows the outlet's title, enabled and hidden.
+// The accessibility Press, Space and Enter do what a click does.
 Button {
     id: control
     property Outlet outlet: null
@@ -13,6 +14,11 @@ Button {
     implicitHeight: 48
     flat: true
     font.capitalization: Font.MixedCase
+    focusPolicy: Qt.StrongFocus
+    Accessible.name: text
+    Accessible.onPressAction: if (control.enabled) control.clicked()
+    Keys.onReturnPressed: if (control.enabled) control.clicked()
+    Keys.onEnterPressed: if (control.enabled) control.clicked()
     // Black on the light cell background in both appearances.
     contentItem: Label {
         text: control.text
@@ -30,4 +36,5 @@ Button {
         color: control.down ? Qt.darker(Look.cellBackground, 1.08) : Look.cellBackground
         opacity: control.enabled ? 1 : 0.5
     }
+    FocusMark { shown: control.visualFocus }
 }

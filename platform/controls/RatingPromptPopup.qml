@@ -42,13 +42,13 @@ Popup {
         }
         RowLayout {
             Layout.alignment: Qt.AlignHCenter
-            Button {
+            PlainButton {
                 objectName: "Not Now"
                 text: objectName
                 flat: true
                 onClicked: RatingPrompt.respond(false)
             }
-            Button {
+            PlainButton {
                 objectName: "Rate"
                 text: objectName
                 flat: true

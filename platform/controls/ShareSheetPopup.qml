@@ -11,6 +11,8 @@ Popup {
     objectName: "shareSheet"
     readonly property var items: ShareSheet.items
     modal: false
+    // The person asked for it, so the keyboard moves into it (Escape closes it).
+    focus: true
     closePolicy: Popup.CloseOnEscape | Popup.CloseOnPressOutside
     visible: ShareSheet.showing
     onClosed: ShareSheet.dismiss()
@@ -61,6 +63,7 @@ Popup {
                 objectName: "Copy"
                 text: objectName
                 Layout.fillWidth: true
+                visible: ShareSheet.offersCopy
                 onClicked: ShareSheet.copyToClipboard()
             }
             PaceButton {
@@ -68,6 +71,7 @@ Popup {
                 text: objectName
                 Layout.fillWidth: true
                 enabled: ShareSheet.canMail
+                visible: ShareSheet.offersMail
                 onClicked: ShareSheet.mail()
             }
             PaceButton {

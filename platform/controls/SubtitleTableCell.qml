@@ -7,6 +7,7 @@ import Pacelog
 SwipeCell {
     id: cell
     property string detailText
+    sentence: detailText.length > 0 ? text + ", " + detailText : text
     contentItem: ColumnLayout {
         spacing: 2
         Label {

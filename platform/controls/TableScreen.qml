@@ -5,6 +5,8 @@ import Pacelog
 // A screen that is one table: the rows of `model` drawn by `delegate` (a TableCell,
 // SubtitleTableCell or another SwipeCell) under a section header. An optional `aboveTable`
 // (a chart, say) sits above the header and does not scroll with the rows.
+// The keyboard reaches the table as one stop: Up and Down move the current row, Enter or Space
+// open it and Delete deletes it, as a tap and the swipe's action do.
 ScreenPage {
     id: screen
     property alias model: tableView.model
@@ -61,6 +63,17 @@ ScreenPage {
         reuseItems: true
         delegate: screen.delegate
         boundsBehavior: Flickable.StopAtBounds
+        activeFocusOnTab: true
+        keyNavigationEnabled: true
+        Accessible.role: Accessible.List
+        Accessible.name: screen.title
+        function currentCell() { return tableView.currentItem as SwipeCell }
+        // Rows that arrive after the list was made leave it without a current row.
+        onActiveFocusChanged: if (activeFocus && currentIndex < 0 && count > 0) currentIndex = 0
+        Keys.onReturnPressed: tableView.currentCell()?.activate()
+        Keys.onEnterPressed: tableView.currentCell()?.activate()
+        Keys.onSpacePressed: tableView.currentCell()?.activate()
+        Keys.onDeletePressed: tableView.currentCell()?.requestDelete()
         // A deleted row fades out; the rows below close the gap.
         remove: Transition {
             NumberAnimation { property: "opacity"; to: 0; duration: 250 }

@@ -2,6 +2,7 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import Pacelog
 
 // Month, day and year wheels. `date` shows the outlet's date; turning a wheel calls `picked`.
 Item {
@@ -42,6 +43,40 @@ Item {
         moment.setFullYear(year, month, day)
         picked(moment)
     }
+    function takeFocus() { monthWheel.forceActiveFocus(Qt.TabFocusReason) }
+
+    // One wheel. Up and Down (and the accessibility Increase / Decrease) turn it a row at a
+    // time, which picks like a flick that came to rest; it is announced with its choice.
+    component Wheel: Tumbler {
+        id: turning
+        property string caption
+        property string choice
+        function turn(rows) {
+            const next = turning.currentIndex + rows
+            if (next < 0 || next >= turning.count)
+                return
+            turning.currentIndex = next
+            wheel.wheelsMoved()
+        }
+        Layout.fillWidth: true
+        focusPolicy: Qt.StrongFocus
+        Accessible.ignored: true
+        AccessibleStandIn {
+            Accessible.name: turning.caption + " " + turning.choice
+            Accessible.onIncreaseAction: turning.turn(1)
+            Accessible.onDecreaseAction: turning.turn(-1)
+        }
+        Keys.onUpPressed: turning.turn(-1)
+        Keys.onDownPressed: turning.turn(1)
+        onMovingChanged: if (!moving) wheel.wheelsMoved()
+        FocusMark {
+            anchors.margins: 2
+            cornerRadius: 4
+            border.color: Look.focusMarkOnCell // the picker is white in both appearances
+            shown: turning.visualFocus
+        }
+    }
+
     onDateChanged: syncFromDate()
     onFirstYearChanged: syncFromDate()
     onVisibleChanged: if (visible) { syncFromDate(); showIndexes() }
@@ -49,17 +84,18 @@ Item {
 
     RowLayout {
         anchors.fill: parent
-        Tumbler {
+        Wheel {
             id: monthWheel
             objectName: "monthWheel"
-            Layout.fillWidth: true
+            caption: "Month"
+            choice: wheel.monthNames[currentIndex] ?? ""
             model: wheel.monthNames
-            onMovingChanged: if (!moving) wheel.wheelsMoved()
         }
-        Tumbler {
+        Wheel {
             id: dayWheel
             objectName: "dayWheel"
-            Layout.fillWidth: true
+            caption: "Day"
+            choice: currentIndex + 1
             model: 31
             delegate: Label {
                 required property int index
@@ -68,12 +104,12 @@ Item {
                 verticalAlignment: Text.AlignVCenter
                 opacity: 1.0 - Math.abs(Tumbler.displacement) / (Tumbler.tumbler.visibleItemCount / 2)
             }
-            onMovingChanged: if (!moving) wheel.wheelsMoved()
         }
-        Tumbler {
+        Wheel {
             id: yearWheel
             objectName: "yearWheel"
-            Layout.fillWidth: true
+            caption: "Year"
+            choice: wheel.firstYear + currentIndex
             model: wheel.lastYear - wheel.firstYear + 1
             delegate: Label {
                 required property int index
@@ -82,7 +118,6 @@ Item {
                 verticalAlignment: Text.AlignVCenter
                 opacity: 1.0 - Math.abs(Tumbler.displacement) / (Tumbler.tumbler.visibleItemCount / 2)
             }
-            onMovingChanged: if (!moving) wheel.wheelsMoved()
         }
     }
 }

@@ -112,6 +112,40 @@ private slots:
         QCOMPARE(lines.viewPaths(0, &camera), pieces);
     }
 
+    // The built-in outline holds the borders of the contiguous states and nothing outside
+    // them; in a file of lines, notes, unreadable pairs and one-point rows are passed over.
+    void linesFromAFile() {
+        MapCamera camera;
+        camera.setWidth(390);
+        camera.setHeight(600);
+        MapPolylines outline;
+        outline.setSource(":/qt/qml/Pacelog/resources/StateOutlines.txt");
+        QVERIFY2(outline.count() > 100, qPrintable(QString::number(outline.count())));
+        const QRectF states(camera.project(49.5, -124.9), camera.project(24.4, -66.9));
+        const QList<QPolygonF> pieces = outline.allViewPaths(&camera);
+        QVERIFY(pieces.size() > 100); // islands smaller than a pixel at this zoom drop out
+        for (const QPolygonF &piece : pieces)
+            for (const QPointF &p : piece)
+                QVERIFY2(states.adjusted(-1, -1, 1, 1).contains(p),
+                         qPrintable(QStringLiteral("%1, %2").arg(p.x()).arg(p.y())));
+
+        QTemporaryDir dir;
+        QFile file(dir.filePath("lines.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("# a note\n0,0 0,36 x,1\n\n5,5\n0,-36 0,0\n");
+        file.close();
+        MapPolylines lines;
+        lines.setSource(file.fileName());
+        QCOMPARE(lines.count(), 2);
+        camera.setWidth(200);
+        camera.setHeight(200);
+        camera.setCenterLatitude(0);
+        camera.setCenterLongitude(0);
+        camera.setZoomLevel(1);
+        QCOMPARE(lines.allViewPaths(&camera),
+                 (QList<QPolygonF>{{{100, 100}, {151.2, 100}}, {{48.8, 100}, {100, 100}}}));
+    }
+
     // The region of the Miami - Salt Lake City box keeps its centre, shows both corners and fills
     // the view one way.
     void regionFitsItsBox() {

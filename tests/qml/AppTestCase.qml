@@ -18,8 +18,9 @@ TestCase {
         anchors.fill: parent
     }
 
-    // Every test starts on the menu, in miles.
+    // Every test starts on the menu, in miles, in the system's appearance.
     function init() {
+        Appearance.force("")
         toMenu()
         TestStore.setSetting("Distance", "Miles")
         AppState.distanceUnit = "Miles"

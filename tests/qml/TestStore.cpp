@@ -7,7 +7,9 @@
 #include "model/Settings.h"
 #include "platform/Formatting.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -90,6 +92,15 @@ void TestStore::setClock(const QString &localMoment) const {
     Clock::set([moment] { return moment; });
 }
 
+QString TestStore::writeFile(const QString &name, const QString &text) const {
+    const QString path = QDir(dataDirectory()).filePath(name);
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0)
+        return QString();
+    return path;
+}
+
 QString TestStore::readFile(const QString &path) const {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -115,4 +126,11 @@ QString TestStore::exec(const QString &sql) const {
 
 QString TestStore::locale() const {
     return Formatting::locale();
+}
+
+bool TestStore::setPathBlocked(const QString &path, bool blocked) const {
+    if (!blocked)
+        return QDir().rmdir(path);
+    QFile::remove(path);
+    return QDir().mkdir(path);
 }

@@ -35,4 +35,9 @@ public:
     Q_INVOKABLE QString exec(const QString &sql) const;
     // The device locale the screens format with ("en_US", "de_DE").
     Q_INVOKABLE QString locale() const;
+    // Blocked, the file at `path` is replaced by an empty folder of its name, so writing and
+    // reading it fail; unblocked, that folder goes again.
+    Q_INVOKABLE bool setPathBlocked(const QString &path, bool blocked) const;
+    // Writes `text` to `name` under the data directory (folders made as needed); its path.
+    Q_INVOKABLE QString writeFile(const QString &name, const QString &text) const;
 };

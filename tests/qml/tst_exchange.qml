@@ -46,6 +46,30 @@ AppTestCase {
         tryVerify(() => !alert.visible || (alert.text.length > 0 && alert.text !== message))
     }
 
+    // In the dark appearance both text views get a white border, the file's text turns white
+    // and the help text black; the help text keeps clear of its border in both appearances.
+    function checkTextViews(page, fileView) {
+        const frame = area => {
+            let box = area
+            while (box && box.textArea !== area)
+                box = box.parent
+            return box.background
+        }
+        const help = findChild(page, "HelpTextView")
+        const file = findChild(page, fileView)
+        for (const dark of [false, true]) {
+            Appearance.force(dark ? "dark" : "light")
+            const border = dark ? "#ffffff" : "#000000"
+            compare(frame(help).border.color.toString(), border, "help view border")
+            compare(frame(file).border.color.toString(), border, fileView + " border")
+            compare(help.color.toString(), "#000000", "help text")
+            compare(file.color.toString(), dark ? "#ffffff" : "#000000", fileView + " text")
+            verify(help.leftPadding >= 4 && help.rightPadding >= 4 && help.topPadding >= 4,
+                   "the help text keeps an inset")
+        }
+        Appearance.force("")
+    }
+
     function test_export() {
         TestStore.addSession(2021, 3, 2, "350", "2.5", "120", "10")
         const dir = fakeMailer()
@@ -55,6 +79,7 @@ AppTestCase {
         verify(exportButton.enabled)
         verify(!findChild(page, "SaveButton").enabled && !findChild(page, "EmailButton").enabled)
         verify(findChild(page, "HelpTextView").text.startsWith("Step 1: Create the Export File\n"))
+        checkTextViews(page, "ExportTextView")
 
         mouseClick(exportButton)
         tryVerify(() => findChild(page, "SaveButton").enabled, 3000)
@@ -69,6 +94,9 @@ AppTestCase {
         tryVerify(() => sheet.visible)
         compare(sheet.items.length, 1)
         compare(TestStore.readFile(dir + "/Treadmill.csv"), file)
+        verify(findChild(sheet, "Save").visible, "the sheet saves")
+        verify(!findChild(sheet, "Copy").visible && !findChild(sheet, "Mail").visible,
+               "copying and mailing are left out")
         mouseClick(findChild(sheet, "Close"))
         tryVerify(() => !sheet.visible)
 
@@ -78,10 +106,15 @@ AppTestCase {
         compare(args.slice(0, 5), ["--subject", "Treadmill Update Text File", "--body",
                                    "Attachment: Treadmill Text File", "--attach"])
         verify(args[5].endsWith("/Treadmill.csv"))
+        compare(findChild(page, "ExportTextView").text, file, "the file read back is shown")
 
+        // Neither written nor read back, the file still leads to the check for a mail program.
         TestStore.setEnvironment("PACELOG_MAILER", "/nonexistent/mailer")
+        verify(TestStore.setPathBlocked(args[5], true))
         mouseClick(findChild(page, "EmailButton"))
         answerAlert("Sending Email", "Email not Setup or Unavailable")
+        compare(findChild(page, "ExportTextView").text, file, "an unread file leaves the view")
+        verify(TestStore.setPathBlocked(args[5], false))
     }
 
     // The session the file's first line matches, as a US English device stored it.
@@ -101,6 +134,7 @@ AppTestCase {
         let page = openExchange("showImport", "ImportViewController2")
         verify(!findChild(page, "ImportButton").enabled)
         compare(findChild(page, "HelpTextView").text.split("\n").length, 3)
+        checkTextViews(page, "ImportTextView")
 
         mouseClick(findChild(page, "LoadFileButton"))
         answerAlert("Data Import", "File Loaded and Ready to Import")
@@ -170,6 +204,25 @@ AppTestCase {
         compare(TestStore.exec("DROP TRIGGER refuse"), "")
     }
 
+    // The spreadsheet file goes out through the share sheet, in the current unit.
+    function test_spreadsheet() {
+        TestStore.addSession(2021, 3, 2, "350", "2.5", "120", "10")
+        TestStore.addSession(2021, 2, 27, "200", "1,5")
+        const dir = TestStore.dataDirectory()
+        TestStore.setEnvironment("PACELOG_SAVE_DIR", dir)
+        TestStore.setSetting("Distance", "Kilometers")
+        AppState.distanceUnit = "Kilometers"
+        const page = openExchange("showExport", "ExportViewController")
+        mouseClick(findChild(page, "SpreadsheetButton"))
+        const expected = "date,calories,fatCalories,distance,unit,laps\r\n"
+                       + "2021-02-27,200,,\"1,5\",km,\r\n"
+                       + "2021-03-02,350,120,2.5,km,10\r\n"
+        tryVerify(() => TestStore.readFile(dir + "/Treadmill-sessions.csv") === expected, 3000,
+                  "the spreadsheet is saved whole")
+        TestStore.setSetting("Distance", "Miles")
+        AppState.distanceUnit = "Miles"
+    }
+
     function test_sampleSessions() {
         TestStore.addSession(2021, 3, 2, "350", "2.5", "120", "10")
         const page = openExchange("showDataImporter", "DataImporterViewController")
@@ -212,5 +265,14 @@ AppTestCase {
         const recipient = args[6]
         verify(recipient.indexOf("@") > 0)
         verify(args[5].endsWith("/" + recipient + "TreadmillLocations.txt"))
+
+        // A file that can be neither written nor read back still meets the mail check.
+        const written = args[5].replace(/[^/]*$/, "LocationsExport.txt")
+        compare(TestStore.readFile(written), file)
+        TestStore.setEnvironment("PACELOG_MAILER", "/nonexistent/mailer")
+        verify(TestStore.setPathBlocked(written, true))
+        mouseClick(findChild(page, "EmailFileButton"))
+        answerAlert("Sending Email", "Email not Setup or Unavailable")
+        verify(TestStore.setPathBlocked(written, false))
     }
 }

@@ -21,6 +21,11 @@ AppTestCase {
         verify(findChild(map, "attribution").visible)
         verify(findChild(map, "scaleBar").visible)
         verify(findChild(map, "pinTitle").visible)
+        // Offline (no tiles, no road routes): the states' outline and the four legs, straight
+        // and dashed, none of them among the overlays.
+        compare(map.overlays.length, 0)
+        compare(findChild(map, "dashedLines").paths.length, 4)
+        verify(findChild(map, "stateOutline").paths.length > 100)
 
         const show = findChild(page, "ShowLocationButton")
         const stop = findChild(page, "StopShowingButton")

@@ -34,6 +34,13 @@ AppTestCase {
         const picker = findChild(page, "datePicker")
         tryVerify(() => picker.visible)
         verify(dateField.text.length > 0, "entering the field shows today")
+        for (const appearance of ["light", "dark"]) {
+            Appearance.force(appearance)
+            for (const button of ["todayClick", "doneClick"])
+                compare(findChild(page, button).contentItem.color.toString(), "#5cd8ff",
+                        "the toolbar's sky blue, " + appearance)
+        }
+        Appearance.force("")
         picker.pick(new Date(2026, 2, 5, 23, 30)) // already the 6th in UTC
         compare(dateField.text, shownAs("Mar 5, 2026"))
         mouseClick(dateField)

@@ -14,6 +14,7 @@ AppTestCase {
         compare(TestStore.settingsFile()["Distance"], "Miles", "the menu wrote the default")
         let page = openSettings()
         mouseClick(findChild(page, "KilometersSwitch"))
+        compare(page.controller.KilometersSwitch.checked, true)
         compare(TestStore.settingsFile()["Distance"], "Kilometers")
         compare(AppState.distanceUnit, "Kilometers")
 

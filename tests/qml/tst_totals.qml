@@ -87,6 +87,7 @@ AppTestCase {
                 ["1,201.00", "360.50", "500.00", "209.345"].map(shownAs))
         compare(texts(page, ["textMtdCals", "textMtdFatCals", "textMtdMiles", "textMtdLaps"]),
                 ["701.00", "210.50", "99.50", "209.345"].map(shownAs))
+        compare(page.controller.recordCount, 2, "the block computed last is the month's")
         compare(legFields(page), ["Completed", "818.00 To Go", "3,257.00 To Go",
                                   "1,743.00 To Go"].map(shownAs))
         verify(Qt.colorEqual(findChild(page, "FirstCityTextField").color, "#00ff00"))
@@ -134,5 +135,14 @@ AppTestCase {
         const opened = TestStore.readFile(log).trim()
         verify(opened.startsWith("https://"), opened)
         verify(opened.endsWith("?action=write-review"), opened)
+
+        // Left by a back that does not tap outside the prompt (a key, a gesture), the screen
+        // takes its prompt along: it never shows over the menu.
+        TestStore.setSetting("ReviewService.lastRequest", undefined)
+        openTotals()
+        tryVerify(() => prompt.visible, 10000, "offered again")
+        findChild(app, "stack").pop()
+        tryVerify(() => findChild(app, "stack").currentItem.objectName === "MainMenuViewController")
+        tryVerify(() => !prompt.visible, 1000, "the prompt went with its screen")
     }
 }

@@ -50,7 +50,9 @@ private slots:
             MapViewController map;
             QSignalSpy regions(&map, &MapViewController::regionRequested);
             map.viewDidLoad();
+            QCOMPARE(map.plannedLegs().size(), 4); // straight until the road routes arrive
             QTRY_COMPARE_WITH_TIMEOUT(map.overlays().size(), 4, 15000);
+            QCOMPARE(map.plannedLegs().size(), 0);
             QByteArrayList paths;
             for (const auto &request : server.requests()) {
                 paths << request.path;
@@ -110,6 +112,20 @@ private slots:
         for (const QString &line : s_log.filter("We have error getting directions == "))
             QVERIFY2(line.size() > 36, qPrintable(line));
         QCOMPARE(map.overlays().size(), 0);
+        // Without road routes the legs stay straight lines from city to city, in loop order.
+        const QVariantList legs = map.plannedLegs();
+        QCOMPARE(legs.size(), 4);
+        const auto ends = [](const QVariant &leg) {
+            const QVariantList points = leg.toList();
+            QStringList out;
+            for (const QVariant &p : points)
+                out << QStringLiteral("%1,%2")
+                           .arg(p.toMap().value("latitude").toDouble())
+                           .arg(p.toMap().value("longitude").toDouble());
+            return out.join(' ');
+        };
+        QCOMPARE(ends(legs.first()), QString("25.7617,-80.1918 40.7608,-111.891"));
+        QCOMPARE(ends(legs.last()), QString("44.8016,-68.7713 25.7617,-80.1918"));
     }
 
     // The page test shows, centres and stops with a place ahead. With none ahead there is no pin,

@@ -39,6 +39,46 @@ private slots:
         QCOMPARE(c.recordCount(), qint64(1)); // the block computed last is the month's
     }
 
+    // Double addition is not associative: these three fat calories make 467.5794999... added
+    // newest first and 467.5795000... oldest first, which the formatter shows as 467.579 and
+    // 467.58. Life to date adds newest day first, the year and the month in `date` text order,
+    // whatever order the sessions were stored in or their distances index them by.
+    void additionOrder_data() {
+        QTest::addColumn<QList<QDate>>("days"); // stored in this order
+        QTest::addColumn<QDate>("picked");
+        QTest::addColumn<QStringList>("fatShown"); // life, year, month to date
+        const QList<QDate> january{QDate(2026, 1, 5), QDate(2026, 1, 6), QDate(2026, 1, 7)};
+        QTest::newRow("stored oldest first")
+            << january << QDate(2026, 1, 20) << QStringList{"467.579", "467.58", "467.58"};
+        QTest::newRow("stored newest first")
+            << QList<QDate>{january.rbegin(), january.rend()} << QDate(2026, 1, 20)
+            << QStringList{"467.579", "467.58", "467.58"};
+        // "Feb 1, 2026" sorts before "Jan 30, 2026": the year adds February first.
+        QTest::newRow("date text order is not the calendar's")
+            << QList<QDate>{QDate(2026, 1, 30), QDate(2026, 2, 1), QDate(2026, 2, 2)}
+            << QDate(2026, 2, 20) << QStringList{"467.579", "467.579", "284.288"};
+    }
+
+    void additionOrder() {
+        QFETCH(QList<QDate>, days);
+        QFETCH(QDate, picked);
+        QFETCH(QStringList, fatShown);
+        const QStringList fat{"183.29117", "145.26137", "139.02696"}; // by day, oldest first
+        QList<QDate> byDay = days;
+        std::sort(byDay.begin(), byDay.end());
+        // Distances fall as the days rise, so an index on them runs newest first.
+        for (const QDate &day : days) {
+            const qsizetype i = byDay.indexOf(day);
+            addSession(QDateTime(day, QTime(8, 0)), "1", QString::number(3 - i), fat.at(i));
+        }
+        TotalsViewController c;
+        c.viewDidLoad();
+        c.rangeDatePickerChanged(QDateTime(picked, QTime(8, 0)));
+        QCOMPARE((QStringList{c.textLtdFatCals()->text(), c.textYtdFatCals()->text(),
+                              c.textMtdFatCals()->text()}),
+                 fatShown);
+    }
+
     // The page test shows the panel with nothing walked yet.
     void routePanel_data() {
         QTest::addColumn<QString>("distance");
