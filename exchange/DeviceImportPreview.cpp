@@ -134,10 +134,7 @@ int DeviceImportPreview::count(DeviceImportRow::Status status) const {
 UserData DeviceImportPreview::session(const DeviceImportRow &row) {
     UserData session;
     session.setTreadDate(row.start);
-    session.setCalories(row.calories);
-    session.setFatCalories(row.fatCalories);
-    session.setDistance(row.distance);
-    session.setLaps(row.laps);
+    SessionRules::writeFigures(session, row.calories, row.fatCalories, row.distance, row.laps);
     session.setDate(row.date);
     return session;
 }

@@ -38,7 +38,14 @@ DeviceImportViewController::DeviceImportViewController(QObject *parent)
     m_slices->setInterval(0);
 }
 
-DeviceImportViewController::~DeviceImportViewController() = default;
+DeviceImportViewController::~DeviceImportViewController() {
+    // Leaving the screen while the sessions are stored finishes the store (a few thousand
+    // inserts take about a second); only Cancel drops them.
+    if (m_writer && !m_writer->failed()) {
+        if (!m_writer->writeNext(m_writer->total()) || !m_writer->commit())
+            qWarning().noquote() << "Can't Save" << m_writer->error();
+    }
+}
 
 void DeviceImportViewController::viewDidLoad() {
     m_importSelected->setEnabled(false);

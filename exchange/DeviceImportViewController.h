@@ -16,7 +16,8 @@ class QTimer;
 // Device import: the person picks files, a folder's files or a platform's zip export, sees every
 // session found with the status it would get, and stores the new ones in one transaction.
 // Reading and storing run a slice per turn of the event loop, so the screen shows progress and
-// a large export can be cancelled; a cancelled or refused store leaves the log as it was.
+// a large export can be cancelled; a cancelled or refused store leaves the log as it was, and
+// leaving the screen while storing finishes the store.
 class DeviceImportViewController : public QObject {
     Q_OBJECT
     QML_ELEMENT

@@ -9,6 +9,7 @@
 #include <QDebug>
 #include <QSqlError>
 #include <QSqlRecord>
+#include <cstring>
 
 namespace {
 
@@ -200,8 +201,19 @@ Context::sumLeadingNumbers(const FetchRequest &request, const QStringList &keys,
     }
     LeadingSums out;
     out.count = query->value(0).toLongLong();
-    for (int i = 0; i < keys.size(); ++i)
-        out.sums << query->value(i + 1).toDouble();
+    if (request.sortDescriptors().isEmpty()) {
+        for (int i = 0; i < keys.size(); ++i)
+            out.sums << query->value(i + 1).toDouble();
+    } else {
+        // The ordered sums come as one blob of doubles; no rows give none.
+        const QByteArray blob = query->value(1).toByteArray();
+        for (int i = 0; i < keys.size(); ++i) {
+            double sum = 0;
+            if (blob.size() >= qsizetype((i + 1) * sizeof(double)))
+                std::memcpy(&sum, blob.constData() + i * sizeof(double), sizeof(double));
+            out.sums << sum;
+        }
+    }
     query->finish();
     return out;
 }

@@ -168,16 +168,19 @@ FetchRequest::Sql FetchRequest::leadingSumsSql(const QStringList &keys) const {
     }
     if (m_sort.isEmpty())
         return select(columns.join(QStringLiteral(", ")), {}, {}, QString(), -1);
-    // Double addition is not associative, so the rows reach the sum in the request's order:
-    // an ordered subquery feeding an aggregate is neither flattened nor reordered by SQLite.
-    const Sql order = orderClause();
-    if (!order.error.isEmpty())
-        return order;
-    Sql rows = select(inner.isEmpty() ? QStringLiteral("rowid") : inner.join(QStringLiteral(", ")),
-                      {}, {}, order.text, -1);
-    if (!rows.error.isEmpty())
-        return rows;
-    rows.text = QStringLiteral("SELECT ") + columns.join(QStringLiteral(", ")) +
-                QStringLiteral(" FROM (") + rows.text + QLatin1Char(')');
-    return rows;
+    // Double addition is not associative: with sort keys the sums are added up in their order.
+    QString directions;
+    QStringList arguments{QStringLiteral("?")};
+    for (const SortDescriptor &s : m_sort) {
+        if (entity && !entity->attribute(s.key))
+            return Sql{QString(), {}, unknownKey(s.key, m_entityName)};
+        directions += s.ascending ? QLatin1Char('a') : QLatin1Char('d');
+        arguments << quoted(s.key);
+    }
+    arguments += inner;
+    Sql out = select(QStringLiteral("COUNT(*), orderedleadingsums(%1)")
+                         .arg(arguments.join(QStringLiteral(", "))),
+                     {}, {}, QString(), -1);
+    out.bindings.prepend(directions);
+    return out;
 }

@@ -42,8 +42,8 @@ public:
     Sql countSql() const;
     // The records after row id `afterId` in identity order, at most `size` of them.
     Sql batchSql(qint64 afterId, int size) const;
-    // The count and, per key, the sum of the leading numbers of its texts, added up in the
-    // order of the sort descriptors.
+    // The count and, per key, the sum of the leading numbers of its texts; with sort
+    // descriptors the sums come added up in their order, as one blob of doubles.
     Sql leadingSumsSql(const QStringList &keys) const;
     // The attributes a select loads, in column order after the row id.
     QList<Attribute> fetchedAttributes() const;

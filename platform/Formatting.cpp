@@ -115,6 +115,7 @@ QString Formatting::fixed2(double value) {
 
 QString Formatting::fixed3(double value) {
     char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%.3f", value);
-    return QString::fromLatin1(buffer);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                      std::chars_format::fixed, 3);
+    return QString::fromLatin1(buffer, int(result.ptr - buffer));
 }

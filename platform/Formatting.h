@@ -26,6 +26,6 @@ public:
 
     // printf "%.2f" in the C locale, whatever the process locale ("14.00", never "14,00").
     static QString fixed2(double value);
-    // printf "%.3f" in the C locale.
+    // printf "%.3f" in the C locale, whatever the process locale.
     static QString fixed3(double value);
 };

@@ -179,6 +179,43 @@ private slots:
         QCOMPARE(totals->count, 3);
         QCOMPARE(totals->sums, QList<double>({10.5, 3.0}));
     }
+
+    // With sort keys the sums are added up in their order. The calories 1e16, 1 and -1e16 sum
+    // to 1 only when the 1 comes last (added to 1e16 it is lost). Keys are compared as SQLite
+    // orders them (texts byte by byte, also past their first 8 bytes; absent first), ties in
+    // storage order.
+    void sumsInTheOrderOfTheirKeys_data() {
+        QTest::addColumn<QStringList>("dates"); // of the sessions with 1e16, 1 and -1e16
+        QTest::addColumn<bool>("ascending");
+        QTest::addColumn<double>("sum");
+        QTest::newRow("1 last") << QStringList{"b", "c", "a"} << true << 1.0;
+        QTest::newRow("1 first") << QStringList{"b", "a", "c"} << true << 0.0;
+        QTest::newRow("descending") << QStringList{"b", "a", "c"} << false << 1.0;
+        QTest::newRow("long texts differ late")
+            << QStringList{"Dec 31, 2025 a", "Dec 31, 2025 c", "Dec 31, 2025 b"} << true << 1.0;
+        QTest::newRow("absent first") << QStringList{"a", "b", ""} << true << 1.0;
+        QTest::newRow("ties keep storage order") << QStringList{"x", "x", "x"} << true << 0.0;
+    }
+    void sumsInTheOrderOfTheirKeys() {
+        QFETCH(QStringList, dates);
+        QFETCH(bool, ascending);
+        QFETCH(double, sum);
+        const QStringList calories{"1e16", "1", "-1e16"};
+        for (qsizetype i = 0; i < dates.size(); ++i) {
+            UserData s;
+            if (!dates.at(i).isEmpty())
+                s.setDate(dates.at(i));
+            s.setCalories(calories.at(i));
+            QVERIFY(store().insert(s));
+        }
+        QVERIFY(store().save());
+        FetchRequest request = UserData::fetchRequest();
+        request.sortBy("date", ascending);
+        const auto totals = store().sumLeadingNumbers(request, {"calories"});
+        QVERIFY(totals);
+        QCOMPARE(totals->count, 3);
+        QCOMPARE(totals->sums, QList<double>{sum});
+    }
 };
 
 QTEST_GUILESS_MAIN(StoreTest)

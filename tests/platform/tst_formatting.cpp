@@ -50,11 +50,13 @@ private slots:
         QCOMPARE(Formatting::decimal(value, 2, 3), text);
     }
 
-    // The entry and place export page tests show both texts; neither takes the locale's comma.
+    // The entry and place export page tests show these texts, and a device import stores a
+    // distance with three decimals; none takes the locale's comma.
     void floatAndFixedTextsIgnoreTheLocale() {
         Formatting::setLocale("de_DE");
         QCOMPARE(Formatting::shortestFloat(2.5f), QString("2.5"));
         QCOMPARE(Formatting::fixed2(2.5), QString("2.50"));
+        QCOMPARE(Formatting::fixed3(3.1068559), QString("3.107"));
     }
 
     void wholeFloat_data() {
