@@ -6,6 +6,7 @@
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
 #include "model/SaveFailureAlert.h"
+#include "model/UndoService.h"
 #include "platform/DocumentPicker.h"
 
 #include <QDebug>
@@ -179,6 +180,7 @@ void DeviceImportViewController::finishStoring() {
     const bool stored = !m_writer->failed() && m_writer->commit();
     m_storedCount = stored ? int(m_writer->total()) : 0;
     if (stored) {
+        UndoService::shared()->changed(m_writer->undoOfCommit(), true);
         m_countsLabel->setText(QStringLiteral("Stored: %1").arg(m_storedCount));
         // What is stored now counts as stored for the rows still shown.
         m_preview->loadStored(*m_context);

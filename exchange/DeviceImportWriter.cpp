@@ -1,6 +1,7 @@
 #include "exchange/DeviceImportWriter.h"
 
 #include "model/Context.h"
+#include "model/RowsCommand.h"
 
 DeviceImportWriter::DeviceImportWriter(Context &context, QList<UserData> sessions)
     : m_context(context), m_sessions(std::move(sessions)) {}
@@ -44,4 +45,11 @@ void DeviceImportWriter::cancel() {
     m_open = false;
     m_next = 0;
     m_context.rollback();
+}
+
+RowsCommand *DeviceImportWriter::undoOfCommit() const {
+    auto *undo = new RowsCommand(QStringLiteral("UserData"), QStringLiteral("Sessions imported"));
+    for (qsizetype i = 0; i < m_next; ++i)
+        undo->added(m_sessions.at(i).id());
+    return undo;
 }

@@ -6,6 +6,7 @@
 #include <QString>
 
 class Context;
+class RowsCommand;
 
 // Stores the sessions of a device import in one transaction on its own context, a few at a
 // time so a caller can spread the work over turns of the event loop: either every session is
@@ -27,6 +28,8 @@ public:
     // Drops everything written so far.
     void cancel();
     QString error() const { return m_error; }
+    // After a commit: the sessions it stored as one change to undo (the caller owns it).
+    RowsCommand *undoOfCommit() const;
     bool failed() const { return !m_error.isEmpty(); }
 
 private:

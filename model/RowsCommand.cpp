@@ -24,8 +24,10 @@ bool RowsCommand::read(Context &context, Rows &rows, const QList<qint64> &ids) {
 bool RowsCommand::watch(Context &context, const QList<qint64> &ids) {
     QList<qint64> fresh;
     for (qint64 id : ids) {
-        if (!m_ids.contains(id) && !fresh.contains(id))
+        if (!m_known.contains(id)) {
+            m_known.insert(id);
             fresh << id;
+        }
     }
     m_ids << fresh;
     m_readable = m_readable && read(context, m_before, fresh);
@@ -33,8 +35,10 @@ bool RowsCommand::watch(Context &context, const QList<qint64> &ids) {
 }
 
 void RowsCommand::added(qint64 id) {
-    if (!m_ids.contains(id))
+    if (!m_known.contains(id)) {
+        m_known.insert(id);
         m_ids << id;
+    }
 }
 
 bool RowsCommand::write(const Rows &rows) {

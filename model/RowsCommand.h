@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QUndoCommand>
 #include <QVariantList>
@@ -36,7 +37,8 @@ private:
     bool write(const Rows &rows);
 
     QString m_entity;
-    QList<qint64> m_ids;
+    QList<qint64> m_ids; // in the order first touched
+    QSet<qint64> m_known; // the same ids, for a large import's lookups
     Rows m_before;
     Rows m_after;
     bool m_readable = true;

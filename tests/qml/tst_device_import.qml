@@ -86,6 +86,9 @@ AppTestCase {
                 ["500", "155.85983", "4.971", "19.88", "2024", 2024, 3, 7])
         tryCompare(row(list, 1), "status", "duplicate")
         verify(!importButton.enabled, "what was new is stored now")
+        const bar = findChild(app, "undoBar")
+        tryVerify(() => bar.visible, 2000, "the page offers the import back")
+        verify(findChild(page, "undoBar") === bar)
 
         // The same files again, as their folder: every session is already stored.
         TestStore.setEnvironment("PACELOG_OPEN_FILES", TestStore.dataDirectory() + "/watch")
@@ -96,5 +99,6 @@ AppTestCase {
         compare(rowsOf(againList).filter(r => r.startsWith("new")).length, 0)
         verify(!findChild(again, "importSelected").enabled)
         compare(TestStore.count("UserData"), 3)
+        verify(!bar.visible, "the offer ended with the page")
     }
 }
