@@ -411,6 +411,22 @@ std::optional<QVariantList> Context::storedRow(const QString &entityName, qint64
     return row;
 }
 
+std::optional<qint64> Context::largestId(const QString &entityName, QString *error) {
+    const Entity *entity = Entity::named(entityName);
+    QSqlQuery *query =
+        entity && m_open
+            ? prepared(QStringLiteral("SELECT max(rowid) FROM %1").arg(quoted(entityName)))
+            : nullptr;
+    if (!query || !exec(query, {}) || !query->next()) {
+        if (error)
+            *error = entity ? m_lastError : QStringLiteral("no record type ") + entityName;
+        return std::nullopt;
+    }
+    const qint64 largest = query->value(0).toLongLong();
+    query->finish();
+    return largest;
+}
+
 bool Context::putBack(const QString &entityName, const QVariantList &row) {
     const Entity *entity = Entity::named(entityName);
     if (!entity || row.size() != entity->attributes().size() + 1) {

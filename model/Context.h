@@ -87,6 +87,8 @@ public:
     // Writes a row read by storedRow() back as it was, under its row id, in place of whatever
     // holds that id now.
     bool putBack(const QString &entityName, const QVariantList &row);
+    // The largest row id of a record type (0 for none): a row stored later gets a larger one.
+    std::optional<qint64> largestId(const QString &entityName, QString *error = nullptr);
 
     // Writes a new record with the values set on it and gives it its row id.
     bool insert(Record &record);

@@ -70,6 +70,14 @@ void RowsCommand::undo() {
         m_succeeded = false;
         return;
     }
+    for (auto row = m_before.constBegin(); row != m_before.constEnd(); ++row) {
+        if (after.contains(row.key()) && m_largestId && row.key() > *m_largestId) {
+            m_succeeded = false;
+            m_error = QStringLiteral("a session stored since then has taken the place of the one "
+                                     "to put back, so nothing was changed");
+            return;
+        }
+    }
     if (write(m_before)) {
         m_after = after;
         m_applied = false;
@@ -79,6 +87,8 @@ void RowsCommand::undo() {
 void RowsCommand::redo() {
     // The first redo comes when the change is pushed: the screen has made it already.
     if (m_applied) {
+        if (!m_largestId)
+            m_largestId = AppDelegate::shared()->persistentContainer().largestId(m_entity);
         m_succeeded = true;
         return;
     }

@@ -5,6 +5,7 @@
 #include <QSet>
 #include <QString>
 #include <QUndoCommand>
+#include <optional>
 #include <QVariantList>
 
 class Context;
@@ -42,6 +43,9 @@ private:
     Rows m_before;
     Rows m_after;
     bool m_readable = true;
+    // The largest row id when the change was made: a larger one at an id the change deleted is
+    // a session stored since, which putting the old row back would overwrite.
+    std::optional<qint64> m_largestId;
     bool m_applied = true; // the store holds the change
     bool m_succeeded = true;
     QString m_error;

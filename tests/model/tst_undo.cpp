@@ -90,6 +90,26 @@ private slots:
         QCOMPARE(list.DailyList()->rowCount(), 3); // the list shows it again
     }
 
+    // The session stored last is deleted and a new one takes its row id before the undo: the
+    // undo refuses rather than overwrite the new session.
+    void undoNeverOverwritesALaterSession() {
+        MasterViewController list;
+        list.viewDidLoad();
+        int row = 0;
+        while (row < 3 && list.DailyList()->session(row).id() != 3)
+            ++row;
+        QVERIFY(row < 3);
+        list.deleteRow(row);
+        const UserData later = addSession(QDateTime(QDate(2026, 5, 1), QTime(7, 0)), "777", "7");
+        QCOMPARE(later.id(), 3);
+        QVERIFY(!UndoService::shared()->undo());
+        QCOMPARE(AlertPresenter::instance()->title(), QString("Not Saved"));
+        const QList<QVariantList> rows = rawRows();
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows.last().at(0).toLongLong(), 3);
+        QCOMPARE(rows.last().at(2).toString(), QString("777"));
+    }
+
     // An offer ends when another page is shown; the change can still be undone from the history.
     void offerEndsOnAnotherPage() {
         MasterViewController list;
