@@ -15,25 +15,10 @@
 #include <archive.h>
 #include <archive_entry.h>
 #include <cstdio>
-#include <zlib.h>
 
 namespace {
 
 constexpr qint64 FitEpoch = 631065600;
-
-QByteArray gzip(const QByteArray &plain) {
-    z_stream stream{};
-    deflateInit2(&stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, 16 + MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
-    QByteArray out(qsizetype(deflateBound(&stream, uLong(plain.size()))), Qt::Uninitialized);
-    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(plain.data()));
-    stream.avail_in = uInt(plain.size());
-    stream.next_out = reinterpret_cast<Bytef *>(out.data());
-    stream.avail_out = uInt(out.size());
-    deflate(&stream, Z_FINISH);
-    out.truncate(qsizetype(stream.total_out));
-    deflateEnd(&stream);
-    return out;
-}
 
 // One morning run: 3,600 records (position, distance, speed, heart rate, cadence) under
 // compressed timestamp headers, like a watch recording every second writes them.
@@ -80,7 +65,7 @@ qint64 writeExport(const QString &path, int days) {
     for (int i = 0; i < days; ++i) {
         const QByteArray fit = dailyRun(first.addDays(i));
         plainBytes += fit.size();
-        const QByteArray packed = gzip(fit);
+        const QByteArray packed = FitFileWriter::gzip(fit);
         const QByteArray name = "activities/" + QByteArray::number(100000 + i) + ".fit.gz";
         struct archive_entry *entry = archive_entry_new();
         archive_entry_set_pathname(entry, name.constData());

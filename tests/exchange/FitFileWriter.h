@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QtEndian>
+#include <zlib.h>
 
 // Writes FIT files for the tests by the protocol's rules: a 12 or 14 byte header, definition
 // and data messages (normal or compressed-timestamp headers, developer fields) and the
@@ -10,6 +11,22 @@
 // from the reader's table-driven one.
 class FitFileWriter {
 public:
+    // The bytes as a gzip member, as platforms hand out their exported files.
+    static QByteArray gzip(const QByteArray &plain) {
+        z_stream stream{};
+        deflateInit2(&stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, 16 + MAX_WBITS, 8,
+                     Z_DEFAULT_STRATEGY);
+        QByteArray out(qsizetype(deflateBound(&stream, uLong(plain.size()))), Qt::Uninitialized);
+        stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(plain.data()));
+        stream.avail_in = uInt(plain.size());
+        stream.next_out = reinterpret_cast<Bytef *>(out.data());
+        stream.avail_out = uInt(out.size());
+        deflate(&stream, Z_FINISH);
+        out.truncate(qsizetype(stream.total_out));
+        deflateEnd(&stream);
+        return out;
+    }
+
     enum BaseType : quint8 {
         Enum = 0x00,
         UInt8 = 0x02,

@@ -4,7 +4,6 @@
 #include "exchange/device/GpxReader.h"
 
 #include <QTest>
-#include <zlib.h>
 
 namespace {
 
@@ -38,20 +37,6 @@ QString describe(const FoundSession &s) {
            s.subSport + QLatin1Char(' ') + QString::number(s.metres, 'f', 2) +
            QStringLiteral(" m ") +
            (s.kilocalories ? QString::number(*s.kilocalories) : QStringLiteral("-"));
-}
-
-QByteArray gzip(const QByteArray &plain) {
-    z_stream stream{};
-    deflateInit2(&stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, 16 + MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
-    QByteArray out(int(deflateBound(&stream, uLong(plain.size()))), Qt::Uninitialized);
-    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(plain.data()));
-    stream.avail_in = uInt(plain.size());
-    stream.next_out = reinterpret_cast<Bytef *>(out.data());
-    stream.avail_out = uInt(out.size());
-    deflate(&stream, Z_FINISH);
-    out.truncate(qsizetype(stream.total_out));
-    deflateEnd(&stream);
-    return out;
 }
 
 const QString RunSession = "2024-03-05T11:30:00Z running/treadmill 5000.00 m 300";
@@ -197,8 +182,8 @@ private slots:
                 << "damaged FIT file: a message has no definition";
         }
         QTest::newRow("FIT: gzipped")
-            << "a.fit.gz" << gzip(treadmillRun().file()) << QStringList{RunSession} << "";
-        QTest::newRow("gzip cut short") << "a.fit.gz" << gzip(treadmillRun().file()).left(20)
+            << "a.fit.gz" << FitFileWriter::gzip(treadmillRun().file()) << QStringList{RunSession} << "";
+        QTest::newRow("gzip cut short") << "a.fit.gz" << FitFileWriter::gzip(treadmillRun().file()).left(20)
                                         << QStringList{} << "gzip: file cut short";
 
         const QByteArray tcx =
