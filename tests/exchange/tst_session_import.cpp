@@ -84,7 +84,7 @@ private slots:
     // and then says what it did.
     void leavingTheScreenFinishesTheImport() {
         QString text = QStringLiteral("[TREADMILL]\n");
-        for (int i = 0; i < 20000; ++i)
+        for (int i = 0; i < 3000; ++i)
             text += QStringLiteral("Mar 2, 2021 #%1^350^^2.5^^2021^3^2\n").arg(i);
         const QString path = m_dir.filePath("Treadmill.csv");
         QFile file(path);
@@ -98,15 +98,14 @@ private slots:
         screen->didPickDocument(path);
         AlertPresenter::instance()->clear();
         screen->ImportTextFile();
-        QTRY_VERIFY(!screen->ProgressLabel()->text().startsWith("0 of"));
-        screen.reset(); // the person went back
+        screen.reset(); // the person went back before the first slice was merged
         const int storedWhenLeft = SessionRows::stored().size();
-        QVERIFY(storedWhenLeft < 20000);
+        QCOMPARE(storedWhenLeft, 0);
 
-        QTRY_VERIFY_WITH_TIMEOUT(AlertPresenter::instance()->showing(), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(AlertPresenter::instance()->showing(), 120000);
         QCOMPARE(AlertPresenter::instance()->message(),
-                 QString("Data Import Completed\nAdded: 20000   Updated: 0   Passed over: 0"));
-        QCOMPARE(SessionRows::stored().size(), 20000);
+                 QString("Data Import Completed\nAdded: 3000   Updated: 0   Passed over: 0"));
+        QCOMPARE(SessionRows::stored().size(), 3000);
         AlertPresenter::instance()->clear();
     }
 };

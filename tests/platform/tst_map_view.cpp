@@ -70,6 +70,10 @@ private slots:
             QCOMPARE(request.userAgent, QByteArray("Pacelog/1.0"));
         QTRY_COMPARE(window->grabWindow().pixelColor(128, 100), QColor(Qt::red));
 
+        // Every tile has arrived (and is on disk) before the source changes: a reply still on
+        // its way would be dropped with the old source and fetched again.
+        QTRY_VERIFY(TileStore::shared()->image({2, 1, 1}) && TileStore::shared()->image({2, 1, 2}) &&
+                    TileStore::shared()->image({2, 2, 1}) && TileStore::shared()->image({2, 2, 2}));
         // Another tile source empties the memory; coming back, the disk cache answers.
         map->setProperty("tileUrl", server.baseUrl() + "/other/{z}/{x}/{y}.png");
         QTRY_COMPARE(paths().size(), 8);
