@@ -2,8 +2,10 @@
 
 #include "model/Entity.h"
 
+#include <QDeadlineTimer>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QThread>
 
 namespace {
 
@@ -48,14 +50,28 @@ QStringList schemaVersion3() {
 } // namespace
 
 bool StoreSchema::bringUpToDate(QSqlDatabase &db, QString *error) {
+    bool busy = false;
     auto run = [&](const QString &sql, QSqlQuery *out = nullptr) {
         QSqlQuery q(db);
         if (!q.exec(sql)) {
             *error = q.lastError().text();
+            busy = q.lastError().nativeErrorCode() == QLatin1String("5"); // SQLITE_BUSY
             return false;
         }
         if (out)
             *out = std::move(q);
+        return true;
+    };
+    // Switching to WAL needs the file to itself, and SQLite answers "database is locked" at
+    // once, without waiting, while another start reads the version or switches too; so the
+    // switch is tried again for as long as a busy wait would last.
+    auto switchToWal = [&] {
+        QDeadlineTimer deadline(5000);
+        while (!run(QStringLiteral("PRAGMA journal_mode=WAL"))) {
+            if (!busy || deadline.hasExpired())
+                return false;
+            QThread::msleep(5);
+        }
         return true;
     };
     QSqlQuery version(db);
@@ -72,8 +88,7 @@ bool StoreSchema::bringUpToDate(QSqlDatabase &db, QString *error) {
         return false;
     }
     // The wait comes first: switching to WAL needs the lock that another start may hold.
-    if (!run(QStringLiteral("PRAGMA busy_timeout=5000")) ||
-        !run(QStringLiteral("PRAGMA journal_mode=WAL")) ||
+    if (!run(QStringLiteral("PRAGMA busy_timeout=5000")) || !switchToWal() ||
         !run(QStringLiteral("PRAGMA synchronous=NORMAL")) ||
         // Room for a whole large log (about 20 MB per 100,000 sessions): the start-up repair
         // touches every session once and would otherwise reread most pages from the file.
