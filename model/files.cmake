@@ -14,6 +14,7 @@ list(APPEND PACELOG_SOURCES
     model/Record.cpp model/Record.h
     model/ReviewService.cpp model/ReviewService.h
     model/RowsCommand.cpp model/RowsCommand.h
+    model/ReadFailureAlert.cpp model/ReadFailureAlert.h
     model/SaveFailureAlert.cpp model/SaveFailureAlert.h
     model/SessionIdentity.cpp model/SessionIdentity.h
     model/Settings.cpp model/Settings.h

@@ -22,7 +22,20 @@ QString ExportLocationsViewController::filePath() {
 }
 
 void ExportLocationsViewController::CreateTextFile() {
-    m_textView->setText(LocationsExportFile::build(AppDelegate::shared()->persistentContainer()));
+    QString error;
+    const std::optional<QString> text =
+        LocationsExportFile::build(AppDelegate::shared()->persistentContainer(), &error);
+    if (!text) {
+        // A cut list of places must not go out as the whole one.
+        m_textView->setText(QString());
+        AlertPresenter::instance()->present(
+            this, QStringLiteral("Data Export"),
+            QStringLiteral("Not every place could be read from the store, so no export file "
+                           "was made: ") +
+                error);
+        return;
+    }
+    m_textView->setText(*text);
     AlertPresenter::instance()->presentLater(
         5000, this, QStringLiteral("Data Export"),
         QStringLiteral("Process Complete - File Ready to Email"));

@@ -2,6 +2,7 @@
 
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
+#include "model/ReadFailureAlert.h"
 #include "platform/Clock.h"
 #include "route/Journey.h"
 #include "route/JourneyForecast.h"
@@ -24,7 +25,7 @@ void JourneyViewController::viewDidLoad() {
     Journey journey;
     QString error;
     if (!journey.compute(context, &error))
-        qDebug().noquote() << error;
+        ReadFailureAlert::present(this, error);
     QList<QVariantMap> rows;
     rows.reserve(journey.reached.size());
     qsizetype leg = -1;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 class Context;
 
@@ -11,6 +12,7 @@ class Context;
 class LocationsExportFile {
 public:
     // Every place, ordered by leg key, then the distances from Miami, SLC, Seattle and Bangor,
-    // then latitude and longitude. No places give the empty text.
-    static QString build(Context &context);
+    // then latitude and longitude. No places give the empty text; a read that fails part way
+    // gives no text at all and the store's reason.
+    static std::optional<QString> build(Context &context, QString *error = nullptr);
 };

@@ -2,6 +2,7 @@
 
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
+#include "model/ReadFailureAlert.h"
 #include "platform/Clock.h"
 #include "platform/Directions.h"
 #include "platform/LocationProvider.h"
@@ -32,7 +33,7 @@ void MapViewController::viewDidLoad() {
     Journey journey;
     QString error;
     if (!journey.compute(context, &error))
-        qDebug().noquote() << error;
+        ReadFailureAlert::present(this, error);
     m_progress.totalMiles = journey.totalMiles;
     m_progress.recordCount = journey.sessionCount;
     if (m_progress.computeLeg())

@@ -2,6 +2,7 @@
 
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
+#include "model/ReadFailureAlert.h"
 #include "model/UserData.h"
 #include "platform/Formatting.h"
 #include "platform/NumberReading.h"
@@ -37,11 +38,17 @@ void DailyTableViewController::viewDidLoad() {
     request.sortBy(QStringLiteral("imonth"), false);
     const bool miles = state->isMiles();
     QList<QVariantMap> rows;
-    AppDelegate::shared()->persistentContainer().walk(request, [&](const Record &record) {
-        const UserData session(record);
-        rows.append({{QStringLiteral("textLabel"), session.date()},
-                     {QStringLiteral("detailTextLabel"), detailText(session, miles)}});
-    });
+    QString error;
+    const bool read = AppDelegate::shared()->persistentContainer().walk(
+        request,
+        [&](const Record &record) {
+            const UserData session(record);
+            rows.append({{QStringLiteral("textLabel"), session.date()},
+                         {QStringLiteral("detailTextLabel"), detailText(session, miles)}});
+        },
+        &error);
+    if (!read)
+        ReadFailureAlert::present(this, error);
     m_recordCount = rows.size();
     m_rows->setRows(rows);
     emit reloaded();

@@ -2,6 +2,7 @@
 
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
+#include "model/ReadFailureAlert.h"
 #include "model/UserData.h"
 #include "platform/Navigator.h"
 #include "platform/NumberReading.h"
@@ -45,17 +46,23 @@ void MonthlyTableViewController::viewDidLoad() {
     request.sortBy(QStringLiteral("year"), true);
     request.sortBy(QStringLiteral("imonth"), true);
     request.setPropertiesToFetch({QStringLiteral("imonth"), QStringLiteral("distance")});
-    AppDelegate::shared()->persistentContainer().walk(request, [this](const Record &session) {
-        ++m_recordCount;
-        const QVariant month = session.value(QStringLiteral("imonth"));
-        if (!month.isValid() || month.toLongLong() < 1 || month.toLongLong() > 12)
-            return;
-        // A distance that is not wholly a number is skipped rather than guessed at.
-        const auto distance =
-            NumberReading::wholeDouble(session.value(QStringLiteral("distance")).toString());
-        if (distance && std::isfinite(*distance))
-            m_sums[month.toLongLong() - 1] += *distance;
-    });
+    QString error;
+    const bool read = AppDelegate::shared()->persistentContainer().walk(
+        request,
+        [this](const Record &session) {
+            ++m_recordCount;
+            const QVariant month = session.value(QStringLiteral("imonth"));
+            if (!month.isValid() || month.toLongLong() < 1 || month.toLongLong() > 12)
+                return;
+            // A distance that is not wholly a number is skipped rather than guessed at.
+            const auto distance =
+                NumberReading::wholeDouble(session.value(QStringLiteral("distance")).toString());
+            if (distance && std::isfinite(*distance))
+                m_sums[month.toLongLong() - 1] += *distance;
+        },
+        &error);
+    if (!read)
+        ReadFailureAlert::present(this, error);
 
     const bool miles = AppState::instance()->isMiles();
     QList<QVariantMap> rows;

@@ -2,6 +2,7 @@
 
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
+#include "model/ReadFailureAlert.h"
 #include "model/ReviewService.h"
 #include "model/UserData.h"
 #include "platform/Formatting.h"
@@ -100,7 +101,7 @@ double TotalsViewController::computeBlock(const FetchRequest &request, const Blo
                                    QStringLiteral("distance"), QStringLiteral("laps")},
                                   &error);
     if (!totals)
-        qWarning().noquote() << error;
+        ReadFailureAlert::present(this, error);
     else if (m_recordCount != totals->count) {
         m_recordCount = totals->count;
         emit recordCountChanged();

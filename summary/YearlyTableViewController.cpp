@@ -2,6 +2,7 @@
 
 #include "model/AppDelegate.h"
 #include "model/AppState.h"
+#include "model/ReadFailureAlert.h"
 #include "model/UserData.h"
 #include "platform/Navigator.h"
 #include "platform/NumberReading.h"
@@ -31,7 +32,7 @@ qint16 monthOf(const Record &session) {
 // Walks the sessions in the screen's order reading only year, month and distance, and cuts
 // them into runs of one year. The month of a run is that of the session closing it: the first
 // session of the next run, or the run's own last session at the end.
-std::optional<QList<YearGroup>> walkYears(Context &context, bool ascending) {
+std::optional<QList<YearGroup>> walkYears(Context &context, bool ascending, QString *error) {
     FetchRequest request = UserData::fetchRequest();
     request.sortBy(QStringLiteral("year"), ascending);
     request.sortBy(QStringLiteral("imonth"), ascending);
@@ -39,19 +40,22 @@ std::optional<QList<YearGroup>> walkYears(Context &context, bool ascending) {
         {QStringLiteral("year"), QStringLiteral("imonth"), QStringLiteral("distance")});
     QList<YearGroup> groups;
     qint16 lastMonth = 0;
-    const bool ok = context.walk(request, [&](const Record &session) {
-        const qint16 year =
-            NumberReading::int16(session.value(QStringLiteral("year")).toString()).value_or(0);
-        const qint16 month = monthOf(session);
-        if (groups.isEmpty() || groups.last().year != year) {
-            if (!groups.isEmpty())
-                groups.last().imonth = month;
-            groups.append({year, 0, 0});
-        }
-        groups.last().total +=
-            NumberReading::leadingNumber(session.value(QStringLiteral("distance")).toString());
-        lastMonth = month;
-    });
+    const bool ok = context.walk(
+        request,
+        [&](const Record &session) {
+            const qint16 year =
+                NumberReading::int16(session.value(QStringLiteral("year")).toString()).value_or(0);
+            const qint16 month = monthOf(session);
+            if (groups.isEmpty() || groups.last().year != year) {
+                if (!groups.isEmpty())
+                    groups.last().imonth = month;
+                groups.append({year, 0, 0});
+            }
+            groups.last().total +=
+                NumberReading::leadingNumber(session.value(QStringLiteral("distance")).toString());
+            lastMonth = month;
+        },
+        error);
     if (!ok)
         return std::nullopt;
     if (!groups.isEmpty())
@@ -92,9 +96,12 @@ void YearlyTableViewController::SortButtonTapped() {
 void YearlyTableViewController::rebuild() {
     Context &context = AppDelegate::shared()->persistentContainer();
     const bool ascending = m_sortAsc.value_or(true);
-    const int count = context.count(UserData::fetchRequest());
+    QString error;
+    const int count = context.count(UserData::fetchRequest(), &error);
     m_recordCount = std::max(count, 0);
-    const auto groups = count > 0 ? walkYears(context, ascending) : std::nullopt;
+    const auto groups = count > 0 ? walkYears(context, ascending, &error) : std::nullopt;
+    if (count < 0 || (count > 0 && !groups))
+        ReadFailureAlert::present(this, error);
     // No sessions (or a failed read): the stored records and the table stay as they are.
     if (!groups || groups->isEmpty()) {
         emit reloaded();

@@ -7,6 +7,6 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     FuzzStore::emptyStore();
     (void)LocationSeeder::seed(FuzzStore::inputFile(data, size));
-    LocationsExportFile::build(AppDelegate::shared()->persistentContainer());
+    (void)LocationsExportFile::build(AppDelegate::shared()->persistentContainer());
     return 0;
 }

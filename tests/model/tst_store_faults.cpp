@@ -1,10 +1,18 @@
 #include "DataDirectory.h"
 #include "SessionFixture.h"
+#include "exchange/ExportViewController.h"
 #include "log/DetailViewController.h"
 #include "log/EnterTreadmillDataViewController.h"
 #include "model/AppDelegate.h"
+#include "model/AppState.h"
 #include "model/DefaultSettingsViewController.h"
 #include "platform/AlertPresenter.h"
+#include "route/ExportLocationsViewController.h"
+#include "route/JourneyViewController.h"
+#include "summary/DailyTableViewController.h"
+#include "summary/MonthlyTableViewController.h"
+#include "summary/TotalsViewController.h"
+#include "summary/YearlyTableViewController.h"
 
 #include <QDir>
 #include <QSqlDatabase>
@@ -14,6 +22,7 @@
 
 // A save that the device refuses (full, read-only) is reported on the screen that saved, keeps
 // every earlier session and a sound store, and the next save after the cause is gone works.
+// A read that fails part way is reported by the screen that read, and no file is made of it.
 class StoreFaultsTest : public QObject {
     Q_OBJECT
 
@@ -41,6 +50,37 @@ class StoreFaultsTest : public QObject {
         screen.textCalories()->setText(calories);
         screen.textDistance()->setText("3.1");
         screen.btnSavedPressed();
+    }
+    // Sessions and places stored side by side, then a stretch of pages in the middle of the
+    // file overwritten: every full read of either runs into it after reading some rows.
+    void damageTheStore() {
+        Context &context = AppDelegate::shared()->persistentContainer();
+        for (int i = 0; i < 3000; ++i) {
+            UserData session;
+            const QDateTime when(QDate(2021, 3, 1 + i % 28), QTime(7, 0));
+            session.setTreadDate(when);
+            session.setDate(QStringLiteral("Mar %1, 2021 session %2").arg(1 + i % 28).arg(i));
+            session.setCalories("350");
+            session.setDistance("2.5");
+            QVERIFY(context.insert(session));
+            Locations place;
+            place.setFromCity(QStringLiteral("Miami"));
+            place.setName(QStringLiteral("Place %1").arg(i));
+            place.setValue(QStringLiteral("milesFromMiami"), float(i));
+            QVERIFY(context.insert(place));
+        }
+        QVERIFY(context.save());
+        // Closing the shared connection moves the journal into the file.
+        AppDelegate::setDataDirectory(m_dir.path());
+        QFile store(AppDelegate::storePath());
+        QVERIFY(store.open(QIODevice::ReadWrite));
+        const qint64 pageSize = 4096;
+        const qint64 pages = store.size() / pageSize;
+        QVERIFY(pages > 40);
+        for (qint64 page = pages / 2; page < pages / 2 + 8; ++page) {
+            QVERIFY(store.seek(page * pageSize));
+            store.write(QByteArray(pageSize, '\x5a'));
+        }
     }
     static void editCalories(const UserData &session, const QString &calories) {
         DetailViewController screen;
@@ -122,6 +162,74 @@ private slots:
         QCOMPARE(AlertPresenter::instance()->message(),
                  "This change could not be saved (the settings file " + m_dir.path() +
                      "/settings.ini cannot be written). Everything saved before is kept.");
+    }
+
+    void readThatFailsPartWay_data() {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("message");
+        const QString notRead = "Not everything stored could be read (";
+        QTest::newRow("session export") << "export"
+                                        << "Data Export"
+                                        << "Not every session could be read from the store, so "
+                                           "no export file was made: ";
+        QTest::newRow("places export") << "places"
+                                       << "Data Export"
+                                       << "Not every place could be read from the store, so no "
+                                          "export file was made: ";
+        QTest::newRow("years") << "years"
+                               << "Not Read" << notRead;
+        QTest::newRow("months") << "months"
+                                << "Not Read" << notRead;
+        QTest::newRow("days") << "days"
+                              << "Not Read" << notRead;
+        QTest::newRow("totals") << "totals"
+                                << "Not Read" << notRead;
+        QTest::newRow("journey") << "journey"
+                                 << "Not Read" << notRead;
+    }
+    void readThatFailsPartWay() {
+        QFETCH(QString, screen);
+        QFETCH(QString, title);
+        QFETCH(QString, message);
+        damageTheStore();
+        int visited = 0;
+        QVERIFY(!AppDelegate::shared()->persistentContainer().walk(
+            UserData::fetchRequest(), [&](const Record &) { ++visited; }));
+        QVERIFY2(visited > 0 && visited < 3000, qPrintable(QString::number(visited)));
+        AppState::instance()->setAppSelectedYear(2021);
+        AppState::instance()->setAppSelectedMonth(3);
+
+        QObject owner;
+        if (screen == "export") {
+            auto *page = new ExportViewController(&owner);
+            page->viewDidLoad();
+            page->CreateUpdateFile();
+            QTRY_VERIFY(AlertPresenter::instance()->showing());
+            QVERIFY(page->DataString().isEmpty());
+            QVERIFY(!page->SaveButton()->enabled() && !page->EmailButton()->enabled());
+            QVERIFY(page->ExportButton()->enabled()); // the person may try again
+        } else if (screen == "places") {
+            auto *page = new ExportLocationsViewController(&owner);
+            page->viewDidLoad();
+            page->CreateTextFile();
+            QVERIFY(page->TextView()->text().isEmpty());
+        } else if (screen == "years") {
+            (new YearlyTableViewController(&owner))->viewDidLoad();
+        } else if (screen == "months") {
+            (new MonthlyTableViewController(&owner))->viewDidLoad();
+        } else if (screen == "days") {
+            (new DailyTableViewController(&owner))->viewDidLoad();
+        } else if (screen == "totals") {
+            (new TotalsViewController(&owner))->viewDidLoad();
+        } else {
+            (new JourneyViewController(&owner))->viewDidLoad();
+        }
+        QCOMPARE(AlertPresenter::instance()->title(), title);
+        QVERIFY2(AlertPresenter::instance()->message().startsWith(message),
+                 qPrintable(AlertPresenter::instance()->message()));
+        AlertPresenter::instance()->respond(0);
+        QVERIFY(!AlertPresenter::instance()->showing()); // one alert, however often it read
     }
 };
 
