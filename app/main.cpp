@@ -73,6 +73,17 @@ int runImport(int argc, char *argv[]) {
     parser.process(app);
     if (parser.isSet(dataDir))
         AppDelegate::setDataDirectory(parser.value(dataDir));
+    // The folder's Pacelog keeps the store to itself, as it does from a second window: its
+    // screens and its undo would not know of sessions stored under them. It is brought
+    // forward, where the same import is on the data exchange page.
+    QDir().mkpath(AppDelegate::dataDirectory());
+    SingleInstance instance(AppDelegate::dataDirectory());
+    if (!instance.claim()) {
+        std::fprintf(stderr, "Pacelog is already running with this data folder\n"
+                             "pacelog: nothing was imported; close Pacelog and import again, "
+                             "or use Import / Export in its window\n");
+        return 1;
+    }
     DeviceImportCommand::Options options;
     options.paths = parser.values(import) + parser.positionalArguments();
     options.dryRun = parser.isSet(dryRun);

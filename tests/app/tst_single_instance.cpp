@@ -33,9 +33,17 @@ private slots:
         QVERIFY(second->waitForFinished(60000));
         QCOMPARE(second->exitStatus(), QProcess::NormalExit);
         QCOMPARE(second->exitCode(), 0);
-        QCOMPARE(QString::fromLocal8Bit(second->readAllStandardError()).trimmed().split('\n').last(),
-                 QString("Pacelog is already running with this data folder"));
+        QCOMPARE(
+            QString::fromLocal8Bit(second->readAllStandardError()).trimmed().split('\n').last(),
+            QString("Pacelog is already running with this data folder"));
         QVERIFY(!second->readAllStandardOutput().contains("self-test"));
+
+        // An import from the command line leaves the store to the running one, and says so.
+        std::unique_ptr<QProcess> import(start(folder.path(), {"--import", folder.path()}));
+        QVERIFY(import->waitForFinished(60000));
+        QCOMPARE(import->exitCode(), 1);
+        QVERIFY(import->readAllStandardError().startsWith(
+            "Pacelog is already running with this data folder\npacelog: nothing was imported"));
 
         QByteArray firstSays;
         QTRY_VERIFY_WITH_TIMEOUT(
