@@ -30,7 +30,9 @@ int measureOpen(const QString &directory, int sessions) {
         reached = journey.recordCount();
         floors.push_back(BenchSessions::sqliteAlone(
             directory + QStringLiteral("/Pacelog.sqlite"),
-            "SELECT distance, date FROM UserData ORDER BY treadDate", [](sqlite3_stmt *row) {
+            "SELECT distance, date FROM UserData WHERE treadDate IS NOT NULL"
+            " ORDER BY treadDate, distance, date",
+            [](sqlite3_stmt *row) {
                 sqlite3_column_text(row, 0);
                 sqlite3_column_text(row, 1);
             }));

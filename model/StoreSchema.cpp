@@ -43,8 +43,17 @@ QStringList schemaVersion2() {
 // and the forecast sums the last days' distances: in this index neither sorts nor visits the
 // table.
 QStringList schemaVersion3() {
-    return {QStringLiteral(
-        "CREATE INDEX UserData_treadDate ON UserData (treadDate, distance, date)")};
+    return {
+        QStringLiteral("CREATE INDEX UserData_treadDate ON UserData (treadDate, distance, date)")};
+}
+
+// Only dated sessions are in the walk's index: an import stores its sessions undated (the next
+// start dates them), and an entry for each would cost every imported line one more page write.
+QStringList schemaVersion4() {
+    return {
+        QStringLiteral("DROP INDEX UserData_treadDate"),
+        QStringLiteral("CREATE INDEX UserData_treadDate ON UserData (treadDate, distance, date) "
+                       "WHERE treadDate IS NOT NULL")};
 }
 
 } // namespace
@@ -97,7 +106,8 @@ bool StoreSchema::bringUpToDate(QSqlDatabase &db, QString *error) {
     if (current == Version)
         return true;
 
-    const QList<QStringList> steps{schemaVersion1(), schemaVersion2(), schemaVersion3()};
+    const QList<QStringList> steps{schemaVersion1(), schemaVersion2(), schemaVersion3(),
+                                   schemaVersion4()};
     if (!run(QStringLiteral("BEGIN IMMEDIATE")))
         return false;
     // Under the write lock the version is read again: another Pacelog starting on the same

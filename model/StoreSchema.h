@@ -7,7 +7,7 @@
 // schema version; a store only ever moves forward through the steps.
 class StoreSchema {
 public:
-    static constexpr int Version = 3;
+    static constexpr int Version = 4;
 
     // Sets up the connection and brings the file to the current version. A file that is not a
     // store, or one written by a newer version, fails before anything is written to it.

@@ -54,28 +54,39 @@ bool Journey::compute(Context &context, QString *error) {
     if (!readStops(context, stops, error))
         return false;
 
-    FetchRequest request = UserData::fetchRequest();
-    request.setPropertiesToFetch({QStringLiteral("distance"), QStringLiteral("date")});
-    request.sortBy(QStringLiteral("treadDate"));
+    // In treadDate order, undated sessions first (as they were stored: an import's, which the
+    // next start dates); those of one moment by distance and date text. Two reads, so that
+    // neither sorts: the dated ones come from their index.
+    FetchRequest undated = UserData::fetchRequest();
+    undated.where(QStringLiteral("treadDate == nil"));
+    FetchRequest dated = UserData::fetchRequest();
+    dated.where(QStringLiteral("treadDate != nil"));
+    dated.sortBy(QStringLiteral("treadDate"))
+        .sortBy(QStringLiteral("distance"))
+        .sortBy(QStringLiteral("date"));
     qsizetype ahead = 0; // the stops before it are reached
     double total = 0;
     int count = 0;
-    const bool read = context.forEach(
-        request,
-        [&](const QVariantList &values) {
-            total += NumberReading::leadingNumber(values.at(0).toString());
-            ++count;
-            // Reached stops are always a head of the route order: only that head can grow.
-            if (ahead == stops.size())
-                return;
-            const RouteLegs::Position at = RouteLegs::positionAt(total);
-            while (ahead < stops.size() && isReached(stops.at(ahead), at)) {
-                Stop &stop = stops[ahead++];
-                stop.date = values.at(1).toString();
-                reached.append(stop);
-            }
-        },
-        error);
+    const auto walk = [&](FetchRequest &request) {
+        request.setPropertiesToFetch({QStringLiteral("distance"), QStringLiteral("date")});
+        return context.forEach(
+            request,
+            [&](const QVariantList &values) {
+                total += NumberReading::leadingNumber(values.at(0).toString());
+                ++count;
+                // Reached stops are always a head of the route order: only that head can grow.
+                if (ahead == stops.size())
+                    return;
+                const RouteLegs::Position at = RouteLegs::positionAt(total);
+                while (ahead < stops.size() && isReached(stops.at(ahead), at)) {
+                    Stop &stop = stops[ahead++];
+                    stop.date = values.at(1).toString();
+                    reached.append(stop);
+                }
+            },
+            error);
+    };
+    const bool read = walk(undated) && walk(dated);
     totalMiles = total;
     sessionCount = count;
     // Ahead is counted from where the total stands now, as on the map: after a total that went
