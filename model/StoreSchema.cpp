@@ -49,8 +49,12 @@ QStringList schemaVersion3() {
 
 // Only dated sessions are in the walk's index: an import stores its sessions undated (the next
 // start dates them), and an entry for each would cost every imported line one more page write.
+// The day in the year and month index finds the totals' first entry without reading the table.
 QStringList schemaVersion4() {
     return {
+        QStringLiteral("DROP INDEX UserData_yearMonth"),
+        QStringLiteral(
+            "CREATE INDEX UserData_yearMonth ON UserData (year, imonth, iday, distance)"),
         QStringLiteral("DROP INDEX UserData_treadDate"),
         QStringLiteral("CREATE INDEX UserData_treadDate ON UserData (treadDate, distance, date) "
                        "WHERE treadDate IS NOT NULL")};
