@@ -1,8 +1,9 @@
 #include "DataDirectory.h"
 #include "SessionRows.h"
-#include "exchange/SessionExportFile.h"
 #include "exchange/ImportViewController2.h"
+#include "exchange/SessionExportFile.h"
 #include "exchange/SessionImport.h"
+#include "model/UndoService.h"
 #include "platform/AlertPresenter.h"
 
 // "<export>" as the file stands for the store's own export file.
@@ -107,6 +108,12 @@ private slots:
                  QString("Data Import Completed\nAdded: 3000   Updated: 0   Passed over: 0"));
         QCOMPARE(SessionRows::stored().size(), 3000);
         AlertPresenter::instance()->clear();
+
+        // The whole import is offered for undo, and undone in one go.
+        QVERIFY(UndoService::shared()->offered());
+        QVERIFY(UndoService::shared()->undo());
+        QCOMPARE(SessionRows::stored().size(), 0);
+        UndoService::shared()->clear();
     }
 };
 
