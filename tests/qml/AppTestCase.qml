@@ -18,10 +18,12 @@ TestCase {
         anchors.fill: parent
     }
 
-    // Every test starts on the menu, in miles, in the system's appearance.
+    // Every test starts on the menu, in miles, in the system's appearance, with no change
+    // offered for undoing (the last test's offer would cover the menu's lower entries).
     function init() {
         Appearance.force("")
         toMenu()
+        UndoService.dismiss()
         TestStore.setSetting("Distance", "Miles")
         AppState.distanceUnit = "Miles"
     }
@@ -55,7 +57,8 @@ TestCase {
     // The screen on top once it is the named one and laid out.
     function shown(pageName) {
         const stack = findChild(app, "stack")
-        tryVerify(() => stack.currentItem.objectName === pageName, 3000, pageName + " opens")
+        // Generous: a loaded machine has taken more than 3 s to show a screen.
+        tryVerify(() => stack.currentItem.objectName === pageName, 10000, pageName + " opens")
         waitForRendering(stack.currentItem) // taps land where the laid-out screen shows its controls
         return stack.currentItem
     }
